@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages and Python packages that building and testing
+# varenkopy need. Idempotent: apt-get runs only when something is missing.
+set -euo pipefail
+
+debs=(g++ cmake ninja-build pkg-config libtbb-dev libboost-dev libpng-dev libfreetype-dev
+      zlib1g-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev)
+missing=()
+for p in "${debs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "installing Debian packages: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+PY=${PYTHON:-python3}
+"$PY" - <<'PYEOF' || "$PY" -m pip install -q "scikit-build-core>=0.10" "pytest>=7" "numpy>=1.24" "ninja" "cmake>=3.22"
+import importlib.util, sys
+need = ["scikit_build_core", "pytest", "numpy"]
+sys.exit(1 if any(importlib.util.find_spec(m) is None for m in need) else 0)
+PYEOF

@@ -1,0 +1,70 @@
+// Result<T>: a value or an Error carrying one human-readable message.
+// Failures travel through the core as values; they become Python exceptions
+// only at the module boundary. Status is Result<void>.
+#pragma once
+
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <variant>
+
+namespace varenko::core {
+
+// One failure: a message meant for the user, quoted exactly by callers.
+struct Error {
+  std::string message;
+};
+
+// Makes an Error from a message (helps `return fail("...")` read naturally).
+inline Error fail(std::string message) { return Error{std::move(message)}; }
+
+template <typename T>
+class [[nodiscard]] Result {
+ public:
+  Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}  // NOLINT: implicit
+  Result(Error error) : state_(std::in_place_index<1>, std::move(error)) {}  // NOLINT: implicit
+
+  [[nodiscard]] bool ok() const { return state_.index() == 0; }
+  explicit operator bool() const { return ok(); }
+
+  // Only valid after ok() returned true.
+  T& value() & { return std::get<0>(state_); }
+  const T& value() const& { return std::get<0>(state_); }
+  T&& value() && { return std::get<0>(std::move(state_)); }
+  T& operator*() & { return value(); }
+  const T& operator*() const& { return value(); }
+  T* operator->() { return &value(); }
+  const T* operator->() const { return &value(); }
+
+  // Only valid after ok() returned false.
+  [[nodiscard]] const std::string& error() const { return std::get<1>(state_).message; }
+
+ private:
+  std::variant<T, Error> state_;
+};
+
+template <>
+class [[nodiscard]] Result<void> {
+ public:
+  Result() = default;
+  Result(Error error) : error_(std::move(error)), ok_(false) {}  // NOLINT: implicit
+
+  [[nodiscard]] bool ok() const { return ok_; }
+  explicit operator bool() const { return ok_; }
+  [[nodiscard]] const std::string& error() const { return error_.message; }
+
+ private:
+  Error error_{};
+  bool ok_ = true;
+};
+
+using Status = Result<void>;
+
+}  // namespace varenko::core
+
+// Early return of the error of a Result-valued expression.
+#define VARENKO_TRY(expr)                                          \
+  do {                                                             \
+    auto&& varenko_try_result_ = (expr);                           \
+    if (!varenko_try_result_) return ::varenko::core::Error{varenko_try_result_.error()}; \
+  } while (false)
