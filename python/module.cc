@@ -1,6 +1,5 @@
 // The varenkopy extension module: multi-phase initialisation.
-#define PY_SSIZE_T_CLEAN
-#include <Python.h>
+#include "entries.h"
 
 namespace {
 

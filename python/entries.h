@@ -1,0 +1,18 @@
+// The three functions of the varenkopy module and their docstrings (each is
+// exactly the text signature, a "--" line and a blank line).
+#pragma once
+
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+
+namespace varenko::py {
+
+extern const char kRunGseaDoc[];
+extern const char kEnrichmentPlotDoc[];
+extern const char kTablePlotDoc[];
+
+PyObject* run_gsea_py(PyObject* module, PyObject* args, PyObject* kwargs);
+PyObject* write_enrichment_plot_png_py(PyObject* module, PyObject* args, PyObject* kwargs);
+PyObject* write_gsea_table_plot_png_py(PyObject* module, PyObject* args, PyObject* kwargs);
+
+}  // namespace varenko::py

@@ -1,0 +1,13 @@
+// Placeholder until the entry is built: raises NotImplementedError.
+#include "entries.h"
+
+namespace varenko::py {
+
+const char kTablePlotDoc[] = "";
+
+PyObject* write_gsea_table_plot_png_py(PyObject*, PyObject*, PyObject*) {
+  PyErr_SetString(PyExc_NotImplementedError, "write_gsea_table_plot_png_py is not built yet");
+  return nullptr;
+}
+
+}  // namespace varenko::py
