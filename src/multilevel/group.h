@@ -1,0 +1,26 @@
+// Multilevel p-values for one group of pathways that share a size: one ES
+// ruler per tail, each extended once to the most extreme score of its tail,
+// answers every pathway of the group.
+// Deterministic for given arguments; every call owns its rulers and engines,
+// so groups may run concurrently on different threads.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "core/records.h"
+
+namespace varenko::multilevel {
+
+// Returns one conditional p-value per entry of `es`, in the same order: 1.0 for
+// every entry when n_genes or pathway_size is 0, NaN for a tail whose ruler
+// could not be split. Never fails.
+std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
+                                                   std::span<const std::int64_t> ranks, double eps,
+                                                   std::uint32_t pathway_size,
+                                                   std::span<const double> es,
+                                                   core::ScoreType score_type,
+                                                   std::uint32_t sample_size, std::uint64_t seed);
+
+}  // namespace varenko::multilevel

@@ -1,0 +1,28 @@
+"""The bundled example that the README runs works and writes both plots."""
+import struct
+import subprocess
+import sys
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+
+
+def png_size(path: Path) -> tuple[int, int]:
+    data = path.read_bytes()
+    assert data[:8] == b"\x89PNG\r\n\x1a\n"
+    return struct.unpack(">II", data[16:24])
+
+
+def test_example_prints_top_pathways_and_writes_both_plots(tmp_path):
+    proc = subprocess.run(
+        [sys.executable, str(ROOT / "examples" / "run_example.py"), "--out", str(tmp_path), "--seed", "7"],
+        capture_output=True,
+        text=True,
+        timeout=300,
+    )
+    assert proc.returncode == 0, proc.stderr
+    assert "15194 ranked genes, 50 pathways analysed" in proc.stdout
+    assert "HALLMARK_" in proc.stdout
+    assert png_size(tmp_path / "enrichment_plot.png") == (900, 660)
+    width, height = png_size(tmp_path / "table_plot.png")
+    assert width == 1680 and height > 0
