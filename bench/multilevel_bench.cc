@@ -1,0 +1,101 @@
+// Multilevel group driver on a 20,000-gene ranking: one extremely enriched
+// pathway (the top 15 genes, floor 1e-50, sample size 101), and groups of
+// sizes 15, 100 and 500 with planted enriched pathways (items = groups).
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "multilevel/group.h"
+
+namespace {
+
+using varenko::core::ScoreType;
+using varenko::multilevel::run_multilevel_gsea_group_impl;
+
+constexpr std::uint32_t kGenes = 20000;
+
+// Integer weights of a normal-ish ranking, descending, summing to ~2^30.
+std::vector<std::int64_t> ranking_weights(std::uint32_t n, std::uint32_t seed) {
+  std::mt19937 gen(seed);
+  std::normal_distribution<double> dist(0.0, 1.0);
+  std::vector<double> s(n);
+  for (auto& v : s) v = std::fabs(dist(gen));
+  std::sort(s.rbegin(), s.rend());
+  double total = 0.0;
+  for (const double v : s) total += v;
+  std::vector<std::int64_t> w(n);
+  for (std::uint32_t i = 0; i < n; ++i) w[i] = std::llround(s[i] * (1073741824.0 / total));
+  return w;
+}
+
+// Positive running-sum peak of the sorted positions `hits`.
+double positive_es(const std::vector<std::int64_t>& w, const std::vector<std::uint32_t>& hits) {
+  double rank_sum = 0.0;
+  for (auto p : hits) rank_sum += static_cast<double>(w[p]);
+  const double miss = 1.0 / static_cast<double>(w.size() - hits.size());
+  double cum = 0.0;
+  double best = 0.0;
+  std::int64_t last = -1;
+  for (auto p : hits) {
+    cum -= static_cast<double>(static_cast<std::int64_t>(p) - last - 1) * miss;
+    cum += static_cast<double>(w[p]) / rank_sum;
+    best = std::max(best, cum);
+    last = p;
+  }
+  return best;
+}
+
+void BM_ExtremePathway(benchmark::State& state) {
+  const auto weights = ranking_weights(kGenes, 7);
+  const std::vector<double> es = {1.0};  // the top 15 genes: every hit before any miss
+  const auto check = run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, 15, es, ScoreType::Pos, 101, 42);
+  if (!(check[0] > 0.0 && check[0] < 1e-45)) {
+    state.SkipWithError("unexpected p-value for the top 15 genes");
+    return;
+  }
+  for (auto _ : state) {
+    auto p = run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, 15, es, ScoreType::Pos, 101, 42);
+    benchmark::DoNotOptimize(p.data());
+  }
+  state.counters["pvalue"] = check[0];
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ExtremePathway)->Unit(benchmark::kMillisecond);
+
+// Three planted pathways per group: genes drawn from the top 4%, 10% and 30%.
+void BM_Group(benchmark::State& state) {
+  const auto k = static_cast<std::uint32_t>(state.range(0));
+  const auto weights = ranking_weights(kGenes, 11);
+  std::mt19937 gen(k);
+  std::vector<double> es;
+  for (double share : {0.04, 0.10, 0.30}) {
+    std::vector<std::uint32_t> pool(static_cast<std::uint32_t>(share * kGenes));
+    for (std::uint32_t i = 0; i < pool.size(); ++i) pool[i] = i;
+    std::shuffle(pool.begin(), pool.end(), gen);
+    std::vector<std::uint32_t> hits(pool.begin(), pool.begin() + k);
+    std::sort(hits.begin(), hits.end());
+    es.push_back(positive_es(weights, hits));
+  }
+  const auto check = run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, k, es, ScoreType::Pos, 101, 42);
+  for (const double p : check) {
+    if (!(p > 0.0 && p <= 1.0)) {
+      state.SkipWithError("p-value out of range");
+      return;
+    }
+  }
+  for (auto _ : state) {
+    auto p = run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, k, es, ScoreType::Pos, 101, 42);
+    benchmark::DoNotOptimize(p.data());
+  }
+  state.counters["min_pvalue"] = *std::min_element(check.begin(), check.end());
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Group)->Arg(15)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,1 @@
+varenko_add_bench(rng_compat LIBS varenko::rng_compat)

@@ -1,0 +1,273 @@
+// Construction, exact sample scoring, median splits, the extension loop and
+// the p-value query of the ES ruler. Harmonic sums stand in for digamma
+// differences and are always accumulated in increasing index order from 0.0,
+// so every p-value is reproducible to the bit.
+#include "esruler_compat/es_ruler.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+#include "rng_compat/combination.h"
+
+namespace varenko::esruler_compat {
+namespace {
+
+constexpr double kTwoPow30 = 1073741824.0;
+// Target numerators are cut to +-2^31 (score +-2): every ruler score lies in
+// [-1, 1], so all targets beyond that order identically.
+constexpr std::int64_t kTargetLimit = std::int64_t{1} << 31;
+
+// sum_{i = from .. to} (-1 / i) in increasing i, starting from 0.0.
+double negative_harmonic(std::uint64_t from, std::uint64_t to) {
+  double s = 0.0;
+  for (std::uint64_t i = from; i <= to; ++i) s += -1.0 / static_cast<double>(i);
+  return s;
+}
+
+// Truncates toward zero into a 32-bit signed integer, saturating; NaN gives 0.
+std::int32_t trunc_to_i32(double x) {
+  if (std::isnan(x)) return 0;
+  if (x <= static_cast<double>(std::numeric_limits<std::int32_t>::min())) {
+    return std::numeric_limits<std::int32_t>::min();
+  }
+  if (x >= static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
+    return std::numeric_limits<std::int32_t>::max();
+  }
+  return static_cast<std::int32_t>(x);
+}
+
+}  // namespace
+
+std::int64_t target_numerator(double score) {
+  if (std::isnan(score)) return 0;
+  const double scaled = std::trunc(score * kTwoPow30);
+  if (scaled >= static_cast<double>(kTargetLimit)) return kTargetLimit;
+  if (scaled <= -static_cast<double>(kTargetLimit)) return -kTargetLimit;
+  return static_cast<std::int64_t>(scaled);
+}
+
+EsRulerCompat::EsRulerCompat(std::vector<std::int64_t> ranks, std::uint32_t sample_size,
+                             std::uint32_t pathway_size, double move_scale)
+    : move_scale_(move_scale),
+      ranks_(std::move(ranks)),
+      gene_keys_(ranks_.size(), 0),
+      samples_(sample_size),
+      sample_size_(sample_size),
+      pathway_size_(pathway_size) {}
+
+void EsRulerCompat::reset_chunks(std::uint32_t count) {
+  chunk_count_ = count;
+  chunk_last_.assign(count, 0);
+  if (count > 0) chunk_last_.back() = n();
+}
+
+ScoredEntry EsRulerCompat::score_sample(const std::vector<std::uint32_t>& positions,
+                                        std::uint32_t sample_index) const {
+  const auto k = static_cast<std::int64_t>(positions.size());
+  const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
+  std::int64_t rank_sum = 0;
+  std::uint64_t key = 0;
+  for (const std::uint32_t p : positions) {
+    rank_sum += ranks_[p];
+    key ^= gene_keys_[p];
+  }
+  // A sample without weight is scored with every hit weighing 1 / k, as the
+  // enrichment score does for a zero rank total; otherwise it would tie with
+  // every score and break the order.
+  const bool unit = rank_sum == 0;
+  if (unit) rank_sum = k;
+  auto rank_at = [&](std::uint32_t p) { return unit ? std::int64_t{1} : ranks_[p]; };
+  // deviation(cum, misses) = cum * miss_total - misses * rank_sum has the sign of
+  // the point's score and is proportional to it (factor rank_sum * miss_total).
+  auto deviation = [&](std::int64_t cum, std::int64_t misses) {
+    return Int128{cum} * miss_total - Int128{misses} * rank_sum;
+  };
+
+  // Peak: the earliest point after a hit with the greatest score above 0.
+  std::int64_t cum = 0;
+  std::int64_t misses = 0;
+  std::int64_t last = -1;
+  std::int64_t peak_cum = 0;
+  std::int64_t peak_misses = 0;
+  Int128 peak_dev = 0;
+  for (const std::uint32_t p : positions) {
+    misses += static_cast<std::int64_t>(p) - last - 1;
+    cum += rank_at(p);
+    const Int128 d = deviation(cum, misses);
+    if (d > peak_dev) {
+      peak_dev = d;
+      peak_cum = cum;
+      peak_misses = misses;
+    }
+    last = p;
+  }
+
+  // Largest-magnitude deviation, before and after each hit; the earliest wins.
+  cum = 0;
+  misses = 0;
+  last = -1;
+  Int128 extreme = 0;
+  auto magnitude = [](Int128 v) { return v < 0 ? -v : v; };
+  for (const std::uint32_t p : positions) {
+    misses += static_cast<std::int64_t>(p) - last - 1;
+    const Int128 before = deviation(cum, misses);
+    if (magnitude(before) > magnitude(extreme)) extreme = before;
+    cum += rank_at(p);
+    const Int128 after = deviation(cum, misses);
+    if (magnitude(after) > magnitude(extreme)) extreme = after;
+    last = p;
+  }
+
+  ScoredEntry e;
+  e.gsea = Gsea{rank_sum, peak_cum, miss_total, peak_misses, key};
+  e.pos_dominant = extreme >= 0;
+  e.sample_index = sample_index;
+  return e;
+}
+
+void EsRulerCompat::resample_genesets(rng_compat::Mt19937& rng) {
+  const std::uint32_t n_samples = sample_size_;
+  std::vector<ScoredEntry> entries;
+  entries.reserve(n_samples);
+  for (std::uint32_t s = 0; s < n_samples; ++s) entries.push_back(score_sample(samples_[s], s));
+  std::stable_sort(entries.begin(), entries.end(), [](const ScoredEntry& a, const ScoredEntry& b) {
+    return precedes(a.gsea, b.gsea);
+  });
+
+  const Gsea median = entries[n_samples / 2].gsea;
+  std::uint32_t t = 0;
+  while (t < n_samples && precedes(entries[t].gsea, median)) ++t;
+  if (t == 0) {
+    // The smallest entry equals the median: split after the block equal to it.
+    t = 1;
+    while (t < n_samples && !precedes(entries[0].gsea, entries[t].gsea)) ++t;
+    if (t == n_samples) return;  // every entry equal: no split
+  }
+
+  Level level;
+  level.bound = entries[t - 1].gsea;
+  level.lower.assign(entries.begin(), entries.begin() + t);
+  level.upper.assign(entries.begin() + t, entries.end());
+
+  std::vector<std::vector<std::uint32_t>> next;
+  next.reserve(n_samples);
+  for (std::uint32_t i = 0; i < t; ++i) {
+    const std::uint32_t r = uniform_index(rng, n_samples - t);
+    next.push_back(samples_[entries[t + r].sample_index]);
+  }
+  for (std::uint32_t i = t; i < n_samples; ++i) next.push_back(samples_[entries[i].sample_index]);
+  samples_ = std::move(next);
+  levels_.push_back(std::move(level));
+}
+
+void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
+  rng_compat::Mt19937 rng(static_cast<std::uint32_t>(seed));
+  const std::uint32_t n_genes = n();
+  const std::uint32_t k = pathway_size_;
+  const std::uint32_t n_samples = sample_size_;
+
+  for (std::uint32_t p = 0; p < n_genes; ++p) gene_keys_[p] = rng.next_u32();
+  std::vector<std::uint32_t> drawn;
+  for (std::uint32_t s = 0; s < n_samples; ++s) {
+    rng_compat::combination(0, n_genes - 1, k, rng, drawn);
+    std::sort(drawn.begin(), drawn.end());
+    samples_[s] = drawn;
+  }
+  resample_genesets(rng);
+
+  reset_chunks(std::max<std::uint32_t>(1, static_cast<std::uint32_t>(std::sqrt(static_cast<double>(k)))));
+  const Gsea target = target_record(target_numerator(es));
+  if (levels_.empty()) return;
+
+  const double log_eps = std::log(eps);
+  double acc = 0.0;
+  std::vector<SampleChunks> chunked;
+  while (true) {
+    const Gsea bound = levels_.back().bound;
+    if (!precedes(bound, target)) return;  // the level reached the target
+
+    double term = 0.0;
+    for (std::uint64_t j = levels_.back().upper.size() + 1; j <= n_samples; ++j) {
+      term += -1.0 / static_cast<double>(j);
+    }
+    acc += term;
+    if (eps != 0.0 && acc < log_eps) return;  // below the floor
+
+    // The inner chunk boundaries are chosen once per round of this loop, before
+    // its perturbation passes; every pass of the round works on the same chunks.
+    update_chunk_boundaries();
+    chunked.clear();
+    for (const auto& sample : samples_) chunked.push_back(make_chunks(sample));
+
+    const std::int32_t needed = trunc_to_i32(static_cast<double>(n_samples) * move_scale_ *
+                                             static_cast<double>(k) * 0.5);
+    if (needed >= 1) {
+      // The budget is checked only between whole passes; the passes that
+      // reached it are then repeated as many times again.
+      std::int64_t passes = 0;
+      std::int64_t moves = 0;
+      do {
+        for (auto& sample : chunked) moves += perturbate(k, sample, bound, rng);
+        ++passes;
+      } while (moves < needed);
+      for (std::int64_t p = 0; p < passes; ++p) {
+        for (auto& sample : chunked) perturbate(k, sample, bound, rng);
+      }
+    }
+
+    for (std::uint32_t s = 0; s < n_samples; ++s) {
+      auto& flat = samples_[s];
+      flat.clear();
+      for (const auto& chunk : chunked[s].chunks) flat.insert(flat.end(), chunk.begin(), chunk.end());
+    }
+
+    const std::size_t level_count = levels_.size();
+    resample_genesets(rng);
+    if (levels_.size() == level_count) return;  // the population no longer splits
+  }
+}
+
+double EsRulerCompat::get_pvalue(bool count_all, double es) const {
+  if (levels_.empty()) return std::numeric_limits<double>::quiet_NaN();
+  const Gsea target = target_record(target_numerator(es));
+  const std::uint64_t n_samples = sample_size_;
+
+  // Entries at or above the target that count under the filter.
+  auto count_reaching = [&](const std::vector<ScoredEntry>& entries, bool check_target) {
+    std::uint64_t cnt = 0;
+    for (const auto& e : entries) {
+      if (!count_all && !e.pos_dominant) continue;
+      if (check_target && precedes(e.gsea, target)) continue;
+      ++cnt;
+    }
+    return cnt;
+  };
+
+  double acc = 0.0;
+  double p = 0.0;
+  bool decided = false;
+  for (const auto& level : levels_) {
+    if (precedes(level.bound, target)) {
+      acc += negative_harmonic(level.upper.size() + 1, n_samples);
+      continue;
+    }
+    const std::uint64_t cnt = count_reaching(level.upper, false) + count_reaching(level.lower, true);
+    p = std::exp(acc + negative_harmonic(cnt == 0 ? 1 : cnt, n_samples));
+    decided = true;
+    break;
+  }
+  if (!decided) {
+    const auto& upper = levels_.back().upper;
+    const std::uint64_t cnt = count_reaching(upper, true);
+    if (upper.empty()) {
+      p = std::exp(acc);
+    } else {
+      p = std::exp(acc + negative_harmonic(cnt == 0 ? 1 : cnt, upper.size()));
+    }
+  }
+  return p > 1.0 ? 1.0 : p;
+}
+
+}  // namespace varenko::esruler_compat

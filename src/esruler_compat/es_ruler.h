@@ -1,0 +1,113 @@
+// EsRulerCompat: the adaptive sampler behind multilevel p-values. One ruler
+// serves one gene-set size k and one tail: it keeps a population of random
+// k-subsets of rank positions, scores them exactly (see order.h), splits the
+// population at its median into levels of rising score, moves the samples
+// upward between splits, and reads p-values off the level sizes.
+// Invariant: every sample holds k distinct positions in ascending order; a
+// sample whose ranks sum to 0 is scored as if each of its positions had rank 1.
+// A ruler belongs to one thread; all its draws come from one MT19937 stream
+// per `extend` call, in a fixed program order.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "esruler_compat/order.h"
+#include "rng_compat/mt19937.h"
+
+namespace varenko::esruler_compat {
+
+// A scored sample as stored in a level.
+struct ScoredEntry {
+  Gsea gsea;
+  bool pos_dominant = true;      // the largest-magnitude deviation is not negative
+  std::uint32_t sample_index = 0;  // index in the population when it was scored
+};
+
+// One median split: the entries below it and those at or above it, ascending.
+struct Level {
+  Gsea bound;                       // score of the largest entry below the split
+  std::vector<ScoredEntry> lower;   // never empty
+  std::vector<ScoredEntry> upper;   // never empty
+};
+
+// A sample cut at the ruler's chunk boundaries for cheap single-gene swaps.
+struct SampleChunks {
+  std::vector<std::int64_t> chunk_sum;            // rank sum of each chunk
+  std::vector<std::vector<std::uint32_t>> chunks;  // ascending positions per chunk
+
+  // `count` empty chunks with zero sums.
+  explicit SampleChunks(std::uint32_t count) : chunk_sum(count, 0), chunks(count) {}
+};
+
+class EsRulerCompat {
+ public:
+  // An empty ruler over `ranks` (non-negative; n = its length, 1 <= k <= n,
+  // sample_size >= 1). Rank sums must stay below 2^46 and n below 2^32.
+  EsRulerCompat(std::vector<std::int64_t> ranks, std::uint32_t sample_size,
+                std::uint32_t pathway_size, double move_scale);
+
+  // Draws keys and the first population from `seed` (low 32 bits) and adds
+  // levels until one reaches `es`, the estimated probability falls below `eps`
+  // (0 disables that test) or the population cannot be split. Call at most once.
+  void extend(std::uint64_t seed, double es, double eps);
+
+  // P-value of the non-negative score `es` read off the levels; NaN without
+  // levels. With `count_all` false only samples with pos_dominant count.
+  [[nodiscard]] double get_pvalue(bool count_all, double es) const;
+
+  // Scores the population, appends at most one level and refills the population
+  // from the part at or above the split (duplicates drawn with `rng` first).
+  void resample_genesets(rng_compat::Mt19937& rng);
+
+  // Makes max(1, trunc(0.1 k)) random swaps on one chunked sample, keeping each
+  // exactly when the sample stays above `bound`; returns accepted swaps plus
+  // draws that picked the removed gene itself.
+  std::int32_t perturbate(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
+                          rng_compat::Mt19937& rng);
+
+  // Exact score of a sorted position list against this ruler's ranks and keys.
+  [[nodiscard]] ScoredEntry score_sample(const std::vector<std::uint32_t>& positions,
+                                         std::uint32_t sample_index) const;
+
+  // Sets the inner chunk boundaries to the population medians of the positions
+  // at the chunk starts; chunk_count and the last boundary must already be set.
+  void update_chunk_boundaries();
+
+  // Cuts a sorted position list at the current chunk boundaries.
+  [[nodiscard]] SampleChunks make_chunks(const std::vector<std::uint32_t>& positions) const;
+
+  [[nodiscard]] const std::vector<Level>& levels() const { return levels_; }
+  [[nodiscard]] const std::vector<std::vector<std::uint32_t>>& samples() const { return samples_; }
+  [[nodiscard]] const std::vector<std::uint32_t>& chunk_last() const { return chunk_last_; }
+  [[nodiscard]] std::uint32_t chunk_count() const { return chunk_count_; }
+  [[nodiscard]] std::uint32_t sample_size() const { return sample_size_; }
+  [[nodiscard]] std::uint32_t pathway_size() const { return pathway_size_; }
+
+  // Direct access for tests and for building populations by hand.
+  std::vector<std::vector<std::uint32_t>>& mutable_samples() { return samples_; }
+  std::vector<std::uint64_t>& mutable_gene_keys() { return gene_keys_; }
+  // Sets chunk_count chunks with the last boundary n and the others 0.
+  void reset_chunks(std::uint32_t count);
+  std::vector<std::uint32_t>& mutable_chunk_last() { return chunk_last_; }
+
+ private:
+  // Number of ranks, as the type of positions.
+  [[nodiscard]] std::uint32_t n() const { return static_cast<std::uint32_t>(ranks_.size()); }
+
+  // Acceptance scan over every position with unit ranks (sample rank sum 0).
+  [[nodiscard]] bool unit_scan_above(const SampleChunks& sample, std::uint64_t key,
+                                     const Gsea& bound) const;
+
+  double move_scale_;
+  std::vector<std::int64_t> ranks_;
+  std::vector<std::uint64_t> gene_keys_;
+  std::vector<std::vector<std::uint32_t>> samples_;
+  std::vector<Level> levels_;
+  std::vector<std::uint32_t> chunk_last_;
+  std::uint32_t sample_size_;
+  std::uint32_t pathway_size_;
+  std::uint32_t chunk_count_ = 0;
+};
+
+}  // namespace varenko::esruler_compat

@@ -1,0 +1,267 @@
+// GMT reader: pulls bytes through a buffer, cuts them into lines at LF (a CR
+// before the LF belongs to the terminator), validates each line as UTF-8 and
+// turns every non-blank line into a Pathway. Lines are numbered from 1, blank
+// ones included. Gene fields are trimmed of Unicode white space.
+#include "io/gmt_reader.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace varenko::io {
+namespace {
+
+constexpr std::size_t kChunkSize = 256 * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kInvalidUtf8 = "stream did not contain valid UTF-8";
+
+// Message of an operating-system error: its description and " (os error N)".
+// Works with both the GNU (char*) and the POSIX (int) strerror_r.
+[[maybe_unused]] const char* pick_message(char* result, char* /*buffer*/) { return result; }
+[[maybe_unused]] const char* pick_message(int result, char* buffer) {
+  return result == 0 ? buffer : nullptr;
+}
+
+std::string os_error(int code) {
+  char buffer[256] = {};
+  const char* text = pick_message(strerror_r(code, buffer, sizeof buffer), buffer);
+  std::string message = text != nullptr ? text : "Unknown error " + std::to_string(code);
+  message += " (os error ";
+  message += std::to_string(code);
+  message += ')';
+  return message;
+}
+
+// True when `s` is well-formed UTF-8 (no overlong forms, surrogates or code
+// points above U+10FFFF).
+bool valid_utf8(std::string_view s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
+  const unsigned char* end = p + s.size();
+  while (p < end) {
+    // ASCII runs, eight bytes at a time.
+    while (end - p >= 8) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, p, sizeof word);
+      if ((word & 0x8080808080808080ULL) != 0) break;
+      p += 8;
+    }
+    if (p == end) break;
+    const unsigned char b0 = *p;
+    if (b0 < 0x80) {
+      ++p;
+      continue;
+    }
+    std::size_t len = 0;
+    unsigned char lo = 0x80;
+    unsigned char hi = 0xBF;  // allowed range of the second byte
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+      len = 2;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+      len = 3;
+      if (b0 == 0xE0) lo = 0xA0;  // overlong
+      if (b0 == 0xED) hi = 0x9F;  // surrogates
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+      len = 4;
+      if (b0 == 0xF0) lo = 0x90;  // overlong
+      if (b0 == 0xF4) hi = 0x8F;  // above U+10FFFF
+    } else {
+      return false;
+    }
+    if (static_cast<std::size_t>(end - p) < len) return false;
+    if (p[1] < lo || p[1] > hi) return false;
+    for (std::size_t i = 2; i < len; ++i) {
+      if ((p[i] & 0xC0) != 0x80) return false;
+    }
+    p += len;
+  }
+  return true;
+}
+
+// Unicode White_Space code points.
+bool is_unicode_space(char32_t c) {
+  if (c <= 0x20) return c == 0x20 || (c >= 0x09 && c <= 0x0D);
+  if (c < 0x85) return false;
+  return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
+         c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// Decodes the (valid) UTF-8 character starting at s[i]; sets its length.
+char32_t decode_at(std::string_view s, std::size_t i, std::size_t& len) {
+  const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
+  const unsigned char b0 = b(0);
+  if (b0 < 0x80) {
+    len = 1;
+    return b0;
+  }
+  if (b0 < 0xE0) {
+    len = 2;
+    return (char32_t{b0} & 0x1F) << 6 | (char32_t{b(1)} & 0x3F);
+  }
+  if (b0 < 0xF0) {
+    len = 3;
+    return (char32_t{b0} & 0x0F) << 12 | (char32_t{b(1)} & 0x3F) << 6 | (char32_t{b(2)} & 0x3F);
+  }
+  len = 4;
+  return (char32_t{b0} & 0x07) << 18 | (char32_t{b(1)} & 0x3F) << 12 |
+         (char32_t{b(2)} & 0x3F) << 6 | (char32_t{b(3)} & 0x3F);
+}
+
+// `s` (valid UTF-8) without leading and trailing Unicode white space.
+std::string_view trim_unicode(std::string_view s) {
+  std::size_t begin = 0;
+  while (begin < s.size()) {
+    std::size_t len = 0;
+    if (!is_unicode_space(decode_at(s, begin, len))) break;
+    begin += len;
+  }
+  std::size_t end = s.size();
+  while (end > begin) {
+    std::size_t start = end - 1;
+    while (start > begin && (static_cast<unsigned char>(s[start]) & 0xC0) == 0x80) --start;
+    std::size_t len = 0;
+    if (!is_unicode_space(decode_at(s, start, len))) break;
+    end = start;
+  }
+  return s.substr(begin, end - begin);
+}
+
+// Turns lines into pathways; keeps the line count and the collection so far.
+class GmtParser {
+ public:
+  // Handles one line without its LF; `terminated` tells whether an LF followed.
+  core::Status line(std::string_view text, bool terminated) {
+    ++line_number_;
+    if (terminated && !text.empty() && text.back() == '\r') text.remove_suffix(1);
+    if (line_number_ == 1 && text.starts_with(kByteOrderMark)) {
+      text.remove_prefix(kByteOrderMark.size());
+    }
+    if (!valid_utf8(text)) return core::fail(std::string(kInvalidUtf8));
+    if (trim_unicode(text).empty()) return {};
+
+    fields_.clear();
+    std::size_t start = 0;
+    while (true) {
+      const void* tab = std::memchr(text.data() + start, '\t', text.size() - start);
+      if (tab == nullptr) {
+        fields_.push_back(text.substr(start));
+        break;
+      }
+      const auto pos = static_cast<std::size_t>(static_cast<const char*>(tab) - text.data());
+      fields_.push_back(text.substr(start, pos - start));
+      start = pos + 1;
+    }
+    if (fields_.size() < 3) {
+      return core::fail("Malformed GMT line " + std::to_string(line_number_) +
+                        ": expected at least 3 tab-separated columns.");
+    }
+
+    core::Pathway& p = db_.pathways.emplace_back();
+    p.name.assign(fields_[0]);
+    if (!fields_[1].empty()) p.description.emplace(fields_[1]);
+    p.genes.reserve(fields_.size() - 2);
+    for (std::size_t i = 2; i < fields_.size(); ++i) {
+      const std::string_view gene = trim_unicode(fields_[i]);
+      if (!gene.empty()) p.genes.emplace_back(gene);
+    }
+    return {};
+  }
+
+  core::PathwayDb take() { return std::move(db_); }
+
+ private:
+  core::PathwayDb db_;
+  std::vector<std::string_view> fields_;
+  std::size_t line_number_ = 0;
+};
+
+// Closes a file descriptor on every path.
+class FdGuard {
+ public:
+  explicit FdGuard(int fd) : fd_(fd) {}
+  ~FdGuard() { ::close(fd_); }
+  FdGuard(const FdGuard&) = delete;
+  FdGuard& operator=(const FdGuard&) = delete;
+  [[nodiscard]] int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source) {
+  GmtParser parser;
+  std::string buffer(kChunkSize, '\0');
+  std::size_t filled = 0;  // bytes of buffer holding an unfinished line
+  while (true) {
+    if (filled == buffer.size()) buffer.resize(buffer.size() * 2);  // a very long line
+    auto got = source(buffer.data() + filled, buffer.size() - filled);
+    if (!got) return core::fail(got.error());
+    const std::size_t n = *got;
+    if (n == 0) break;
+    const std::size_t scan_from = filled;
+    filled += n;
+
+    // Complete lines in buffer[0, filled); the search for LF starts at the new bytes.
+    std::size_t line_start = 0;
+    std::size_t search = scan_from;
+    while (search < filled) {
+      const void* lf = std::memchr(buffer.data() + search, '\n', filled - search);
+      if (lf == nullptr) break;
+      const auto pos = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer.data());
+      auto status =
+          parser.line(std::string_view(buffer.data() + line_start, pos - line_start), true);
+      if (!status) return core::fail(status.error());
+      line_start = pos + 1;
+      search = line_start;
+    }
+    if (line_start > 0) {
+      std::memmove(buffer.data(), buffer.data() + line_start, filled - line_start);
+      filled -= line_start;
+    }
+  }
+  if (filled > 0) {
+    auto status = parser.line(std::string_view(buffer.data(), filled), false);
+    if (!status) return core::fail(status.error());
+  }
+  return parser.take();
+}
+
+core::Result<core::PathwayDb> parse_gmt(std::string_view text) {
+  std::size_t offset = 0;
+  return read_gmt_from([&](char* out, std::size_t capacity) -> core::Result<std::size_t> {
+    const std::size_t n = std::min(capacity, text.size() - offset);
+    std::memcpy(out, text.data() + offset, n);
+    offset += n;
+    return n;
+  });
+}
+
+core::Result<core::PathwayDb> read_gmt(std::string_view path) {
+  if (path.find('\0') != std::string_view::npos) {
+    return core::fail("file name contained an unexpected NUL byte");
+  }
+  const std::string c_path(path);
+  int fd = -1;
+  do {
+    fd = ::open(c_path.c_str(), O_RDONLY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return core::fail(os_error(errno));
+  FdGuard guard(fd);
+  return read_gmt_from([&](char* out, std::size_t capacity) -> core::Result<std::size_t> {
+    while (true) {
+      const ssize_t n = ::read(guard.get(), out, capacity);
+      if (n >= 0) return static_cast<std::size_t>(n);
+      if (errno != EINTR) return core::fail(os_error(errno));
+    }
+  });
+}
+
+}  // namespace varenko::io

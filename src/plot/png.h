@@ -1,0 +1,33 @@
+// PNG output of a finished canvas: 8-bit RGBA, IHDR, a pHYs chunk with the
+// resolution in pixels per metre, IDAT and IEND, no other ancillary chunks.
+// The file is replaced atomically: written to a temporary file in the target's
+// folder and renamed over it only after a complete, flushed write.
+// Safe to call from several threads on distinct output paths.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "core/result.h"
+#include "plot/canvas.h"
+
+namespace varenko::plot {
+
+// Writes the canvas to `output_path` with the dpi recorded in pHYs; on failure
+// returns the operating system's error text (or the encoder's message) and
+// leaves any existing file at the path untouched.
+[[nodiscard]] core::Status save_png_with_dpi(const Canvas& canvas, std::string output_path,
+                                             std::uint32_t dpi);
+
+// The byte sink of the writer, replaceable to inject write failures: it has
+// fwrite's contract (returns the count written; sets errno on a short write).
+using PngWriteFn = std::function<std::size_t(const void* data, std::size_t size, std::FILE* file)>;
+
+// save_png_with_dpi writing through `write` instead of fwrite.
+[[nodiscard]] core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path,
+                                                 std::uint32_t dpi, const PngWriteFn& write);
+
+}  // namespace varenko::plot

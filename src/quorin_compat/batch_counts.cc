@@ -1,0 +1,297 @@
+// Permutation counting engines. All three draw samples of K genes, score every
+// prefix with the cumulative statistic and count prefix `size` against each
+// pathway's observed score; each pathway's sums are accumulated in draw order,
+// which is what makes the sequential and thread-invariant engines agree to the
+// bit. The fast engine seeds its chunks with SplitMix64 and does its own
+// sampling, so it never touches combination's per-thread table.
+#include "quorin_compat/batch_counts.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <utility>
+
+#include <oneapi/tbb/blocked_range.h>
+#include <oneapi/tbb/parallel_for.h>
+#include <oneapi/tbb/parallel_reduce.h>
+#include <oneapi/tbb/task_arena.h>
+
+#include "quorin_compat/cumulative_stat.h"
+#include "rng_compat/combination.h"
+#include "rng_compat/mt19937.h"
+
+namespace varenko::quorin_compat {
+namespace {
+
+// Permutations per block of the thread-invariant engine: bounds its buffer to
+// this many result lists.
+constexpr std::uint32_t kInvariantBlock = 4096;
+// Chunks per pool thread in the fast engine.
+constexpr std::uint32_t kChunksPerThread = 8;
+
+// The six counters of one pathway.
+struct PathwayAcc {
+  std::uint32_t count_le = 0;
+  std::uint32_t count_ge = 0;
+  std::uint32_t count_le_zero = 0;
+  std::uint32_t count_ge_zero = 0;
+  double sum_le_zero = 0.0;
+  double sum_ge_zero = 0.0;
+
+  // Counts one permutation score x against the observed score e.
+  void add(double x, double e) {
+    if (x <= e) ++count_le;
+    if (e <= x) ++count_ge;
+    if (x <= 0.0) {
+      ++count_le_zero;
+      sum_le_zero += x;
+    }
+    if (x >= 0.0) {
+      ++count_ge_zero;
+      sum_ge_zero += x;
+    }
+  }
+};
+
+// Pathways of one size: the prefix index they read and their accumulators.
+struct SizeGroup {
+  std::uint32_t size_index = 0;
+  std::vector<std::uint32_t> pathway_indices;
+  std::vector<double> scores;  // observed score of each member
+  std::vector<PathwayAcc> acc;
+};
+
+// Checks the preconditions shared by the engines and returns K (0 when m = 0).
+std::uint32_t largest_size(std::span<const double> weights, std::span<const double> scores,
+                           std::span<const std::uint32_t> sizes) {
+  if (scores.size() != sizes.size()) std::abort();
+  std::uint32_t k = 0;
+  for (const std::uint32_t s : sizes) {
+    if (s == 0 || s > weights.size()) std::abort();
+    k = std::max(k, s);
+  }
+  return k;
+}
+
+// Groups the pathways by size, ascending, members in pathway order.
+std::vector<SizeGroup> group_by_size(std::span<const double> scores,
+                                     std::span<const std::uint32_t> sizes) {
+  std::map<std::uint32_t, std::vector<std::uint32_t>> by_size;
+  for (std::uint32_t j = 0; j < sizes.size(); ++j) by_size[sizes[j] - 1].push_back(j);
+  std::vector<SizeGroup> groups;
+  groups.reserve(by_size.size());
+  for (auto& [size_index, members] : by_size) {
+    SizeGroup g;
+    g.size_index = size_index;
+    g.pathway_indices = std::move(members);
+    for (const std::uint32_t p : g.pathway_indices) g.scores.push_back(scores[p]);
+    g.acc.resize(g.pathway_indices.size());
+    groups.push_back(std::move(g));
+  }
+  return groups;
+}
+
+// Counts one cumulative result into every group's accumulators.
+void count_result(std::span<const double> res, std::vector<SizeGroup>& groups) {
+  for (SizeGroup& g : groups) {
+    const double x = res[g.size_index];
+    for (std::size_t i = 0; i < g.acc.size(); ++i) g.acc[i].add(x, g.scores[i]);
+  }
+}
+
+// Copies the group accumulators into a BatchCounts of m pathways.
+BatchCounts collect(const std::vector<SizeGroup>& groups, std::size_t m) {
+  BatchCounts counts = empty_batch_counts(m);
+  for (const SizeGroup& g : groups) {
+    for (std::size_t i = 0; i < g.acc.size(); ++i) {
+      const std::uint32_t p = g.pathway_indices[i];
+      const PathwayAcc& a = g.acc[i];
+      counts.count_le[p] = a.count_le;
+      counts.count_ge[p] = a.count_ge;
+      counts.count_le_zero[p] = a.count_le_zero;
+      counts.count_ge_zero[p] = a.count_ge_zero;
+      counts.sum_le_zero[p] = a.sum_le_zero;
+      counts.sum_ge_zero[p] = a.sum_ge_zero;
+    }
+  }
+  return counts;
+}
+
+// SplitMix64 output function: decorrelates the chunk seeds of the fast engine.
+std::uint64_t splitmix64(std::uint64_t x) {
+  std::uint64_t z = x + 0x9e3779b97f4a7c15ull;
+  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+  z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+  return z ^ (z >> 31);
+}
+
+// One chunk of the fast engine: iterations [first, first + count).
+BatchCounts run_fast_chunk(std::span<const double> weights, std::span<const double> scores,
+                           std::span<const std::uint32_t> sizes, double gsea_param,
+                           core::ScoreType score_type, std::uint32_t k, std::uint32_t chunk,
+                           std::uint32_t first, std::uint32_t count, std::uint64_t seed) {
+  const auto n = static_cast<std::uint32_t>(weights.size());
+  const std::uint64_t x = seed ^ (static_cast<std::uint64_t>(chunk) << 1) ^ first;
+  rng_compat::Mt19937 rng(static_cast<std::uint32_t>(splitmix64(x)));
+
+  std::vector<SizeGroup> groups = group_by_size(scores, sizes);
+  CumulativeStatWorkspace ws;
+  std::vector<std::uint32_t> sample;
+  sample.reserve(k);
+  const bool dense = k > n / 2;
+  std::vector<std::uint32_t> universe;
+  std::vector<std::uint32_t> perm;
+  std::vector<std::uint32_t> stamps;
+  std::uint32_t generation = 0;
+  if (dense) {
+    universe.resize(n);
+    for (std::uint32_t i = 0; i < n; ++i) universe[i] = i + 1;
+  } else {
+    stamps.assign(n, 0);
+  }
+
+  for (std::uint32_t it = 0; it < count; ++it) {
+    sample.clear();
+    if (dense) {
+      perm = universe;
+      for (std::uint32_t j = k; j-- > 0;) {
+        const std::uint32_t t = rng.bounded(n - j);
+        std::swap(perm[j], perm[j + t]);
+      }
+      sample.assign(perm.begin(), perm.begin() + k);
+    } else {
+      if (++generation == 0) {
+        std::fill(stamps.begin(), stamps.end(), 0u);
+        generation = 1;
+      }
+      while (sample.size() < k) {
+        const std::uint32_t t = rng.bounded(n);
+        if (stamps[t] != generation) {
+          stamps[t] = generation;
+          sample.push_back(t + 1);
+        }
+      }
+    }
+    count_result(ws.calc(weights, sample, gsea_param, score_type), groups);
+  }
+  return collect(groups, sizes.size());
+}
+
+}  // namespace
+
+BatchCounts empty_batch_counts(std::size_t m) {
+  BatchCounts c;
+  c.count_le.assign(m, 0);
+  c.count_ge.assign(m, 0);
+  c.count_le_zero.assign(m, 0);
+  c.count_ge_zero.assign(m, 0);
+  c.sum_le_zero.assign(m, 0.0);
+  c.sum_ge_zero.assign(m, 0.0);
+  return c;
+}
+
+BatchCounts merge_batch_counts(BatchCounts a, BatchCounts b) {
+  const std::size_t m = a.count_le.size();
+  if (b.count_le.size() < m || b.count_ge.size() < m || b.count_le_zero.size() < m ||
+      b.count_ge_zero.size() < m || b.sum_le_zero.size() < m || b.sum_ge_zero.size() < m) {
+    std::abort();
+  }
+  for (std::size_t i = 0; i < m; ++i) {
+    a.count_le[i] = b.count_le[i] + a.count_le[i];
+    a.count_ge[i] = b.count_ge[i] + a.count_ge[i];
+    a.count_le_zero[i] = b.count_le_zero[i] + a.count_le_zero[i];
+    a.count_ge_zero[i] = b.count_ge_zero[i] + a.count_ge_zero[i];
+    a.sum_le_zero[i] = b.sum_le_zero[i] + a.sum_le_zero[i];
+    a.sum_ge_zero[i] = b.sum_ge_zero[i] + a.sum_ge_zero[i];
+  }
+  return a;
+}
+
+BatchCounts calc_gsea_stat_cumulative_batch_f64(std::span<const double> weights,
+                                                std::span<const double> scores,
+                                                std::span<const std::uint32_t> sizes,
+                                                double gsea_param, std::uint32_t iterations,
+                                                std::uint64_t seed, core::ScoreType score_type) {
+  const std::uint32_t k = largest_size(weights, scores, sizes);
+  if (sizes.empty() || iterations == 0 || k == 0) return empty_batch_counts(sizes.size());
+  const auto n = static_cast<std::uint32_t>(weights.size());
+
+  std::vector<SizeGroup> groups = group_by_size(scores, sizes);
+  rng_compat::Mt19937 rng(static_cast<std::uint32_t>(seed));
+  CumulativeStatWorkspace ws;
+  std::vector<std::uint32_t> sample;
+  for (std::uint32_t it = 0; it < iterations; ++it) {
+    rng_compat::combination(1, n, k, rng, sample);
+    count_result(ws.calc(weights, sample, gsea_param, score_type), groups);
+  }
+  return collect(groups, sizes.size());
+}
+
+BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
+    std::span<const double> weights, std::span<const double> scores,
+    std::span<const std::uint32_t> sizes, double gsea_param, std::uint32_t iterations,
+    std::uint64_t seed, core::ScoreType score_type) {
+  const std::uint32_t k = largest_size(weights, scores, sizes);
+  if (sizes.empty() || iterations == 0 || k == 0) return empty_batch_counts(sizes.size());
+  const auto n = static_cast<std::uint32_t>(weights.size());
+
+  std::vector<SizeGroup> groups = group_by_size(scores, sizes);
+  rng_compat::Mt19937 rng(static_cast<std::uint32_t>(seed));
+  CumulativeStatWorkspace ws;
+  std::vector<std::uint32_t> sample;
+  const std::uint32_t block_cap = std::min(iterations, kInvariantBlock);
+  std::vector<double> block(static_cast<std::size_t>(block_cap) * k);
+
+  for (std::uint32_t done = 0; done < iterations;) {
+    const std::uint32_t len = std::min(block_cap, iterations - done);
+    for (std::uint32_t b = 0; b < len; ++b) {
+      rng_compat::combination(1, n, k, rng, sample);
+      const auto res = ws.calc(weights, sample, gsea_param, score_type);
+      std::copy(res.begin(), res.end(), block.begin() + static_cast<std::ptrdiff_t>(b) * k);
+    }
+    // Each group owns its accumulators and reads the block in draw order.
+    tbb::parallel_for(tbb::blocked_range<std::size_t>(0, groups.size()),
+                      [&](const tbb::blocked_range<std::size_t>& range) {
+                        for (std::size_t gi = range.begin(); gi != range.end(); ++gi) {
+                          SizeGroup& g = groups[gi];
+                          for (std::uint32_t b = 0; b < len; ++b) {
+                            const double x = block[static_cast<std::size_t>(b) * k + g.size_index];
+                            for (std::size_t i = 0; i < g.acc.size(); ++i) g.acc[i].add(x, g.scores[i]);
+                          }
+                        }
+                      });
+    done += len;
+  }
+  return collect(groups, sizes.size());
+}
+
+BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(std::span<const double> weights,
+                                                         std::span<const double> scores,
+                                                         std::span<const std::uint32_t> sizes,
+                                                         double gsea_param, std::uint32_t iterations,
+                                                         std::uint64_t seed,
+                                                         core::ScoreType score_type) {
+  const std::uint32_t k = largest_size(weights, scores, sizes);
+  const std::size_t m = sizes.size();
+  if (m == 0 || iterations == 0 || k == 0) return empty_batch_counts(m);
+
+  const auto threads = static_cast<std::uint32_t>(std::max(1, tbb::this_task_arena::max_concurrency()));
+  const std::uint32_t chunks = std::min(kChunksPerThread * threads, iterations);
+  const std::uint32_t q = iterations / chunks;
+  const std::uint32_t r = iterations - q * chunks;
+
+  return tbb::parallel_reduce(
+      tbb::blocked_range<std::uint32_t>(0, chunks), empty_batch_counts(m),
+      [&](const tbb::blocked_range<std::uint32_t>& range, BatchCounts acc) {
+        for (std::uint32_t c = range.begin(); c != range.end(); ++c) {
+          const std::uint32_t first = c * q + std::min(c, r);
+          const std::uint32_t count = q + (c < r ? 1 : 0);
+          acc = merge_batch_counts(std::move(acc), run_fast_chunk(weights, scores, sizes, gsea_param,
+                                                                  score_type, k, c, first, count, seed));
+        }
+        return acc;
+      },
+      [](BatchCounts a, BatchCounts b) { return merge_batch_counts(std::move(a), std::move(b)); });
+}
+
+}  // namespace varenko::quorin_compat

@@ -1,0 +1,69 @@
+// Permutation counting for the simple stage: each permutation draws one random
+// sample of K = the largest pathway size, scores all its prefixes at once and
+// compares prefix `size` with the observed score of every pathway of that size.
+// The sequential and thread-invariant engines share one MT19937 stream and give
+// identical counts and sums at any thread count; the fast engine splits the
+// stream by the pool's thread count. Parallel engines run in the caller's
+// current oneTBB arena; all engines are safe to call from several threads.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "core/records.h"
+
+namespace varenko::quorin_compat {
+
+// Per-pathway permutation counters of one batch; six lists indexed like the
+// pathways. A score x of a pathway with observed score e counts in count_le when
+// x <= e, in count_ge when x >= e, and in the zero sides (with its value added
+// to the matching sum) when x <= 0 or x >= 0; a NaN score counts nowhere.
+struct BatchCounts {
+  std::vector<std::uint32_t> count_le;
+  std::vector<std::uint32_t> count_ge;
+  std::vector<std::uint32_t> count_le_zero;
+  std::vector<std::uint32_t> count_ge_zero;
+  std::vector<double> sum_le_zero;
+  std::vector<double> sum_ge_zero;
+};
+
+// Returns counters for m pathways, all zero.
+BatchCounts empty_batch_counts(std::size_t m);
+
+// Returns `a` with `b` added entry by entry over a's length (a = b + a); stops
+// the process when `b` is shorter than `a`.
+BatchCounts merge_batch_counts(BatchCounts a, BatchCounts b);
+
+// Sequential engine: one MT19937 stream seeded with the low 32 bits of `seed`,
+// `iterations` samples drawn with combination(1, n, K) on the calling thread.
+// `scores` and `sizes` describe the m pathways (sizes 1..n); stops the process
+// on mismatched lengths or a size outside 1..n.
+BatchCounts calc_gsea_stat_cumulative_batch_f64(std::span<const double> weights,
+                                                std::span<const double> scores,
+                                                std::span<const std::uint32_t> sizes,
+                                                double gsea_param, std::uint32_t iterations,
+                                                std::uint64_t seed, core::ScoreType score_type);
+
+// Thread-invariant engine: the sequential engine's stream and scores, with the
+// counting of each block of 4096 permutations fanned out over groups of
+// pathways of equal size in the current arena; returns exactly the sequential
+// engine's result. Same preconditions.
+BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
+    std::span<const double> weights, std::span<const double> scores,
+    std::span<const std::uint32_t> sizes, double gsea_param, std::uint32_t iterations,
+    std::uint64_t seed, core::ScoreType score_type);
+
+// Fast engine: min(8 T, iterations) chunks (T = the current arena's
+// concurrency), each with its own stream derived from all 64 bits of `seed`,
+// run in parallel and merged by a parallel reduction; reproducible for a fixed
+// thread count only. Same preconditions.
+BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(std::span<const double> weights,
+                                                         std::span<const double> scores,
+                                                         std::span<const std::uint32_t> sizes,
+                                                         double gsea_param, std::uint32_t iterations,
+                                                         std::uint64_t seed,
+                                                         core::ScoreType score_type);
+
+}  // namespace varenko::quorin_compat

@@ -1,0 +1,74 @@
+"""Whole runs of run_gsea_py against the generated reference rows: names,
+sizes and leading edges equal, scores and p-values bit-identical, log2err
+within a relative 1e-11 (it goes through the trigamma function)."""
+from __future__ import annotations
+
+import json
+import math
+from pathlib import Path
+
+import pytest
+
+import varenkopy
+
+GOLDEN = Path(__file__).resolve().parents[1] / "data" / "golden"
+ROW_KEYS = {"pathway", "size", "es", "nes", "pval", "padj", "log2err", "leading_edge"}
+
+
+def decode(value):
+    """A reference float ({"hex", "dec"} or "nan"), None, or any other JSON value."""
+    if isinstance(value, dict) and "hex" in value:
+        x = float.fromhex(value["hex"])
+        assert x == float(value["dec"]) or math.isnan(x), value
+        return x
+    if value == "nan":
+        return math.nan
+    return value
+
+
+def load_cases(name: str) -> list[dict]:
+    return json.loads((GOLDEN / name).read_text(encoding="utf-8"))["cases"]
+
+
+def same_bits(a, b) -> bool:
+    if a is None or b is None:
+        return a is None and b is None
+    return math.copysign(1.0, a) == math.copysign(1.0, b) and (a == b or (math.isnan(a) and math.isnan(b)))
+
+
+def close_log2err(actual, expected) -> bool:
+    if actual is None or expected is None:
+        return actual is None and expected is None
+    if math.isnan(expected) or math.isnan(actual):
+        return math.isnan(expected) and math.isnan(actual)
+    return abs(actual - expected) <= 1e-11 * abs(expected)
+
+
+def run_case(case: dict, tmp_path: Path) -> list[dict]:
+    ranks = {gene: decode(score) for gene, score in case["ranking"]}
+    gmt = tmp_path / "case.gmt"
+    gmt.write_bytes(case["gmt"].encode("utf-8"))
+    kwargs = {key: decode(value) for key, value in case["kwargs"].items()}
+    return varenkopy.run_gsea_py(ranks, str(gmt), **kwargs)
+
+
+def check_rows(actual: list[dict], expected: list[dict]) -> None:
+    assert [r["pathway"] for r in actual] == [r["pathway"] for r in expected]
+    for got, want in zip(actual, expected):
+        name = want["pathway"]
+        assert set(got) == ROW_KEYS, name
+        assert got["size"] == want["size"], name
+        assert got["leading_edge"] == want["leading_edge"], name
+        for key in ("es", "nes", "pval", "padj"):
+            assert same_bits(got[key], decode(want[key])), (name, key, got[key], want[key])
+        assert close_log2err(got["log2err"], decode(want["log2err"])), (name, got["log2err"], want["log2err"])
+
+
+@pytest.mark.parametrize("case", load_cases("pipeline_rows.json"), ids=lambda c: c["id"])
+def test_pipeline_rows(case, tmp_path):
+    check_rows(run_case(case, tmp_path), case["rows"])
+
+
+@pytest.mark.parametrize("case", load_cases("mended_rows.json"), ids=lambda c: c["id"])
+def test_mended_rows(case, tmp_path):
+    check_rows(run_case(case, tmp_path), case["rows"])
