@@ -80,6 +80,15 @@ std::vector<MultilevelGroup> select_multilevel_groups(const StageContext& ctx,
   return groups;
 }
 
+double multilevel_group_floor(const StageContext& ctx, const MultilevelGroup& group,
+                              const SimpleStageOutput& simple) {
+  double min_d = std::numeric_limits<double>::infinity();
+  for (const std::size_t i : group.indices) {
+    min_d = std::min(min_d, zero_side_fraction(simple.zero_side[i], ctx.nperm));
+  }
+  return ctx.eps * min_d;
+}
+
 std::uint64_t draw_multilevel_stage_seed(rng_compat::RMt19937SeedCompat& generator,
                                          std::size_t group_count, std::uint32_t sample_kind) {
   // These draws only advance the generator, one per group.
@@ -123,11 +132,7 @@ core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>&
 
   std::vector<double> floors(groups.size());
   for (std::size_t g = 0; g < groups.size(); ++g) {
-    double min_d = std::numeric_limits<double>::infinity();
-    for (const std::size_t i : groups[g].indices) {
-      min_d = std::min(min_d, zero_side_fraction(simple.zero_side[i], ctx.nperm));
-    }
-    floors[g] = ctx.eps * min_d;
+    floors[g] = multilevel_group_floor(ctx, groups[g], simple);
   }
 
   const std::vector<std::vector<double>> results =

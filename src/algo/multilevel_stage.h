@@ -29,6 +29,11 @@ std::vector<MultilevelGroup> select_multilevel_groups(const StageContext& ctx,
                                                       const std::vector<Working>& working,
                                                       const SimpleStageOutput& simple);
 
+// Absolute floor of a group: eps times the smallest zero-side fraction
+// (z + 1) / (nperm + 1) of its pathways.
+double multilevel_group_floor(const StageContext& ctx, const MultilevelGroup& group,
+                              const SimpleStageOutput& simple);
+
 // Advances `generator` by draws with the bounds m, m - 1, ..., 1 and returns the
 // stage seed (one more draw with bound 1000000000, plus 1); m must be positive.
 std::uint64_t draw_multilevel_stage_seed(rng_compat::RMt19937SeedCompat& generator,

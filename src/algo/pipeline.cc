@@ -122,7 +122,7 @@ Rows finalize_rows(std::vector<Working>& working, const StageContext& ctx) {
 core::Result<Rows> run_stages(const core::RankedList& ranked,
                               std::span<const core::Pathway> pathways,
                               const bindings::RunOptions& options) {
-  // 1. Setup.
+  // 1. Setup. Only the variable's presence counts: an empty value turns timing on too.
   const bool timing = std::getenv(kStageTimingEnv) != nullptr;
   StageTimer timer(timing);
   const algo_support::GeneIndex index = algo_support::build_gene_index(ranked);

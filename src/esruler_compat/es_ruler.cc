@@ -40,6 +40,11 @@ std::int32_t trunc_to_i32(double x) {
 
 }  // namespace
 
+FixedBoundDraw::FixedBoundDraw(std::uint32_t m)
+    : m_(m),
+      limit_(0xffffffffu - 0xffffffffu % m),
+      magic_(~std::uint64_t{0} / m + 1) {}
+
 std::int64_t target_numerator(double score) {
   if (std::isnan(score)) return 0;
   const double scaled = std::trunc(score * kTwoPow30);
@@ -55,7 +60,9 @@ EsRulerCompat::EsRulerCompat(std::vector<std::int64_t> ranks, std::uint32_t samp
       gene_keys_(ranks_.size(), 0),
       samples_(sample_size),
       sample_size_(sample_size),
-      pathway_size_(pathway_size) {}
+      pathway_size_(pathway_size),
+      draw_member_(std::max<std::uint32_t>(1, pathway_size)),
+      draw_position_(std::max<std::uint32_t>(1, static_cast<std::uint32_t>(ranks_.size()))) {}
 
 void EsRulerCompat::reset_chunks(std::uint32_t count) {
   chunk_count_ = count;

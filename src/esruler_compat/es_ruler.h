@@ -31,13 +31,43 @@ struct Level {
   std::vector<ScoredEntry> upper;   // never empty
 };
 
-// A sample cut at the ruler's chunk boundaries for cheap single-gene swaps.
+// A sample cut at the ruler's chunk boundaries for cheap single-gene swaps;
+// built by EsRulerCompat::make_chunks, changed only by perturbate.
 struct SampleChunks {
   std::vector<std::int64_t> chunk_sum;            // rank sum of each chunk
   std::vector<std::vector<std::uint32_t>> chunks;  // ascending positions per chunk
+  std::int64_t rank_sum = 0;                       // sum of chunk_sum
+  std::uint64_t key = 0;                           // XOR of the members' gene keys
 
   // `count` empty chunks with zero sums.
   explicit SampleChunks(std::uint32_t count) : chunk_sum(count, 0), chunks(count) {}
+};
+
+// Uniform index in [0, m) with the same rejection rule and results as
+// uniform_index, for a fixed m: the limit is computed once and the remainder
+// by multiplication (exact for every 32-bit value).
+class FixedBoundDraw {
+ public:
+  explicit FixedBoundDraw(std::uint32_t m = 1);
+
+  // Draws from `rng` until an output is below the limit; returns it mod m.
+  std::uint32_t operator()(rng_compat::Mt19937& rng) const {
+    std::uint32_t u = rng.next_u32();
+    while (u >= limit_) u = rng.next_u32();
+    return remainder(u);
+  }
+
+  // a mod m.
+  [[nodiscard]] std::uint32_t remainder(std::uint32_t a) const {
+    __extension__ typedef unsigned __int128 UInt128;
+    const std::uint64_t low = magic_ * a;
+    return static_cast<std::uint32_t>((UInt128{low} * m_) >> 64);
+  }
+
+ private:
+  std::uint32_t m_;
+  std::uint32_t limit_;
+  std::uint64_t magic_;  // 2^64 / m rounded up (0 for m = 1)
 };
 
 class EsRulerCompat {
@@ -95,9 +125,9 @@ class EsRulerCompat {
   // Number of ranks, as the type of positions.
   [[nodiscard]] std::uint32_t n() const { return static_cast<std::uint32_t>(ranks_.size()); }
 
-  // Acceptance scan over every position with unit ranks (sample rank sum 0).
-  [[nodiscard]] bool unit_scan_above(const SampleChunks& sample, std::uint64_t key,
-                                     const Gsea& bound) const;
+  template <typename PointTest>
+  std::int32_t perturbate_with(std::uint32_t k, SampleChunks& sample, const PointTest& test,
+                               rng_compat::Mt19937& rng);
 
   double move_scale_;
   std::vector<std::int64_t> ranks_;
@@ -108,6 +138,8 @@ class EsRulerCompat {
   std::uint32_t sample_size_;
   std::uint32_t pathway_size_;
   std::uint32_t chunk_count_ = 0;
+  FixedBoundDraw draw_member_;    // index into a sample, m = k
+  FixedBoundDraw draw_position_;  // position in the ranking, m = n
 };
 
 }  // namespace varenko::esruler_compat

@@ -1,14 +1,62 @@
 // Chunked samples and the upward random walk of the ES ruler. A swap replaces
 // one member position by a random position and is kept exactly when some hit
-// of the resulting sample has its running-sum point above the level's bound;
-// the remembered candidate hit and the per-chunk rank sums only make that
-// decision cheaper, never different, and a rejected swap is undone exactly.
+// of the resulting sample has its running-sum point above the level's bound.
+// The decision is made on the swapped sample without changing it (only an
+// accepted swap is written), the remembered candidate hit and the per-chunk
+// rank sums only make it cheaper, and every comparison is exact in integers.
 #include <algorithm>
 #include <limits>
 
 #include "esruler_compat/es_ruler.h"
 
 namespace varenko::esruler_compat {
+namespace {
+
+// Exact "point above the bound" tests. For a bound of the same ruler (equal
+// miss total M, positive rank sum b0) the sign of
+//   D = X * cum - rs * (b0 * misses + K),  X = b0 * M,  K = b1 * M - b0 * b3,
+// is the sign of value(point) - value(bound), so the point is above the bound
+// when D > 0, or D = 0 and its key is greater (the order of `precedes`).
+
+// All factors fit in 64 bits; the two products are formed in 128 bits.
+struct NarrowPointTest {
+  std::int64_t x;
+  std::int64_t b0;
+  std::int64_t k;
+  std::uint64_t bound_key;
+  bool operator()(std::int64_t rank_sum, std::int64_t cum, std::int64_t misses,
+                  std::uint64_t key) const {
+    const Int128 d = Int128{x} * cum - Int128{rank_sum} * (b0 * misses + k);
+    return d > 0 || (d == 0 && key > bound_key);
+  }
+};
+
+// The same test with 128-bit factors (rank sums below 2^46, M below 2^32).
+struct WidePointTest {
+  Int128 x;
+  Int128 b0;
+  Int128 k;
+  std::uint64_t bound_key;
+  bool operator()(std::int64_t rank_sum, std::int64_t cum, std::int64_t misses,
+                  std::uint64_t key) const {
+    const Int128 d = x * cum - Int128{rank_sum} * (b0 * misses + k);
+    return d > 0 || (d == 0 && key > bound_key);
+  }
+};
+
+// Any other bound: the order itself.
+struct GeneralPointTest {
+  Gsea bound;
+  std::int64_t miss_total;
+  bool operator()(std::int64_t rank_sum, std::int64_t cum, std::int64_t misses,
+                  std::uint64_t key) const {
+    return precedes(bound, Gsea{rank_sum, cum, miss_total, misses, key});
+  }
+};
+
+constexpr std::int64_t kRankSumLimit = std::int64_t{1} << 46;
+
+}  // namespace
 
 void EsRulerCompat::update_chunk_boundaries() {
   const std::uint32_t count = chunk_count_;
@@ -34,56 +82,48 @@ SampleChunks EsRulerCompat::make_chunks(const std::vector<std::uint32_t>& positi
     const std::uint32_t c = std::min(h, count - 1);
     sc.chunks[c].push_back(p);
     sc.chunk_sum[c] += ranks_[p];
+    sc.rank_sum += ranks_[p];
+    sc.key ^= gene_keys_[p];
   }
   return sc;
 }
 
-bool EsRulerCompat::unit_scan_above(const SampleChunks& sample, std::uint64_t key,
-                                    const Gsea& bound) const {
-  const std::int64_t k = pathway_size_;
-  const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
-  std::int64_t cum = 0;
-  std::int64_t misses = 0;
-  std::int64_t last = -1;
-  for (const auto& chunk : sample.chunks) {
-    for (const std::uint32_t p : chunk) {
-      misses += static_cast<std::int64_t>(p) - last - 1;
-      cum += 1;
-      if (precedes(bound, Gsea{k, cum, miss_total, misses, key})) return true;
-      last = p;
-    }
-  }
-  return false;
-}
-
 std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
                                        rng_compat::Mt19937& rng) {
+  const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
+  const bool same_ruler = bound.miss_total == miss_total && miss_total > 0 &&
+                          miss_total < (std::int64_t{1} << 32) && bound.rank_sum > 0 &&
+                          bound.rank_sum < kRankSumLimit && bound.peak_rank_sum >= 0 &&
+                          bound.peak_rank_sum < kRankSumLimit && bound.peak_misses >= 0 &&
+                          bound.peak_misses <= miss_total;
+  if (!same_ruler) return perturbate_with(k, sample, GeneralPointTest{bound, miss_total}, rng);
+
+  const Int128 x = Int128{bound.rank_sum} * miss_total;
+  const Int128 c = Int128{bound.peak_rank_sum} * miss_total - Int128{bound.rank_sum} * bound.peak_misses;
+  const Int128 reach = Int128{bound.rank_sum} * static_cast<std::int64_t>(ranks_.size());
+  constexpr Int128 kNarrow = Int128{1} << 62;
+  if (x < kNarrow && reach + (c < 0 ? -c : c) < kNarrow) {
+    return perturbate_with(k, sample,
+                           NarrowPointTest{static_cast<std::int64_t>(x), bound.rank_sum,
+                                           static_cast<std::int64_t>(c), bound.key},
+                           rng);
+  }
+  return perturbate_with(k, sample, WidePointTest{x, bound.rank_sum, c, bound.key}, rng);
+}
+
+template <typename PointTest>
+std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sample,
+                                            const PointTest& above, rng_compat::Mt19937& rng) {
   const std::uint32_t count = chunk_count_;
-  const std::uint32_t n_genes = n();
-  const std::int64_t miss_total = static_cast<std::int64_t>(n_genes) - k;
   auto& chunks = sample.chunks;
   auto& sums = sample.chunk_sum;
+  const FixedBoundDraw draw_member = k == pathway_size_ ? draw_member_ : FixedBoundDraw(k);
 
   const double scaled = static_cast<double>(k) * 0.1;
   const std::int32_t iterations =
       scaled >= static_cast<double>(std::numeric_limits<std::int32_t>::max())
           ? std::numeric_limits<std::int32_t>::max()
           : std::max<std::int32_t>(1, static_cast<std::int32_t>(scaled));
-
-  std::int64_t rank_sum = 0;
-  std::uint64_t key = 0;
-  for (const auto& chunk : chunks) {
-    for (const std::uint32_t p : chunk) {
-      rank_sum += ranks_[p];
-      key ^= gene_keys_[p];
-    }
-  }
-
-  // True when the running-sum point (cum, misses) of the current sample lies
-  // above the bound in the ruler's order.
-  auto above = [&](std::int64_t cum, std::int64_t misses) {
-    return precedes(bound, Gsea{rank_sum, cum, miss_total, misses, key});
-  };
 
   std::int32_t moves = 0;
   bool has_candidate = false;
@@ -92,7 +132,7 @@ std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, co
   std::int64_t candidate_rank_sum = 0;
 
   for (std::int32_t it = 0; it < iterations; ++it) {
-    std::uint32_t j = uniform_index(rng, k);
+    std::uint32_t j = draw_member(rng);
     std::uint32_t co = 0;
     while (j >= chunks[co].size()) {
       j -= static_cast<std::uint32_t>(chunks[co].size());
@@ -100,11 +140,11 @@ std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, co
     }
     const std::uint32_t old_pos = chunks[co][j];
 
-    const std::uint32_t new_pos = uniform_index(rng, n_genes);
+    const std::uint32_t new_pos = draw_position_(rng);
     const auto cn = static_cast<std::uint32_t>(std::min<std::size_t>(
         std::upper_bound(chunk_last_.begin(), chunk_last_.end(), new_pos) - chunk_last_.begin(),
         count - 1));
-    auto& target = chunks[cn];
+    const auto& target = chunks[cn];
     const auto j2 = static_cast<std::uint32_t>(
         std::lower_bound(target.begin(), target.end(), new_pos) - target.begin());
     if (j2 < target.size() && target[j2] == new_pos) {
@@ -112,36 +152,77 @@ std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, co
       continue;
     }
 
-    // Swap old_pos for new_pos.
-    chunks[co].erase(chunks[co].begin() + j);
-    const std::uint32_t ins = (cn == co && j < j2) ? j2 - 1 : j2;
-    target.insert(target.begin() + ins, new_pos);
     const std::int64_t old_rank = ranks_[old_pos];
     const std::int64_t new_rank = ranks_[new_pos];
-    rank_sum += new_rank - old_rank;
-    sums[co] -= old_rank;
-    sums[cn] += new_rank;
-    const std::uint64_t key_flip = gene_keys_[old_pos] ^ gene_keys_[new_pos];
-    key ^= key_flip;
+    const std::int64_t rank_sum = sample.rank_sum + new_rank - old_rank;
+    const std::uint64_t key = sample.key ^ gene_keys_[old_pos] ^ gene_keys_[new_pos];
 
-    auto undo = [&] {
-      target.erase(target.begin() + ins);
-      chunks[co].insert(chunks[co].begin() + j, old_pos);
-      rank_sum -= new_rank - old_rank;
-      sums[co] += old_rank;
-      sums[cn] -= new_rank;
-      key ^= key_flip;
+    // Writes the swap into the chunks.
+    auto commit = [&] {
+      chunks[co].erase(chunks[co].begin() + j);
+      const std::uint32_t ins = (cn == co && j < j2) ? j2 - 1 : j2;
+      chunks[cn].insert(chunks[cn].begin() + ins, new_pos);
+      sums[co] -= old_rank;
+      sums[cn] += new_rank;
+      sample.rank_sum = rank_sum;
+      sample.key = key;
+      ++moves;
+    };
+
+    // Walks the swapped sample's hits in order (old_pos left out, new_pos
+    // merged in) and stops at the first point above the bound. Weighted scans
+    // skip chunks whose best conceivable point is not above the bound.
+    std::int64_t found_position = -1;
+    std::int64_t found_misses = 0;
+    std::int64_t found_cum = 0;
+    auto scan = [&](bool unit) {
+      const std::int64_t scan_rank_sum = unit ? static_cast<std::int64_t>(k) : rank_sum;
+      std::int64_t cum = 0;
+      std::int64_t misses = 0;
+      std::int64_t last = -1;
+      auto visit = [&](std::uint32_t p) {
+        misses += static_cast<std::int64_t>(p) - last - 1;
+        cum += unit ? 1 : ranks_[p];
+        last = p;
+        if (!above(scan_rank_sum, cum, misses, key)) return false;
+        found_position = p;
+        found_misses = misses;
+        found_cum = cum;
+        return true;
+      };
+      for (std::uint32_t h = 0; h < count; ++h) {
+        const auto& chunk = chunks[h];
+        const bool has_old = h == co;
+        const bool has_new = h == cn;
+        if (!unit) {
+          const std::int64_t chunk_sum =
+              sums[h] - (has_old ? old_rank : 0) + (has_new ? new_rank : 0);
+          if (!above(rank_sum, cum + chunk_sum, misses, key)) {
+            // No point of this chunk is above the bound: account for it whole.
+            const std::int64_t length = static_cast<std::int64_t>(chunk.size()) - has_old + has_new;
+            const std::int64_t chunk_end = chunk_last_[h];
+            cum += chunk_sum;
+            misses += chunk_end - last - 1 - length;
+            last = chunk_end - 1;
+            continue;
+          }
+        }
+        const std::size_t length = chunk.size();
+        for (std::size_t idx = 0; idx < length; ++idx) {
+          if (has_new && idx == j2 && visit(new_pos)) return true;
+          if (has_old && idx == j) continue;
+          if (visit(chunk[idx])) return true;
+        }
+        if (has_new && j2 == length && visit(new_pos)) return true;
+      }
+      return false;
     };
 
     if (rank_sum == 0) {
       // Weightless sample: decided on unit ranks by a plain scan; the candidate
       // belongs to weighted scores and is dropped.
       has_candidate = false;
-      if (unit_scan_above(sample, key, bound)) {
-        ++moves;
-      } else {
-        undo();
-      }
+      if (scan(true)) commit();
       continue;
     }
 
@@ -149,73 +230,35 @@ std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, co
     const std::int64_t new_s = new_pos;
     const bool keep = has_candidate && old_s != candidate_position;
     if (keep) {
+      // The candidate hit's point after the swap.
+      std::int64_t misses = candidate_misses;
+      std::int64_t cum = candidate_rank_sum;
       if (old_s < candidate_position) {
-        candidate_misses += 1;
-        candidate_rank_sum -= old_rank;
+        misses += 1;
+        cum -= old_rank;
       }
       if (new_s < candidate_position) {
-        candidate_misses -= 1;
-        candidate_rank_sum += new_rank;
+        misses -= 1;
+        cum += new_rank;
       }
-      if (above(candidate_rank_sum, candidate_misses)) {
-        ++moves;
-        has_candidate = true;
+      if (above(rank_sum, cum, misses, key)) {
+        commit();
+        candidate_misses = misses;
+        candidate_rank_sum = cum;
         continue;
       }
     }
 
-    // Full scan; a chunk whose best conceivable point (all its ranks, no extra
-    // misses) is not above the bound holds no point above it.
-    bool accepted = false;
-    std::int64_t cum = 0;
-    std::int64_t misses = 0;
-    std::int64_t last = -1;
-    for (std::uint32_t h = 0; h < count && !accepted; ++h) {
-      const auto& chunk = chunks[h];
-      const std::int64_t chunk_end = chunk_last_[h];
-      if (!above(cum + sums[h], misses)) {
-        cum += sums[h];
-        misses += chunk_end - last - 1 - static_cast<std::int64_t>(chunk.size());
-        last = chunk_end - 1;
-        continue;
-      }
-      for (const std::uint32_t p : chunk) {
-        misses += static_cast<std::int64_t>(p) - last - 1;
-        cum += ranks_[p];
-        if (above(cum, misses)) {
-          candidate_position = p;
-          candidate_misses = misses;
-          candidate_rank_sum = cum;
-          accepted = true;
-          break;
-        }
-        last = p;
-      }
-      if (!accepted) {
-        misses += chunk_end - 1 - last;
-        last = chunk_end - 1;
-      }
-    }
-    if (accepted) {
+    if (scan(false)) {
+      commit();
       has_candidate = true;
-      ++moves;
+      candidate_position = found_position;
+      candidate_misses = found_misses;
+      candidate_rank_sum = found_cum;
       continue;
     }
-
-    undo();
-    if (keep && new_s != candidate_position) {
-      if (old_s < candidate_position) {
-        candidate_misses -= 1;
-        candidate_rank_sum += old_rank;
-      }
-      if (new_s < candidate_position) {
-        candidate_misses += 1;
-        candidate_rank_sum -= new_rank;
-      }
-      has_candidate = true;
-    } else {
-      has_candidate = false;
-    }
+    // Rejected: the sample is untouched, so a kept candidate is still valid.
+    has_candidate = keep;
   }
   return moves;
 }

@@ -115,6 +115,12 @@ char32_t decode_at(std::string_view s, std::size_t i, std::size_t& len) {
 
 // `s` (valid UTF-8) without leading and trailing Unicode white space.
 std::string_view trim_unicode(std::string_view s) {
+  // Common case: both ends are printable ASCII, so nothing is trimmed.
+  if (!s.empty()) {
+    const auto front = static_cast<unsigned char>(s.front());
+    const auto back = static_cast<unsigned char>(s.back());
+    if (front > 0x20 && front < 0x80 && back > 0x20 && back < 0x80) return s;
+  }
   std::size_t begin = 0;
   while (begin < s.size()) {
     std::size_t len = 0;

@@ -106,8 +106,16 @@ void Canvas::fill_rect(std::int64_t x, std::int64_t y, std::int64_t w, std::int6
   constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
   const std::int64_t x1 = std::min<std::int64_t>(x > kMax - w ? kMax : x + w, width_);
   const std::int64_t y1 = std::min<std::int64_t>(y > kMax - h ? kMax : y + h, height_);
+  if (x0 >= x1 || y0 >= y1) return;
   for (std::int64_t yy = y0; yy < y1; ++yy) {
-    for (std::int64_t xx = x0; xx < x1; ++xx) set(xx, yy, c);
+    std::uint8_t* row = pixels_.data() + offset(static_cast<std::uint32_t>(x0),
+                                                static_cast<std::uint32_t>(yy));
+    for (std::int64_t xx = x0; xx < x1; ++xx, row += 4) {
+      row[0] = c.r;
+      row[1] = c.g;
+      row[2] = c.b;
+      row[3] = c.a;
+    }
   }
 }
 

@@ -86,9 +86,10 @@ bool encode_png(const Canvas& canvas, std::uint32_t pixels_per_meter, EncodeCont
     return false;
   }
   png_set_write_fn(png, &ctx, on_png_write, on_png_flush);
-  // Plots are mostly flat colour: the Sub and Up filters with a fast zlib
-  // level compress them well at a fraction of the default effort.
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB | PNG_FILTER_UP);
+  // Plots are mostly flat colour and vertical lines: the Up filter alone with
+  // a fast zlib level compresses them as well as the adaptive default, at a
+  // fraction of its effort.
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
   png_set_compression_level(png, 3);
   png_set_IHDR(png, info, canvas.width(), canvas.height(), 8, PNG_COLOR_TYPE_RGBA,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace varenko::plot {
@@ -12,6 +13,8 @@ namespace varenko::plot {
 namespace {
 
 constexpr std::size_t kChannels = 4;
+// Bytes of a row handled together by the vertical pass (64 pixels).
+constexpr std::size_t kChunk = 256;
 
 double sinc(double x) {
   if (x == 0.0) return 1.0;
@@ -100,14 +103,28 @@ void resize_rgba_lanczos3(std::span<const std::uint8_t> src, std::uint32_t src_w
     const std::uint32_t ny = ytaps.count[oy];
     const std::uint8_t* row = src.data() + static_cast<std::size_t>(ytaps.first[oy]) * src_row;
     float* mix = column_mix.data();
-    {
-      const float w0 = wy[0];
-      for (std::size_t x = 0; x < src_row; ++x) mix[x] = w0 * static_cast<float>(row[x]);
-    }
-    for (std::uint32_t k = 1; k < ny; ++k) {
-      const float wk = wy[k];
-      const std::uint8_t* r = row + k * src_row;
-      for (std::size_t x = 0; x < src_row; ++x) mix[x] += wk * static_cast<float>(r[x]);
+    for (std::size_t x0 = 0; x0 < src_row; x0 += kChunk) {
+      const std::size_t x1 = std::min(x0 + kChunk, src_row);
+      const std::size_t len = x1 - x0;
+      // Plot canvases are mostly flat background: where every contributing
+      // row holds the same bytes the weighted sum is those bytes themselves.
+      bool same = true;
+      for (std::uint32_t k = 1; k < ny && same; ++k) {
+        same = std::memcmp(row + x0, row + k * src_row + x0, len) == 0;
+      }
+      if (same) {
+        for (std::size_t x = x0; x < x1; ++x) mix[x] = static_cast<float>(row[x]);
+        continue;
+      }
+      {
+        const float w0 = wy[0];
+        for (std::size_t x = x0; x < x1; ++x) mix[x] = w0 * static_cast<float>(row[x]);
+      }
+      for (std::uint32_t k = 1; k < ny; ++k) {
+        const float wk = wy[k];
+        const std::uint8_t* r = row + k * src_row;
+        for (std::size_t x = x0; x < x1; ++x) mix[x] += wk * static_cast<float>(r[x]);
+      }
     }
 
     // Horizontal pass: each output pixel blends neighbouring mixed pixels.
@@ -115,13 +132,28 @@ void resize_rgba_lanczos3(std::span<const std::uint8_t> src, std::uint32_t src_w
     for (std::uint32_t ox = 0; ox < dst_w; ++ox) {
       const float* wx = xtaps.weights.data() + static_cast<std::size_t>(ox) * xtaps.stride;
       const float* px = mix + static_cast<std::size_t>(xtaps.first[ox]) * kChannels;
-      float acc[kChannels] = {0.0f, 0.0f, 0.0f, 0.0f};
       const std::uint32_t nx = xtaps.count[ox];
+      // Equal neighbours (comparing the window with itself shifted by one
+      // pixel) blend to their own value.
+      if (std::memcmp(px, px + kChannels, (nx - 1) * kChannels * sizeof(float)) == 0) {
+        for (std::size_t c = 0; c < kChannels; ++c) out[ox * kChannels + c] = to_u8(px[c]);
+        continue;
+      }
+      // Four independent channel sums, written out so they map onto one vector.
+      float r = 0.0f, g = 0.0f, b = 0.0f, a = 0.0f;
       for (std::uint32_t k = 0; k < nx; ++k) {
         const float wk = wx[k];
-        for (std::size_t c = 0; c < kChannels; ++c) acc[c] += wk * px[k * kChannels + c];
+        const float* p = px + k * kChannels;
+        r += wk * p[0];
+        g += wk * p[1];
+        b += wk * p[2];
+        a += wk * p[3];
       }
-      for (std::size_t c = 0; c < kChannels; ++c) out[ox * kChannels + c] = to_u8(acc[c]);
+      std::uint8_t* o = out + ox * kChannels;
+      o[0] = to_u8(r);
+      o[1] = to_u8(g);
+      o[2] = to_u8(b);
+      o[3] = to_u8(a);
     }
   }
 }

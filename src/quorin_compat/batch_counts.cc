@@ -12,6 +12,7 @@
 #include <utility>
 
 #include <oneapi/tbb/blocked_range.h>
+#include <oneapi/tbb/enumerable_thread_specific.h>
 #include <oneapi/tbb/parallel_for.h>
 #include <oneapi/tbb/parallel_reduce.h>
 #include <oneapi/tbb/task_arena.h>
@@ -26,6 +27,11 @@ namespace {
 // Permutations per block of the thread-invariant engine: bounds its buffer to
 // this many result lists.
 constexpr std::uint32_t kInvariantBlock = 4096;
+// The thread-invariant engine draws this many samples, then scores them in
+// parallel (kScoreGrain samples per task), so only one batch of samples is
+// held at a time.
+constexpr std::uint32_t kDrawBatch = 256;
+constexpr std::uint32_t kScoreGrain = 4;
 // Chunks per pool thread in the fast engine.
 constexpr std::uint32_t kChunksPerThread = 8;
 
@@ -237,17 +243,36 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
 
   std::vector<SizeGroup> groups = group_by_size(scores, sizes);
   rng_compat::Mt19937 rng(static_cast<std::uint32_t>(seed));
-  CumulativeStatWorkspace ws;
   std::vector<std::uint32_t> sample;
   const std::uint32_t block_cap = std::min(iterations, kInvariantBlock);
-  std::vector<double> block(static_cast<std::size_t>(block_cap) * k);
+  const std::size_t stride = k;
+  // The block's cumulative results in draw order, and the samples of the
+  // batch being scored; both reused from block to block.
+  std::vector<double> block_results(static_cast<std::size_t>(block_cap) * stride);
+  std::vector<std::uint32_t> batch_samples(static_cast<std::size_t>(std::min(block_cap, kDrawBatch)) * stride);
+  tbb::enumerable_thread_specific<CumulativeStatWorkspace> workspaces;
 
   for (std::uint32_t done = 0; done < iterations;) {
     const std::uint32_t len = std::min(block_cap, iterations - done);
-    for (std::uint32_t b = 0; b < len; ++b) {
-      rng_compat::combination(1, n, k, rng, sample);
-      const auto res = ws.calc(weights, sample, gsea_param, score_type);
-      std::copy(res.begin(), res.end(), block.begin() + static_cast<std::ptrdiff_t>(b) * k);
+    for (std::uint32_t first = 0; first < len; first += kDrawBatch) {
+      const std::uint32_t batch = std::min(kDrawBatch, len - first);
+      // The draws stay on the calling thread: one stream, in order.
+      for (std::uint32_t b = 0; b < batch; ++b) {
+        rng_compat::combination(1, n, k, rng, sample);
+        std::copy(sample.begin(), sample.end(), batch_samples.begin() + static_cast<std::ptrdiff_t>(b * stride));
+      }
+      // Scoring is a pure function of the sample, so scoring the batch in
+      // parallel puts the same lists in the same slots at any thread count.
+      tbb::parallel_for(tbb::blocked_range<std::uint32_t>(0, batch, kScoreGrain),
+                        [&](const tbb::blocked_range<std::uint32_t>& range) {
+                          CumulativeStatWorkspace& ws = workspaces.local();
+                          for (std::uint32_t b = range.begin(); b != range.end(); ++b) {
+                            const std::span<const std::uint32_t> smp(batch_samples.data() + b * stride, stride);
+                            const auto res = ws.calc(weights, smp, gsea_param, score_type);
+                            std::copy(res.begin(), res.end(),
+                                      block_results.begin() + static_cast<std::ptrdiff_t>((first + b) * stride));
+                          }
+                        });
     }
     // Each group owns its accumulators and reads the block in draw order.
     tbb::parallel_for(tbb::blocked_range<std::size_t>(0, groups.size()),
@@ -255,7 +280,7 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
                         for (std::size_t gi = range.begin(); gi != range.end(); ++gi) {
                           SizeGroup& g = groups[gi];
                           for (std::uint32_t b = 0; b < len; ++b) {
-                            const double x = block[static_cast<std::size_t>(b) * k + g.size_index];
+                            const double x = block_results[b * stride + g.size_index];
                             for (std::size_t i = 0; i < g.acc.size(); ++i) g.acc[i].add(x, g.scores[i]);
                           }
                         }

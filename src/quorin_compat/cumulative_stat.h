@@ -35,30 +35,54 @@ class CumulativeStatWorkspace {
                                  std::span<const std::uint32_t> sample_order, bool reverse);
 
  private:
-  void sort_sample(std::span<const std::uint32_t> sample);
-  void pass(std::span<const double> weights, std::span<const std::uint32_t> sample,
-            double gsea_param, std::span<const std::uint32_t> sample_order, bool reverse,
-            std::vector<double>& out);
+  // One directional pass: the two prefix tables, the hull chains and the
+  // block summits, over the points 0 .. K+1.
+  struct Pass {
+    // An (x, y) pair of the X table (genes outside the set) and the Y table
+    // (weight of the set), which share their index layout and are always
+    // updated over the same ranges; each lane is an ordinary IEEE double, so
+    // pairwise operations round exactly like the two scalar ones.
+    using XY = double __attribute__((vector_size(16)));
+    // Leading-zero layout: within[r] is the in-block sum of the deltas at
+    // indices < r, before[(r + b - 1) / b] the sum of all earlier blocks, so
+    // that a point is within[r] + before[...] also for r = 0.
+    std::vector<XY> within;
+    std::vector<XY> before;
+    std::vector<std::uint32_t> pos;  // sorted rank of each sample entry
+    std::vector<std::uint32_t> prev;
+    std::vector<std::uint32_t> next;
+    std::vector<std::uint32_t> block_start;
+    std::vector<std::uint32_t> block_end;
+    std::vector<std::uint32_t> summit;
+    // Per block, the point at the summit and at its predecessor as of the last
+    // walk; valid for blocks before dirty_from, whose points have not moved.
+    std::vector<XY> at_summit;
+    std::vector<XY> at_prev;
+    std::uint32_t dirty_from = 0;
+    bool cache_ready = false;  // set once every block has been walked
+    unsigned shift = 1;           // prefix block size b = 2^shift
+    std::uint32_t mask = 1;       // b - 1
+    std::uint32_t last_prefix_block = 0;
+    std::uint32_t s = 1;          // hull block size
+    std::uint32_t nblocks = 0;    // hull blocks
 
-  std::vector<std::uint32_t> order_;
-  std::vector<std::uint32_t> pos_;
-  // Prefix tables with a leading zero entry: within_[r] is the in-block sum of
-  // the deltas at indices < r, before_[(r + b - 1) / b] the sum of all earlier
-  // blocks, so that prefix(r) = within_[r] + before_[...] also holds for r = 0.
-  // Each entry pairs the X table (genes outside the set) with the Y table
-  // (weight of the set), which are always updated over the same ranges.
-  struct XY {
-    double x;
-    double y;
+    void init(std::span<const std::uint32_t> sample, std::span<const std::uint32_t> sample_order,
+              std::uint32_t n, bool reverse);
+    void add(std::uint32_t p, double dx, double dy);
+    [[nodiscard]] XY point(std::uint32_t r) const;
+    void insert(std::uint32_t i, double w);
+    double walk_block(std::uint32_t j, double t);
   };
-  std::vector<XY> within_;
-  std::vector<XY> before_;
+
+  void sort_sample(std::span<const std::uint32_t> sample);
+  void run(std::span<const double> weights, std::span<const std::uint32_t> sample,
+           double gsea_param, std::span<const std::uint32_t> sample_order, bool forward,
+           bool backward);
+
   std::vector<std::uint64_t> keys_;
-  std::vector<std::uint32_t> prev_;
-  std::vector<std::uint32_t> next_;
-  std::vector<std::uint32_t> block_start_;
-  std::vector<std::uint32_t> block_end_;
-  std::vector<std::uint32_t> summit_;
+  std::vector<std::uint32_t> order_;
+  Pass fwd_;
+  Pass rev_;
   std::vector<double> up_;
   std::vector<double> down_;
 };

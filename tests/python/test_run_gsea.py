@@ -142,7 +142,9 @@ def test_unreadable_gmt_beats_an_invalid_score_type(small_ranks, tmp_path):
 
 
 @pytest.mark.parametrize(
-    "text,shown", [("two", "two"), ("STD2", "std2"), ("", ""), ("ΣΤΔΣ", "στδς"), ("İX", "i\u0307x"), ("a\0b", "a\0b")]
+    "text,shown",
+    [("two", "two"), ("STD2", "std2"), ("", ""), ("ΣΤΔΣ", "στδς"), ("İX", "i\u0307x"),
+     ("a\0b", "a\0b")],
 )
 def test_invalid_score_type(text, shown, small_ranks, small_gmt):
     with raises_exact(ValueError, SCORE_TYPE_MSG.format(shown)):

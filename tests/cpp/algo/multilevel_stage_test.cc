@@ -13,9 +13,12 @@
 #include <gtest/gtest.h>
 #include <tbb/task_arena.h>
 
+#include "algo/pipeline.h"
 #include "algo/simple_stage.h"
 #include "algo_support/support.h"
+#include "bindings/run_options.h"
 #include "core/records.h"
+#include "io/gmt_reader.h"
 #include "multilevel/group.h"
 #include "quorin_compat/es_score.h"
 #include "rng_compat/r_compat.h"
@@ -284,7 +287,14 @@ TEST(MultilevelStage, DegenerateOptionsFinish) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    StageRun run = planted_run(3);
+    // Planted sets of three genes at both ends: without a floor the sampler runs
+    // down to their true p-values, about 1e-6.
+    StageRun run(random_scores(200, 23), 1.0, ScoreType::Std);
+    run.ctx.seed = 3;
+    run.ctx.nperm = 1000;
+    run.add_pathway({0, 1, 2});
+    run.add_pathway({50, 100, 150});
+    run.add_pathway({197, 198, 199});
     run.ctx.eps = c.eps;
     run.ctx.sample_size = c.sample_size;
     SimpleStageOutput simple = run.simple();
@@ -303,6 +313,126 @@ TEST(MultilevelStage, DegenerateOptionsFinish) {
     }
   }
 }
+
+// Replays the reference runs stage by stage: the kept pathways are built as the
+// driver builds them, then the simple stage, the refinement selection (sizes,
+// members, floors), the group results and the final values are compared with
+// the intermediate values and rows recorded for each run.
+void replay_reference_runs(const char* file) {
+  const auto data = test::load_json(file);
+  for (const auto& c : data.at("cases")) {
+    const std::string id = c.at("id").get<std::string>();
+    SCOPED_TRACE(id);
+    std::vector<std::string> genes;
+    std::vector<double> scores;
+    for (const auto& pair : c.at("ranking")) {
+      genes.push_back(pair[0].get<std::string>());
+      scores.push_back(test::json_f64(pair[1]));
+    }
+    const core::RankedList ranked = core::RankedList::make(genes, scores);
+    auto db = io::parse_gmt(c.at("gmt").get<std::string>());
+    ASSERT_TRUE(db.ok()) << db.error();
+
+    const auto& kw = c.at("kwargs");
+    bindings::RunOptions options;
+    options.seed = kw.at("seed").get<std::uint64_t>();
+    if (kw.contains("eps")) options.eps = test::json_f64(kw.at("eps"));
+    if (kw.contains("gseaParam")) options.gsea_param = test::json_f64(kw.at("gseaParam"));
+    if (kw.contains("minSize")) options.min_size = kw.at("minSize").get<std::size_t>();
+    options.max_size = ranked.size() == 0 ? 0 : ranked.size() - 1;
+    if (kw.contains("maxSize") && !kw.at("maxSize").is_null()) {
+      options.max_size = kw.at("maxSize").get<std::size_t>();
+    }
+    if (kw.contains("sampleSize")) options.sample_size = kw.at("sampleSize").get<std::uint32_t>();
+    std::string type = kw.value("scoreType", std::string("std"));
+    std::transform(type.begin(), type.end(), type.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    options.score_type = type == "pos" ? ScoreType::Pos : type == "neg" ? ScoreType::Neg : ScoreType::Std;
+    auto mode = bindings::parse_interface_mode(kw.value("mode", std::string("quorin")));
+    ASSERT_TRUE(mode.ok());
+    std::optional<std::uint64_t> nperm;
+    if (kw.contains("nperm") && !kw.at("nperm").is_null()) nperm = kw.at("nperm").get<std::uint64_t>();
+    bindings::apply_mode_semantics(options, *mode, nperm, kw.value("nPermSimple", std::uint64_t{1000}));
+
+    const ClampedOptions clamped = clamp_options(options, ranked.size());
+    const core::PreparedStats stats = ranked.prepare(options.gsea_param);
+    const std::vector<double> weights(stats.int_weights.begin(), stats.int_weights.end());
+    StageContext ctx;
+    ctx.ranked = &ranked;
+    ctx.stats = &stats;
+    ctx.weights = weights;
+    ctx.n = ranked.size();
+    ctx.score_type = options.score_type;
+    ctx.seed = options.seed;
+    ctx.nperm = options.nperm;
+    ctx.allow_multilevel = options.allow_multilevel;
+    ctx.eps = clamped.eps;
+    ctx.sample_size = clamped.sample_size;
+    ctx.sample_kind = 1;
+
+    const auto index = algo_support::build_gene_index(ranked);
+    std::vector<Working> working;
+    for (const auto& pathway : db->pathways) {
+      auto hits = algo_support::extract_pathway_hits(pathway, index);
+      if (hits.size() < clamped.min_size || hits.size() > clamped.max_size) continue;
+      Working w;
+      w.name = pathway.name;
+      w.es = quorin_compat::calculate_es_quorin(weights, hits, ctx.n, ctx.score_type).es;
+      w.size = hits.size();
+      w.hits = std::move(hits);
+      working.push_back(std::move(w));
+    }
+    ASSERT_EQ(working.size(), c.at("rows").size());
+
+    SimpleStageOutput simple;
+    if (ctx.nperm > 0) run_simple_stage(ctx, working, simple);
+    simple_postprocessing(ctx, working, simple);
+
+    const auto& im = c.at("intermediate");
+    if (ctx.allow_multilevel) {
+      const auto groups = select_multilevel_groups(ctx, working, simple);
+      const auto& expected_groups = im.at("groups");
+      ASSERT_EQ(groups.size(), expected_groups.size());
+      for (std::size_t g = 0; g < groups.size(); ++g) {
+        const auto& eg = expected_groups[g];
+        EXPECT_EQ(groups[g].size, eg.at("size").get<std::uint32_t>());
+        EXPECT_EQ(groups[g].indices, eg.at("kept_indices").get<std::vector<std::size_t>>());
+        EXPECT_TRUE(same_bits(multilevel_group_floor(ctx, groups[g], simple),
+                              test::json_f64(eg.at("floor"))));
+      }
+      ASSERT_TRUE(run_multilevel_stage(ctx, working, simple).ok());
+    }
+
+    // Rows are sorted by name (stable), the kept records are in file order.
+    std::stable_sort(working.begin(), working.end(),
+                     [](const Working& a, const Working& b) { return a.name < b.name; });
+    for (std::size_t i = 0; i < working.size(); ++i) {
+      const auto& row = c.at("rows")[i];
+      SCOPED_TRACE(row.at("pathway").get<std::string>());
+      ASSERT_EQ(working[i].name, row.at("pathway").get<std::string>());
+      EXPECT_TRUE(same_bits(working[i].es, test::json_f64(row.at("es"))));
+      ASSERT_EQ(working[i].nes.has_value(), !row.at("nes").is_null());
+      if (working[i].nes) {
+        EXPECT_TRUE(same_bits(*working[i].nes, test::json_f64(row.at("nes"))));
+      }
+      EXPECT_TRUE(same_bits(working[i].pval, test::json_f64(row.at("pval"))))
+          << working[i].pval << " vs " << test::json_f64(row.at("pval"));
+      ASSERT_EQ(working[i].log2err.has_value(), !row.at("log2err").is_null());
+      if (working[i].log2err) {
+        const double want = test::json_f64(row.at("log2err"));
+        if (std::isnan(want)) {
+          EXPECT_TRUE(std::isnan(*working[i].log2err));
+        } else {
+          EXPECT_NEAR(*working[i].log2err, want, 1e-11 * std::fabs(want));
+        }
+      }
+    }
+  }
+}
+
+TEST(StageReplay, ReferenceRuns) { replay_reference_runs("golden/pipeline_rows.json"); }
+
+TEST(StageReplay, MendedReferenceRuns) { replay_reference_runs("golden/mended_rows.json"); }
 
 }  // namespace
 }  // namespace varenko::algo

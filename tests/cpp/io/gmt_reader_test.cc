@@ -40,7 +40,7 @@ bool same_db(const core::PathwayDb& a, const core::PathwayDb& b) {
                     });
 }
 
-TEST(GmtReader, ParsesLinesAsSpecifiedByTheFormat) {
+TEST(GmtReader, ParsesLinesByTheFormatRules) {
   struct Case {
     const char* name;
     std::string text;

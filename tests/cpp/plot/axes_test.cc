@@ -42,7 +42,9 @@ TEST(ComputeYAxis, WorkedCases) {
     for (std::size_t i = 0; i < c.ticks.size(); ++i) {
       EXPECT_NEAR(axis.ticks[i], c.ticks[i], 1e-12) << "tick " << i;
       // The zero tick is exactly zero, so the plot can skip its grid line.
-      if (c.ticks[i] == 0.0) EXPECT_EQ(axis.ticks[i], 0.0) << "tick " << i;
+      if (c.ticks[i] == 0.0) {
+        EXPECT_EQ(axis.ticks[i], 0.0) << "tick " << i;
+      }
     }
   }
 }

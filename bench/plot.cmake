@@ -1,0 +1,2 @@
+# Plot rendering benchmarks.
+varenko_add_bench(enrichment_plot LIBS varenko::plot)

@@ -1,0 +1,180 @@
+"""Odd and hostile input to run_gsea_py: it must raise a clean Python
+exception or return rows, never crash or hang. Ends with a few seconds of
+random argument types and values."""
+from __future__ import annotations
+
+import math
+import random
+import time
+
+import pytest
+
+import varenkopy
+
+ROW_KEYS = {"pathway", "size", "es", "nes", "pval", "padj", "log2err", "leading_edge"}
+
+
+def run(ranks, gmt, **kwargs):
+    return varenkopy.run_gsea_py(ranks, str(gmt), **kwargs)
+
+
+def test_non_str_keys_are_refused(small_gmt):
+    for key in (1, 2.5, None, ("G0",), b"G0"):
+        with pytest.raises(TypeError, match="^argument 'ranks': "):
+            run({"G1": 1.0, key: 2.0}, small_gmt)
+
+
+def test_str_subclass_keys_and_values_that_are_numbers_subclasses(small_gmt):
+    class Name(str):
+        pass
+
+    class Score(float):
+        pass
+
+    rows = run({Name("G0"): Score(3.0), "G1": 2.0, "G2": 1.0, "G3": 0.5, "G4": -1.0}, small_gmt,
+               seed=1, nPermSimple=50)
+    assert [r["pathway"] for r in rows] == ["TOP"]
+
+
+def test_dict_mutated_by_a_score_conversion(small_gmt):
+    ranks = {}
+
+    class Evil:
+        def __float__(self):
+            ranks.clear()
+            ranks.update({f"X{i}": float(i) for i in range(50)})
+            return 1.0
+
+    ranks.update({"G0": Evil(), "G1": 2.0, "G2": 0.5})
+    rows = run(ranks, small_gmt, seed=1, nPermSimple=20)
+    assert all(set(r) == ROW_KEYS for r in rows)
+
+
+def test_score_conversion_raising_is_passed_on(small_gmt):
+    class Broken:
+        def __float__(self):
+            raise ZeroDivisionError("no score")
+
+    with pytest.raises(ZeroDivisionError):
+        run({"G0": Broken()}, small_gmt)
+
+
+def test_embedded_nul_in_gmt_path(small_ranks, small_gmt):
+    with pytest.raises(OSError, match="NUL"):
+        run(small_ranks, str(small_gmt) + "\0.txt")
+
+
+def test_lone_surrogate_in_a_gene_name(small_gmt):
+    with pytest.raises(UnicodeEncodeError):
+        run({"G\ud800": 1.0}, small_gmt)
+
+
+@pytest.mark.parametrize("bad", [math.nan, math.inf, -math.inf])
+def test_non_finite_scores(bad, small_ranks, small_gmt):
+    ranks = dict(small_ranks)
+    ranks["G0"] = bad
+    ranks["G19"] = bad
+    for mode in ("simple", "quorin"):
+        rows = run(ranks, small_gmt, seed=3, nPermSimple=100, mode=mode, sampleSize=11)
+        assert all(set(r) == ROW_KEYS for r in rows)
+
+
+def test_all_scores_nan_or_zero(small_gmt):
+    for value in (math.nan, 0.0, -0.0, 5e-324):
+        ranks = {f"G{i}": value for i in range(20)}
+        rows = run(ranks, small_gmt, seed=3, nPermSimple=100, sampleSize=11)
+        assert len(rows) == 3
+
+
+@pytest.mark.parametrize(
+    "kwargs",
+    [{"eps": math.nan}, {"eps": -1.0}, {"eps": 2.0}, {"eps": math.inf}, {"gseaParam": math.nan},
+     {"gseaParam": -1.0}, {"gseaParam": math.inf}, {"gseaParam": 1e308}, {"minSize": 10**9},
+     {"maxSize": 0}, {"sampleSize": 1}, {"nPermSimple": 1}, {"nperm": 0}, {"nproc": 1}],
+    ids=repr,
+)
+def test_odd_option_values(kwargs, small_ranks, small_gmt):
+    rows = run(small_ranks, small_gmt, seed=8, **kwargs)
+    assert all(set(r) == ROW_KEYS for r in rows)
+
+
+def test_empty_inputs(tmp_path, small_ranks):
+    empty = tmp_path / "empty.gmt"
+    empty.write_bytes(b"")
+    assert run(small_ranks, empty) == []
+    assert run({}, empty) == []
+    blank = tmp_path / "blank.gmt"
+    blank.write_bytes(b"\n\n   \n")
+    assert run(small_ranks, blank) == []
+    one_gene = tmp_path / "one.gmt"
+    one_gene.write_text("P\t\tG0\n", encoding="utf-8")
+    assert run({"G0": 1.0}, one_gene) == []  # max' is 0 with one ranked gene
+
+
+def test_two_hundred_thousand_genes(tmp_path):
+    rng = random.Random(5)
+    ranks = {f"GENE{i}": rng.gauss(0.0, 1.0) for i in range(200_000)}
+    gmt = tmp_path / "big.gmt"
+    names = list(ranks)
+    gmt.write_text(
+        "".join(f"S{j}\t\t" + "\t".join(rng.sample(names, 50)) + "\n" for j in range(20)),
+        encoding="utf-8",
+    )
+    start = time.monotonic()
+    rows = run(ranks, gmt, seed=1, nperm=200)
+    assert len(rows) == 20
+    assert time.monotonic() - start < 60
+
+
+def test_hundred_thousand_line_gmt(tmp_path, small_ranks):
+    gmt = tmp_path / "long.gmt"
+    with gmt.open("w", encoding="utf-8") as fh:
+        for j in range(100_000):
+            fh.write(f"SET{j:06d}\tdesc\tG{j % 20}\tG{(j * 7 + 3) % 20}\tABSENT{j}\n")
+    rows = run(small_ranks, gmt, seed=1, mode="simple", nPermSimple=0)
+    assert len(rows) == 100_000
+    assert rows[0]["pathway"] == "SET000000" and rows[-1]["pathway"] == "SET099999"
+
+
+# --- fuzz ---------------------------------------------------------------------
+
+PARAMS = ["ranks", "gmt_path", "nPermSimple", "seed", "nproc", "minSize", "maxSize", "eps",
+          "scoreType", "gseaParam", "mode", "nperm", "sampleSize", "gpu"]
+
+
+def random_value(rng: random.Random, gmt: str):
+    choices = [
+        lambda: None, lambda: True, lambda: False, lambda: rng.randint(-5, 300),
+        lambda: rng.choice([0, 1, 2**32, 2**64, -(2**63), 10**30]),
+        lambda: rng.choice([0.0, -0.0, 1e-300, 1.5, math.nan, math.inf, -1.0]),
+        lambda: rng.choice(["std", "POS", "neg", "simple", "quorin", "multilevel", "", "\0", "x\ud800"]),
+        lambda: gmt, lambda: b"bytes", lambda: [1, "a"], lambda: ("a",), lambda: object(),
+        lambda: {f"G{i}": rng.choice([1.0, -2.0, math.nan, 3, True]) for i in range(rng.randint(0, 25))},
+        lambda: {rng.choice(["G1", 2, None]): rng.choice([1.0, "s", None])},
+    ]
+    return rng.choice(choices)()
+
+
+def test_fuzz_random_arguments(small_ranks, small_gmt):
+    rng = random.Random(20240611)
+    gmt = str(small_gmt)
+    deadline = time.monotonic() + 4.0
+    calls = 0
+    while time.monotonic() < deadline:
+        kwargs = {"ranks": small_ranks, "gmt_path": gmt, "seed": 1, "nPermSimple": 50, "sampleSize": 11}
+        for name in rng.sample(PARAMS, rng.randint(1, 4)):
+            kwargs[name] = random_value(rng, gmt)
+        # Keep the runs short: huge permutation counts are valid but slow.
+        for name in ("nPermSimple", "nperm", "sampleSize"):
+            value = kwargs.get(name)
+            if isinstance(value, int) and not isinstance(value, bool) and value > 300:
+                kwargs[name] = 300
+        try:
+            rows = varenkopy.run_gsea_py(**kwargs)
+        except (TypeError, ValueError, OverflowError, OSError, RuntimeError):
+            pass
+        else:
+            assert isinstance(rows, list)
+            assert all(set(r) == ROW_KEYS for r in rows)
+        calls += 1
+    assert calls > 20
