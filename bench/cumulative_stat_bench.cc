@@ -44,7 +44,8 @@ std::vector<std::uint32_t> random_sample(std::size_t k, std::uint32_t seed) {
 
 // Scores prefix i by copying and sorting the first i + 1 positions and
 // running the one-set scorer.
-double prefixes_sorted_each(const std::vector<double>& weights, const std::vector<std::uint32_t>& sample,
+double prefixes_sorted_each(const std::vector<double>& weights,
+                            const std::vector<std::uint32_t>& sample,
                             std::vector<std::size_t>& hits) {
   double acc = 0.0;
   for (std::size_t i = 0; i < sample.size(); ++i) {
@@ -58,8 +59,9 @@ double prefixes_sorted_each(const std::vector<double>& weights, const std::vecto
 
 // Scores prefix i by inserting sample[i] into a sorted hit list and running
 // the one-set scorer.
-double prefixes_one_by_one(const std::vector<double>& weights, const std::vector<std::uint32_t>& sample,
-                           std::vector<std::size_t>& hits, std::vector<double>* out) {
+double prefixes_one_by_one(const std::vector<double>& weights,
+                           const std::vector<std::uint32_t>& sample, std::vector<std::size_t>& hits,
+                           std::vector<double>* out) {
   hits.clear();
   double acc = 0.0;
   for (const std::uint32_t x : sample) {
@@ -94,8 +96,8 @@ void BM_Cumulative(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
-  state.counters["prefixes/s"] = benchmark::Counter(
-      static_cast<double>(state.iterations() * k), benchmark::Counter::kIsRate);
+  state.counters["prefixes/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * k), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Cumulative)->Arg(15)->Arg(100)->Arg(500)->Arg(2000);
 
@@ -109,8 +111,8 @@ void BM_PrefixesOneByOne(benchmark::State& state) {
     benchmark::DoNotOptimize(prefixes_one_by_one(weights, sample, hits, nullptr));
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
-  state.counters["prefixes/s"] = benchmark::Counter(
-      static_cast<double>(state.iterations() * k), benchmark::Counter::kIsRate);
+  state.counters["prefixes/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * k), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PrefixesOneByOne)->Arg(15)->Arg(100)->Arg(500);
 
@@ -130,8 +132,8 @@ void BM_PrefixesSortedEach(benchmark::State& state) {
     benchmark::DoNotOptimize(prefixes_sorted_each(weights, sample, hits));
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
-  state.counters["prefixes/s"] = benchmark::Counter(
-      static_cast<double>(state.iterations() * k), benchmark::Counter::kIsRate);
+  state.counters["prefixes/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * k), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PrefixesSortedEach)->Arg(15)->Arg(100)->Arg(500);
 

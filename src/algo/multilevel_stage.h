@@ -49,7 +49,7 @@ MultilevelPvalue combine_multilevel_pvalue(double p, double d, double eps,
                                            std::uint32_t sample_size);
 
 // Refines the selected pathways of `working` in place; fails only on a broken
-// internal invariant (the simple stage's seed generator is missing).
+// internal invariant (pathways to refine but no seed state from the simple stage).
 core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>& working,
                                   SimpleStageOutput& simple);
 

@@ -28,8 +28,11 @@ constexpr std::uint64_t kMinChunk = 1000;
 constexpr std::size_t kParallelMinPathways = 128;
 constexpr double kInvLn2 = 1.4426950408889634;
 
+// Chunk sizes are 32-bit like the counters; the driver caps the budget so
+// that saturation never happens in a run.
 std::uint32_t to_u32_saturating(std::uint64_t v) {
-  return static_cast<std::uint32_t>(std::min<std::uint64_t>(v, std::numeric_limits<std::uint32_t>::max()));
+  constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
+  return static_cast<std::uint32_t>(std::min(v, kMax));
 }
 
 // Applies the counting rule of one permutation score x against the observed score e.
@@ -64,7 +67,7 @@ void run_single_pathway_chunk(const StageContext& ctx, Working& w, const SimpleC
     std::sort(hits.begin(), hits.end());
     const double x =
         quorin_compat::calculate_es_quorin(ctx.weights, hits, ctx.n, ctx.score_type).es;
-    // Counted straight into the pathway's totals in draw order: with a single pathway the sums are one running sum over all permutations, with no per-chunk subtotal.
+    // Counted into the totals in draw order, no per-chunk subtotal: one running sum over all permutations.
     count_permutation(w, x);
   }
 }

@@ -39,6 +39,35 @@ struct SampleChunks {
   std::int64_t rank_sum = 0;                       // sum of chunk_sum
   std::uint64_t key = 0;                           // XOR of the members' gene keys
 
+  std::vector<std::uint32_t> positions;           // all members, ascending
+
+  // Facts about the sample kept per removed member while the sample and the
+  // bound stay the same, for deciding most swaps of a small sample in
+  // constant time (see perturbate). They never change a decision.
+  struct SwapCache {
+    Gsea bound;                          // the bound the entries belong to
+    std::uint32_t size = 0;              // the k the entries belong to
+    std::uint8_t test = 0;               // prepared comparison kind (0: none yet)
+    std::int64_t narrow_x = 0;           // its constants X and K
+    std::int64_t narrow_k = 0;
+    Int128 wide_x = 0;
+    Int128 wide_k = 0;
+    std::uint32_t generation = 1;        // bumped whenever the sample changes
+    std::vector<std::uint32_t> stamp;    // per removed member: generation of its entries
+    std::vector<std::uint8_t> usable;    // per removed member
+    // Per removed member i and count q of remaining members before the new
+    // position, at [i * k + q] (one cache line each).
+    struct Entry {
+      std::int64_t prefix_cum = 0;     // best point among the first q: rank sum
+      std::int64_t prefix_weight = 0;  // and its b0 * misses + K (> 0)
+      std::int64_t before_cum = 0;     // rank sum of the first q
+      std::int64_t unused = 0;
+      Int128 suffix_alpha = 0;         // max over the rest of their shifted D at r = 0
+      Int128 suffix_beta = 0;          // max over the rest of dD / dr
+    };
+    std::vector<Entry> entries;
+  } cache;
+
   // `count` empty chunks with zero sums.
   explicit SampleChunks(std::uint32_t count) : chunk_sum(count, 0), chunks(count) {}
 };

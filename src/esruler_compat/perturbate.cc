@@ -6,6 +6,7 @@
 // rank sums only make it cheaper, and every comparison is exact in integers.
 #include <algorithm>
 #include <limits>
+#include <type_traits>
 
 #include "esruler_compat/es_ruler.h"
 
@@ -55,6 +56,10 @@ struct GeneralPointTest {
 };
 
 constexpr std::int64_t kRankSumLimit = std::int64_t{1} << 46;
+// Samples up to this size keep the per-member swap facts (k * k entries each).
+constexpr std::uint32_t kCachedSampleLimit = 48;
+// Below every suffix bound: an empty suffix holds no point.
+constexpr Int128 kNoPoint = -(Int128{1} << 126);
 
 }  // namespace
 
@@ -85,30 +90,57 @@ SampleChunks EsRulerCompat::make_chunks(const std::vector<std::uint32_t>& positi
     sc.rank_sum += ranks_[p];
     sc.key ^= gene_keys_[p];
   }
+  sc.positions = positions;
   return sc;
 }
 
 std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
                                        rng_compat::Mt19937& rng) {
+  enum : std::uint8_t { kUnprepared, kGeneral, kNarrow, kWide };
+  auto& cache = sample.cache;
   const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
-  const bool same_ruler = bound.miss_total == miss_total && miss_total > 0 &&
-                          miss_total < (std::int64_t{1} << 32) && bound.rank_sum > 0 &&
-                          bound.rank_sum < kRankSumLimit && bound.peak_rank_sum >= 0 &&
-                          bound.peak_rank_sum < kRankSumLimit && bound.peak_misses >= 0 &&
-                          bound.peak_misses <= miss_total;
-  if (!same_ruler) return perturbate_with(k, sample, GeneralPointTest{bound, miss_total}, rng);
-
-  const Int128 x = Int128{bound.rank_sum} * miss_total;
-  const Int128 c = Int128{bound.peak_rank_sum} * miss_total - Int128{bound.rank_sum} * bound.peak_misses;
-  const Int128 reach = Int128{bound.rank_sum} * static_cast<std::int64_t>(ranks_.size());
-  constexpr Int128 kNarrow = Int128{1} << 62;
-  if (x < kNarrow && reach + (c < 0 ? -c : c) < kNarrow) {
-    return perturbate_with(k, sample,
-                           NarrowPointTest{static_cast<std::int64_t>(x), bound.rank_sum,
-                                           static_cast<std::int64_t>(c), bound.key},
-                           rng);
+  if (cache.test == kUnprepared || cache.size != k || !(cache.bound == bound)) {
+    // A new bound (or size): choose the comparison and forget the swap facts.
+    cache.bound = bound;
+    cache.size = k;
+    cache.generation = 1;
+    cache.stamp.clear();
+    const bool same_ruler = bound.miss_total == miss_total && miss_total > 0 &&
+                            miss_total < (std::int64_t{1} << 32) && bound.rank_sum > 0 &&
+                            bound.rank_sum < kRankSumLimit && bound.peak_rank_sum >= 0 &&
+                            bound.peak_rank_sum < kRankSumLimit && bound.peak_misses >= 0 &&
+                            bound.peak_misses <= miss_total;
+    cache.test = kGeneral;
+    if (same_ruler) {
+      const Int128 x = Int128{bound.rank_sum} * miss_total;
+      const Int128 c = Int128{bound.peak_rank_sum} * miss_total - Int128{bound.rank_sum} * bound.peak_misses;
+      const Int128 reach = Int128{bound.rank_sum} * static_cast<std::int64_t>(ranks_.size());
+      constexpr Int128 kNarrowLimit = Int128{1} << 62;
+      cache.wide_x = x;
+      cache.wide_k = c;
+      cache.test = kWide;
+      if (x < kNarrowLimit && reach + (c < 0 ? -c : c) < kNarrowLimit) {
+        cache.narrow_x = static_cast<std::int64_t>(x);
+        cache.narrow_k = static_cast<std::int64_t>(c);
+        cache.test = kNarrow;
+        if (k <= kCachedSampleLimit) {
+          cache.stamp.assign(k, 0);
+          cache.usable.assign(k, 0);
+          cache.entries.assign(std::size_t{k} * k, SampleChunks::SwapCache::Entry{});
+        }
+      }
+    }
   }
-  return perturbate_with(k, sample, WidePointTest{x, bound.rank_sum, c, bound.key}, rng);
+  switch (cache.test) {
+    case kNarrow:
+      return perturbate_with(k, sample,
+                             NarrowPointTest{cache.narrow_x, bound.rank_sum, cache.narrow_k, bound.key}, rng);
+    case kWide:
+      return perturbate_with(k, sample, WidePointTest{cache.wide_x, bound.rank_sum, cache.wide_k, bound.key},
+                             rng);
+    default:
+      return perturbate_with(k, sample, GeneralPointTest{bound, miss_total}, rng);
+  }
 }
 
 template <typename PointTest>
@@ -117,13 +149,85 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   const std::uint32_t count = chunk_count_;
   auto& chunks = sample.chunks;
   auto& sums = sample.chunk_sum;
+  auto& flat = sample.positions;
+  auto& cache = sample.cache;
   const FixedBoundDraw draw_member = k == pathway_size_ ? draw_member_ : FixedBoundDraw(k);
+  if (flat.size() != k) {
+    // Chunks filled by hand: derive the flat list and the totals.
+    ++cache.generation;
+    flat.clear();
+    sample.rank_sum = 0;
+    sample.key = 0;
+    for (const auto& chunk : chunks) {
+      for (const std::uint32_t p : chunk) {
+        flat.push_back(p);
+        sample.rank_sum += ranks_[p];
+        sample.key ^= gene_keys_[p];
+      }
+    }
+  }
 
   const double scaled = static_cast<double>(k) * 0.1;
   const std::int32_t iterations =
       scaled >= static_cast<double>(std::numeric_limits<std::int32_t>::max())
           ? std::numeric_limits<std::int32_t>::max()
           : std::max<std::int32_t>(1, static_cast<std::int32_t>(scaled));
+
+  // Constant-time decisions for small samples against a bound of this ruler.
+  bool use_cache = false;
+  if constexpr (std::is_same_v<PointTest, NarrowPointTest>) {
+    use_cache = cache.stamp.size() == k && flat.size() == k;
+  }
+
+  // With member `removed` taken out, the other members T_0 < ... < T_{k-2}
+  // keep their points (cum_j, misses_j) when the new position comes after
+  // them, and shift to (cum_j + r, misses_j - 1) when it comes before them
+  // (r: the new rank; the rank sum becomes rs = rsT + r). A point is above the
+  // bound when D = X cum - rs W > 0 (or D = 0 and the key is greater), with
+  // W = b0 misses + K. For the first q members (all W > 0) that holds for
+  // some member exactly when rs W* < X cum* for the best ratio cum / W among
+  // them; for the others D = alpha_j + r beta_j, bounded above by the
+  // maxima of alpha and beta over them.
+  auto fill_cache = [&](std::uint32_t removed, const NarrowPointTest& t) {
+    SampleChunks::SwapCache::Entry* row = cache.entries.data() + std::size_t{removed} * k;
+    const std::int64_t rest_sum = sample.rank_sum - ranks_[flat[removed]];
+    std::int64_t cum = 0;
+    std::int64_t best_cum = 0;
+    std::int64_t best_weight = 1;  // no member yet: never above
+    bool usable = true;
+    std::uint32_t q = 0;
+    for (std::uint32_t i = 0; i < k; ++i) {
+      if (i == removed) continue;
+      auto& e = row[q];
+      e.prefix_cum = best_cum;
+      e.prefix_weight = best_weight;
+      e.before_cum = cum;
+      const std::int64_t p = flat[i];
+      cum += ranks_[p];
+      const std::int64_t weight = t.b0 * (p - q) + t.k;
+      if (weight <= 0) usable = false;
+      if (usable && Int128{cum} * best_weight > Int128{best_cum} * weight) {
+        best_cum = cum;
+        best_weight = weight;
+      }
+      // Shifted point of this member: misses - 1, so W - b0.
+      e.suffix_alpha = Int128{t.x} * cum - Int128{rest_sum} * (weight - t.b0);
+      e.suffix_beta = Int128{t.x} - weight + t.b0;
+      ++q;
+    }
+    auto& last = row[q];
+    last.prefix_cum = best_cum;
+    last.prefix_weight = best_weight;
+    last.before_cum = cum;
+    last.suffix_alpha = kNoPoint;
+    last.suffix_beta = 0;
+    for (std::uint32_t i = q; i-- > 0;) {
+      row[i].suffix_alpha = std::max(row[i].suffix_alpha, row[i + 1].suffix_alpha);
+      row[i].suffix_beta = std::max(row[i].suffix_beta, row[i + 1].suffix_beta);
+    }
+    cache.stamp[removed] = cache.generation;
+    cache.usable[removed] = usable;
+  };
 
   std::int32_t moves = 0;
   bool has_candidate = false;
@@ -132,22 +236,12 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   std::int64_t candidate_rank_sum = 0;
 
   for (std::int32_t it = 0; it < iterations; ++it) {
-    std::uint32_t j = draw_member(rng);
-    std::uint32_t co = 0;
-    while (j >= chunks[co].size()) {
-      j -= static_cast<std::uint32_t>(chunks[co].size());
-      ++co;
-    }
-    const std::uint32_t old_pos = chunks[co][j];
-
+    const std::uint32_t drawn = draw_member(rng);
     const std::uint32_t new_pos = draw_position_(rng);
-    const auto cn = static_cast<std::uint32_t>(std::min<std::size_t>(
-        std::upper_bound(chunk_last_.begin(), chunk_last_.end(), new_pos) - chunk_last_.begin(),
-        count - 1));
-    const auto& target = chunks[cn];
-    const auto j2 = static_cast<std::uint32_t>(
-        std::lower_bound(target.begin(), target.end(), new_pos) - target.begin());
-    if (j2 < target.size() && target[j2] == new_pos) {
+    const std::uint32_t old_pos = flat[drawn];
+    const auto flat_index = static_cast<std::uint32_t>(
+        std::lower_bound(flat.begin(), flat.end(), new_pos) - flat.begin());
+    if (flat_index < flat.size() && flat[flat_index] == new_pos) {
       if (new_pos == old_pos) ++moves;
       continue;
     }
@@ -155,19 +249,81 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     const std::int64_t old_rank = ranks_[old_pos];
     const std::int64_t new_rank = ranks_[new_pos];
     const std::int64_t rank_sum = sample.rank_sum + new_rank - old_rank;
-    const std::uint64_t key = sample.key ^ gene_keys_[old_pos] ^ gene_keys_[new_pos];
+    auto swapped_key = [&] { return sample.key ^ gene_keys_[old_pos] ^ gene_keys_[new_pos]; };
 
-    // Writes the swap into the chunks.
-    auto commit = [&] {
+    // Chunk and offset of the removed member; chunk and offset of the new
+    // position (found only when needed).
+    std::uint32_t co = 0;
+    std::uint32_t j = 0;
+    std::uint32_t cn = 0;
+    std::uint32_t j2 = 0;
+    auto locate = [&] {
+      j = drawn;
+      co = 0;
+      while (j >= chunks[co].size()) {
+        j -= static_cast<std::uint32_t>(chunks[co].size());
+        ++co;
+      }
+      cn = static_cast<std::uint32_t>(std::min<std::size_t>(
+          std::upper_bound(chunk_last_.begin(), chunk_last_.end(), new_pos) - chunk_last_.begin(),
+          count - 1));
+      const auto& target = chunks[cn];
+      j2 = static_cast<std::uint32_t>(
+          std::lower_bound(target.begin(), target.end(), new_pos) - target.begin());
+    };
+
+    // Writes the located swap into the sample.
+    auto commit = [&](std::uint64_t key) {
       chunks[co].erase(chunks[co].begin() + j);
       const std::uint32_t ins = (cn == co && j < j2) ? j2 - 1 : j2;
       chunks[cn].insert(chunks[cn].begin() + ins, new_pos);
+      flat.erase(flat.begin() + drawn);
+      flat.insert(flat.begin() + (drawn < flat_index ? flat_index - 1 : flat_index), new_pos);
       sums[co] -= old_rank;
       sums[cn] += new_rank;
       sample.rank_sum = rank_sum;
       sample.key = key;
+      if (++cache.generation == 0) {
+        std::fill(cache.stamp.begin(), cache.stamp.end(), 0);
+        cache.generation = 1;
+      }
       ++moves;
     };
+
+    if constexpr (std::is_same_v<PointTest, NarrowPointTest>) {
+      if (use_cache && rank_sum != 0) {
+        if (cache.stamp[drawn] != cache.generation) fill_cache(drawn, above);
+        if (cache.usable[drawn]) {
+          const std::uint32_t q = drawn < flat_index ? flat_index - 1 : flat_index;
+          const auto& e = cache.entries[std::size_t{drawn} * k + q];
+          auto key_wins = [&] { return swapped_key() > above.bound_key; };
+          // Some of the members before the new position is above the bound.
+          const Int128 lhs = Int128{rank_sum} * e.prefix_weight;
+          const Int128 rhs = Int128{above.x} * e.prefix_cum;
+          bool accept = lhs <= rhs;
+          if (!accept) {
+            // The new hit's own point.
+            const std::int64_t misses = static_cast<std::int64_t>(new_pos) - q;
+            const Int128 d = Int128{above.x} * (e.before_cum + new_rank) -
+                             Int128{rank_sum} * (above.b0 * misses + above.k);
+            accept = d > 0 || (d == 0 && key_wins());
+          }
+          if (accept) {
+            locate();
+            commit(swapped_key());
+            has_candidate = false;
+            continue;
+          }
+          if (e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0) {
+            continue;  // no member after the new position is above the bound either
+          }
+          // Undecided: the exact walk below decides.
+        }
+      }
+    }
+
+    locate();
+    const std::uint64_t key = swapped_key();
 
     // Walks the swapped sample's hits in order (old_pos left out, new_pos
     // merged in) and stops at the first point above the bound. Weighted scans
@@ -222,7 +378,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
       // Weightless sample: decided on unit ranks by a plain scan; the candidate
       // belongs to weighted scores and is dropped.
       has_candidate = false;
-      if (scan(true)) commit();
+      if (scan(true)) commit(key);
       continue;
     }
 
@@ -242,7 +398,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
         cum += new_rank;
       }
       if (above(rank_sum, cum, misses, key)) {
-        commit();
+        commit(key);
         candidate_misses = misses;
         candidate_rank_sum = cum;
         continue;
@@ -250,7 +406,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     }
 
     if (scan(false)) {
-      commit();
+      commit(key);
       has_candidate = true;
       candidate_position = found_position;
       candidate_misses = found_misses;

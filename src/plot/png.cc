@@ -128,6 +128,13 @@ core::Result<std::pair<int, std::string>> open_temporary_beside(const std::strin
 
 core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path,
                                    std::uint32_t dpi, const PngWriteFn& write) {
+  // Writing to a symbolic link replaces the file it points to, as writing
+  // through the link would, rather than the link itself.
+  std::error_code link_error;
+  if (std::filesystem::is_symlink(output_path, link_error)) {
+    const auto resolved = std::filesystem::weakly_canonical(output_path, link_error);
+    if (!link_error) output_path = resolved.string();
+  }
   auto opened = open_temporary_beside(output_path);
   if (!opened) return core::fail(opened.error());
   const auto [fd, temp] = std::move(opened.value());

@@ -233,10 +233,21 @@ void draw_table(Canvas& canvas, const PlotFont& font, const GseaTablePlotData& d
   texts.reserve(data.rows.size());
   for (const GseaTablePlotRow& row : data.rows) texts.push_back(table_plot_row_texts(row));
   const std::int64_t column_x[3] = {nes_x, pval_x, padj_x};
+  const std::int64_t column_width = 2 * P(66);
   for (std::size_t column = 0; column < 3; ++column) {
     for (std::size_t i = 0; i < data.rows.size(); ++i) {
-      draw_text_centered(canvas, font, column_x[column], row_top(i) + text_offset, row_scale,
-                         texts[i][column], kTextColour);
+      // A number wider than its column (p-values below 1e-9 print as
+      // "1.4e-45") would run into the next one and read as a different
+      // number: such a text is shrunk to the column width, on the same baseline.
+      const std::string& text = texts[i][column];
+      float scale = row_scale;
+      std::int64_t y = row_top(i) + text_offset;
+      const std::int64_t width = measure_text(font, row_scale, text).width;
+      if (width > column_width) {
+        scale = row_scale * static_cast<float>(column_width) / static_cast<float>(width);
+        y += round_to_i64(font.ascent(row_scale) - font.ascent(scale));
+      }
+      draw_text_centered(canvas, font, column_x[column], y, scale, text, kTextColour);
     }
   }
 

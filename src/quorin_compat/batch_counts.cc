@@ -249,7 +249,8 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
   // The block's cumulative results in draw order, and the samples of the
   // batch being scored; both reused from block to block.
   std::vector<double> block_results(static_cast<std::size_t>(block_cap) * stride);
-  std::vector<std::uint32_t> batch_samples(static_cast<std::size_t>(std::min(block_cap, kDrawBatch)) * stride);
+  std::vector<std::uint32_t> batch_samples(
+      static_cast<std::size_t>(std::min(block_cap, kDrawBatch)) * stride);
   tbb::enumerable_thread_specific<CumulativeStatWorkspace> workspaces;
 
   for (std::uint32_t done = 0; done < iterations;) {
@@ -259,20 +260,22 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
       // The draws stay on the calling thread: one stream, in order.
       for (std::uint32_t b = 0; b < batch; ++b) {
         rng_compat::combination(1, n, k, rng, sample);
-        std::copy(sample.begin(), sample.end(), batch_samples.begin() + static_cast<std::ptrdiff_t>(b * stride));
+        std::copy(sample.begin(), sample.end(),
+                  batch_samples.begin() + static_cast<std::ptrdiff_t>(b * stride));
       }
       // Scoring is a pure function of the sample, so scoring the batch in
       // parallel puts the same lists in the same slots at any thread count.
-      tbb::parallel_for(tbb::blocked_range<std::uint32_t>(0, batch, kScoreGrain),
-                        [&](const tbb::blocked_range<std::uint32_t>& range) {
-                          CumulativeStatWorkspace& ws = workspaces.local();
-                          for (std::uint32_t b = range.begin(); b != range.end(); ++b) {
-                            const std::span<const std::uint32_t> smp(batch_samples.data() + b * stride, stride);
-                            const auto res = ws.calc(weights, smp, gsea_param, score_type);
-                            std::copy(res.begin(), res.end(),
-                                      block_results.begin() + static_cast<std::ptrdiff_t>((first + b) * stride));
-                          }
-                        });
+      tbb::parallel_for(
+          tbb::blocked_range<std::uint32_t>(0, batch, kScoreGrain),
+          [&](const tbb::blocked_range<std::uint32_t>& range) {
+            CumulativeStatWorkspace& ws = workspaces.local();
+            for (std::uint32_t b = range.begin(); b != range.end(); ++b) {
+              const std::span<const std::uint32_t> smp(batch_samples.data() + b * stride, stride);
+              const auto res = ws.calc(weights, smp, gsea_param, score_type);
+              std::copy(res.begin(), res.end(),
+                        block_results.begin() + static_cast<std::ptrdiff_t>((first + b) * stride));
+            }
+          });
     }
     // Each group owns its accumulators and reads the block in draw order.
     tbb::parallel_for(tbb::blocked_range<std::size_t>(0, groups.size()),
@@ -281,7 +284,8 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
                           SizeGroup& g = groups[gi];
                           for (std::uint32_t b = 0; b < len; ++b) {
                             const double x = block_results[b * stride + g.size_index];
-                            for (std::size_t i = 0; i < g.acc.size(); ++i) g.acc[i].add(x, g.scores[i]);
+                            for (std::size_t i = 0; i < g.acc.size(); ++i)
+                              g.acc[i].add(x, g.scores[i]);
                           }
                         }
                       });
@@ -290,17 +294,16 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
   return collect(groups, sizes.size());
 }
 
-BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(std::span<const double> weights,
-                                                         std::span<const double> scores,
-                                                         std::span<const std::uint32_t> sizes,
-                                                         double gsea_param, std::uint32_t iterations,
-                                                         std::uint64_t seed,
-                                                         core::ScoreType score_type) {
+BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(
+    std::span<const double> weights, std::span<const double> scores,
+    std::span<const std::uint32_t> sizes, double gsea_param, std::uint32_t iterations,
+    std::uint64_t seed, core::ScoreType score_type) {
   const std::uint32_t k = largest_size(weights, scores, sizes);
   const std::size_t m = sizes.size();
   if (m == 0 || iterations == 0 || k == 0) return empty_batch_counts(m);
 
-  const auto threads = static_cast<std::uint32_t>(std::max(1, tbb::this_task_arena::max_concurrency()));
+  const auto threads =
+      static_cast<std::uint32_t>(std::max(1, tbb::this_task_arena::max_concurrency()));
   const std::uint32_t chunks = std::min(kChunksPerThread * threads, iterations);
   const std::uint32_t q = iterations / chunks;
   const std::uint32_t r = iterations - q * chunks;
@@ -311,8 +314,9 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(std::span<const double>
         for (std::uint32_t c = range.begin(); c != range.end(); ++c) {
           const std::uint32_t first = c * q + std::min(c, r);
           const std::uint32_t count = q + (c < r ? 1 : 0);
-          acc = merge_batch_counts(std::move(acc), run_fast_chunk(weights, scores, sizes, gsea_param,
-                                                                  score_type, k, c, first, count, seed));
+          acc = merge_batch_counts(
+              std::move(acc), run_fast_chunk(weights, scores, sizes, gsea_param, score_type, k, c,
+                                             first, count, seed));
         }
         return acc;
       },

@@ -46,10 +46,11 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64(std::span<const double> weights,
                                                 double gsea_param, std::uint32_t iterations,
                                                 std::uint64_t seed, core::ScoreType score_type);
 
-// Thread-invariant engine: the sequential engine's stream and scores, with the
-// counting of each block of 4096 permutations fanned out over groups of
-// pathways of equal size in the current arena; returns exactly the sequential
-// engine's result. Same preconditions.
+// Thread-invariant engine: the sequential engine's stream, drawn on the
+// calling thread; the samples are scored in parallel (scoring is a pure
+// function of the sample) and each block of 4096 permutations is counted in
+// parallel over groups of pathways of equal size, in the current arena.
+// Returns exactly the sequential engine's result. Same preconditions.
 BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
     std::span<const double> weights, std::span<const double> scores,
     std::span<const std::uint32_t> sizes, double gsea_param, std::uint32_t iterations,
@@ -59,11 +60,9 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
 // concurrency), each with its own stream derived from all 64 bits of `seed`,
 // run in parallel and merged by a parallel reduction; reproducible for a fixed
 // thread count only. Same preconditions.
-BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(std::span<const double> weights,
-                                                         std::span<const double> scores,
-                                                         std::span<const std::uint32_t> sizes,
-                                                         double gsea_param, std::uint32_t iterations,
-                                                         std::uint64_t seed,
-                                                         core::ScoreType score_type);
+BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(
+    std::span<const double> weights, std::span<const double> scores,
+    std::span<const std::uint32_t> sizes, double gsea_param, std::uint32_t iterations,
+    std::uint64_t seed, core::ScoreType score_type);
 
 }  // namespace varenko::quorin_compat

@@ -121,10 +121,12 @@ inline void CumulativeStatWorkspace::Pass::add(std::uint32_t p, double dx, doubl
   XY* const w = within.data();
   for (std::uint32_t j = p + 1; j <= e + 1; ++j) w[j] += d;
   XY* const bf = before.data();
-  for (std::uint32_t blk = ((e + 1) >> shift) + 1; blk <= last_prefix_block + 1; ++blk) bf[blk] += d;
+  for (std::uint32_t blk = ((e + 1) >> shift) + 1; blk <= last_prefix_block + 1; ++blk)
+    bf[blk] += d;
 }
 
-inline CumulativeStatWorkspace::Pass::XY CumulativeStatWorkspace::Pass::point(std::uint32_t r) const {
+inline CumulativeStatWorkspace::Pass::XY CumulativeStatWorkspace::Pass::point(
+    std::uint32_t r) const {
   return within[r] + before[(r + mask) >> shift];
 }
 

@@ -60,11 +60,11 @@ class CumulativeStatWorkspace {
     std::vector<XY> at_prev;
     std::uint32_t dirty_from = 0;
     bool cache_ready = false;  // set once every block has been walked
-    unsigned shift = 1;           // prefix block size b = 2^shift
-    std::uint32_t mask = 1;       // b - 1
+    unsigned shift = 1;        // prefix block size b = 2^shift
+    std::uint32_t mask = 1;    // b - 1
     std::uint32_t last_prefix_block = 0;
-    std::uint32_t s = 1;          // hull block size
-    std::uint32_t nblocks = 0;    // hull blocks
+    std::uint32_t s = 1;        // hull block size
+    std::uint32_t nblocks = 0;  // hull blocks
 
     void init(std::span<const std::uint32_t> sample, std::span<const std::uint32_t> sample_order,
               std::uint32_t n, bool reverse);

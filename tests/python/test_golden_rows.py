@@ -5,6 +5,9 @@ from __future__ import annotations
 
 import json
 import math
+import os
+import subprocess
+import sys
 from pathlib import Path
 
 import pytest
@@ -72,3 +75,31 @@ def test_pipeline_rows(case, tmp_path):
 @pytest.mark.parametrize("case", load_cases("mended_rows.json"), ids=lambda c: c["id"])
 def test_mended_rows(case, tmp_path):
     check_rows(run_case(case, tmp_path), case["rows"])
+
+
+CHILD = """
+import sys, tempfile
+from pathlib import Path
+sys.path.insert(0, sys.argv[1])
+import varenkopy
+import test_golden_rows as g
+tmp = Path(tempfile.mkdtemp())
+(tmp / "pool.gmt").write_text("P\\t\\tA\\tB\\n", encoding="utf-8")
+varenkopy.run_gsea_py({"A": 1.0, "B": 0.5, "C": -1.0}, str(tmp / "pool.gmt"), nproc=int(sys.argv[2]))
+for case in g.load_cases("pipeline_rows.json"):
+    g.check_rows(g.run_case(case, tmp), case["rows"])
+print("ok")
+"""
+
+
+@pytest.mark.parametrize("nproc", [1, 3])
+def test_rows_do_not_depend_on_the_pool_size(nproc):
+    # A fresh interpreter whose pool is created with nproc threads first.
+    env = {k: v for k, v in os.environ.items() if not k.startswith("VARENKO_")}
+    env["PYTHONPATH"] = str(Path(varenkopy.__file__).parent)
+    out = subprocess.run(
+        [sys.executable, "-c", CHILD, str(Path(__file__).parent), str(nproc)],
+        capture_output=True, text=True, env=env, timeout=300,
+    )
+    assert out.returncode == 0, out.stderr
+    assert out.stdout.strip() == "ok"

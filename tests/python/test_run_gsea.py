@@ -4,6 +4,7 @@ and the shape and order of the returned rows."""
 from __future__ import annotations
 
 import math
+import os
 import re
 import subprocess
 import sys
@@ -281,9 +282,10 @@ def test_worker_pool_size_is_decided_once_and_clamped():
         print(len(rows), first, len(os.listdir("/proc/self/task")))
         """
     )
+    env = {k: v for k, v in os.environ.items() if not k.startswith("VARENKO_")}
+    env["PYTHONPATH"] = str(Path(varenkopy.__file__).parent)
     out = subprocess.run(
-        [sys.executable, "-c", script], capture_output=True, text=True, timeout=120,
-        env={"PYTHONPATH": str(Path(varenkopy.__file__).parent)},
+        [sys.executable, "-c", script], capture_output=True, text=True, timeout=120, env=env
     )
     assert out.returncode == 0, out.stderr
     rows, first, later = map(int, out.stdout.split())

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 #include <tbb/task_arena.h>
 
@@ -118,19 +120,6 @@ TEST(SimpleStage, ChunkLayouts) {
   std::uint64_t total = 0;
   for (const auto s : sizes) total += s;
   EXPECT_EQ(total, 10000000u);
-}
-
-TEST(SimpleStage, ChunkSeedsAreConsecutiveDraws) {
-  rng_compat::RMt19937SeedCompat gen(42);
-  rng_compat::RMt19937SeedCompat manual(42);
-  const auto chunks = plan_simple_chunks(2500, false, gen, 1);
-  ASSERT_EQ(chunks.size(), 3u);
-  for (const auto& c : chunks) {
-    EXPECT_EQ(c.seed, rng_compat::r_unif_index_with_kind(manual, 1000000000, 1) + 1);
-  }
-  // The generator is left just after the last chunk seed.
-  EXPECT_EQ(rng_compat::r_unif_index_with_kind(gen, 1000000000, 1),
-            rng_compat::r_unif_index_with_kind(manual, 1000000000, 1));
 }
 
 // The chunk seeds of the reference runs, derived from the mode rules of the entry.
@@ -248,6 +237,29 @@ TEST(SimpleStage, KeepsSeedGeneratorForMultilevel) {
   EXPECT_EQ(out.multilevel_chunk_seed, rng_compat::r_unif_index_with_kind(manual, 1000000000, 1) + 1);
   EXPECT_EQ(rng_compat::r_unif_index_with_kind(*out.seed_generator, 1000000000, 1),
             rng_compat::r_unif_index_with_kind(manual, 1000000000, 1));
+}
+
+// Ten million permutations in one chunk stream through the engine: the counters
+// add up and the peak memory of the process barely grows.
+TEST(SimpleStage, TenMillionPermutationsKeepMemoryBounded) {
+  StageRun run(random_scores(40, 12), 1.0, ScoreType::Pos);
+  run.ctx.seed = 10;
+  run.ctx.nperm = 10000000;
+  run.ctx.allow_multilevel = true;
+  run.add_pathway({0});
+  run.add_pathway({1, 30});
+  rusage before{};
+  getrusage(RUSAGE_SELF, &before);
+  SimpleStageOutput out;
+  run_simple_stage(run.ctx, run.working, out);
+  simple_postprocessing(run.ctx, run.working, out);
+  rusage after{};
+  getrusage(RUSAGE_SELF, &after);
+  EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024);  // kilobytes
+  for (const Working& w : run.working) {
+    EXPECT_GE(std::uint64_t{w.count_le_zero} + w.count_ge_zero, 10000000u);
+    EXPECT_GT(w.pval, 0.0);
+  }
 }
 
 // 130 pathways use the thread-invariant engine when the arena has several

@@ -2,17 +2,21 @@
 // left behind), and the pixels the layout fixes at 300 and 600 dpi.
 #include "plot/enrichment_plot.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "plot/axes.h"
 #include "plot/canvas.h"
+#include "plot/font.h"
 #include "png_reader.h"
 #include "support/test_support.h"
 
@@ -356,6 +360,36 @@ TEST_F(EnrichmentPlotImage, NegativeScoreBelowZero) {
   EXPECT_EQ(img.at(300, g.y(0.0)), kBlack);  // zero line
   // The bottom edge lies on a grid line, not on the zero line.
   EXPECT_EQ(img.at(140, g.bottom()), (Rgba{230, 230, 230, 255}));
+}
+
+// Several threads draw their first plots at once: every plot succeeds, all
+// images are equal and the font was loaded exactly once.
+bool plot_from_threads() {
+  const test::TempDir dir;
+  const Example ex = example();
+  constexpr int kThreads = 4;
+  std::vector<int> ok(kThreads, 0);
+  std::vector<std::thread> threads;
+  auto path = [&dir](int i) { return dir.path() / ("plot" + std::to_string(i) + ".png"); };
+  for (int i = 0; i < kThreads; ++i) {
+    threads.emplace_back([&, i] {
+      ok[i] = write_enrichment_plot_png(ex.ranked, ex.pw, path(i).string(), ScoreType::Std, 1.0, {})
+                  .ok();
+    });
+  }
+  for (auto& t : threads) t.join();
+  const auto first = test::decode_png(path(0));
+  bool same = first.width == 900;
+  for (int i = 1; i < kThreads; ++i) same = same && test::decode_png(path(i)).rgba == first.rgba;
+  return same && std::all_of(ok.begin(), ok.end(), [](int v) { return v == 1; }) &&
+         plot_font_load_count() == 1;
+}
+
+// The first load must happen in a fresh process, so it runs in a child.
+TEST(EnrichmentPlotDeathTest, ConcurrentFirstPlotsShareOneFont) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(std::exit(plot_font_load_count() == 0 && plot_from_threads() ? 0 : 1),
+              testing::ExitedWithCode(0), "");
 }
 
 TEST(EnrichmentPlotLimits, LargestSideStillRenders) {

@@ -95,6 +95,16 @@ TEST(SavePng, ReplacesAnExistingFile) {
   EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"plot.png"}));
 }
 
+TEST(SavePng, WritesThroughASymbolicLink) {
+  test::TempDir dir;
+  const fs::path target = dir.write("real.png", "previous contents");
+  fs::create_symlink("real.png", dir.path() / "link.png");
+  ASSERT_TRUE(save_png_with_dpi(sample_canvas(), (dir.path() / "link.png").string(), 300).ok());
+  EXPECT_TRUE(fs::is_symlink(dir.path() / "link.png"));
+  EXPECT_EQ(test::decode_png(target).width, 7U);
+  EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"link.png", "real.png"}));
+}
+
 TEST(SavePng, UnwritablePathsReportTheSystemError) {
   test::TempDir dir;
   EXPECT_ERROR(save_png_with_dpi(sample_canvas(), (dir.path() / "missing" / "x.png").string(), 300),

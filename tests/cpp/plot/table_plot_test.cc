@@ -424,6 +424,45 @@ TEST(TablePlotPng, BarsPointUpForTopGenesAndDownForBottomGenes) {
   EXPECT_EQ(png.at(1679, 227), (Rgba{255, 255, 255, 255}));
 }
 
+TEST(TablePlotPng, LongNumbersStayInsideTheirColumns) {
+  // Two-digit exponents are wider than a number column at the nominal text
+  // size; they are shrunk so neighbouring columns never touch.
+  TableFixture f = top_and_bottom();
+  f.results[0].nes = -12.3456;
+  f.results[0].pval = 1.4e-45;
+  f.results[0].padj = 6.9e-44;
+  const test::TempDir dir;
+  const auto path = dir.path() / "numbers.png";
+  ASSERT_TRUE(write_gsea_table_plot_png(f.ranked, f.pathways, f.results, 1.0, path.string(), {})
+                  .ok());
+  const test::DecodedPng png = test::decode_png(path);
+  auto font = load_plot_font();
+  ASSERT_TRUE(font.ok()) << font.error();
+  std::int64_t label_width = 0;
+  for (const char* label : {"TOP GENE", "BOTTOM", "MIXED"}) {
+    label_width = std::max(label_width, measure_text(**font, 22.0f, label).width);
+  }
+  const TablePlotWidth w = table_plot_width(300, 5.6, label_width);
+  const std::int64_t xe = label_width + 24 + 16 + w.gap + (w.extra + w.column - w.gap);
+  // Column boundaries at target size: the middle of the 4-pixel gaps.
+  for (const std::int64_t boundary : {xe + 72, xe + 142}) {
+    SCOPED_TRACE(boundary);
+    int darkest = 255;
+    for (std::uint32_t y = 46; y < 94; ++y) {
+      darkest = std::min<int>(darkest, png.at(static_cast<std::uint32_t>(boundary), y).r);
+    }
+    EXPECT_GT(darkest, 200);
+  }
+  // The texts are still there: the pval column's centre line has dark pixels.
+  int darkest = 255;
+  for (std::uint32_t y = 46; y < 94; ++y) {
+    for (std::int64_t x = xe + 2 + 70 + 20; x < xe + 2 + 70 + 50; ++x) {
+      darkest = std::min<int>(darkest, png.at(static_cast<std::uint32_t>(x), y).r);
+    }
+  }
+  EXPECT_LT(darkest, 60);
+}
+
 TEST(TablePlotPng, TransparentBackgroundAndResolution) {
   const TableFixture f = top_and_bottom();
   const test::TempDir dir;
@@ -449,6 +488,29 @@ TEST(TablePlotPng, TransparentBackgroundAndResolution) {
   const auto chunks = test::read_png_chunks(path);
   ASSERT_GE(chunks.size(), 2u);
   EXPECT_EQ(test::be32(chunks[1].data, 0), 23622u);
+}
+
+TEST(TablePlotPng, OddValuesStillDraw) {
+  // NaN and infinite statistics, labels that are empty, non-ASCII or not even
+  // UTF-8, and rank ticks of a one-gene ranking: all drawn, nothing undefined.
+  const RankedList ranked = RankedList::make({"A", "B", "C"}, {kNaN, 2.0, -0.0});
+  const std::vector<Pathway> pathways = {
+      pathway("%EMPTY", {"A"}), pathway("\xce\xb1_\xce\xb2", {"B", "C"}),
+      pathway("BAD\xff\xfe", {"A", "B", "C"})};
+  const std::vector<EnrichmentResult> results = {
+      result("%EMPTY", kNaN, kNaN, kInf), result("\xce\xb1_\xce\xb2", kInf, -1.0, 0.0),
+      result("BAD\xff\xfe", -kInf, 1e-300, 5e-324)};
+  const test::TempDir dir;
+  const auto path = dir.path() / "odd.png";
+  auto ok = write_gsea_table_plot_png(ranked, pathways, results, 0.0, path.string(), {});
+  ASSERT_TRUE(ok.ok()) << ok.error();
+  EXPECT_EQ(test::decode_png(path).height, 228u);
+
+  const RankedList one = RankedList::make({"A"}, {1.0});
+  const std::vector<Pathway> single = {pathway("S", {"A"})};
+  const std::vector<EnrichmentResult> single_result = {result("S", 1.0, 0.5, 0.5)};
+  ok = write_gsea_table_plot_png(one, single, single_result, 1.0, path.string(), {});
+  ASSERT_TRUE(ok.ok()) << ok.error();
 }
 
 TEST(TablePlotPng, ReplacesAnExistingFileOnlyOnSuccess) {

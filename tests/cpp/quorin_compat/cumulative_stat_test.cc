@@ -32,7 +32,8 @@ TEST(CumulativeStat, GoldenVectorsMatchBitForBit) {
   for (const auto& c : doc["cases"]) {
     SCOPED_TRACE(c["id"].get<std::string>());
     std::vector<double> weights;
-    for (const auto& w : c["weights"]) weights.push_back(static_cast<double>(w.get<std::int64_t>()));
+    for (const auto& w : c["weights"])
+      weights.push_back(static_cast<double>(w.get<std::int64_t>()));
     ASSERT_EQ(weights.size(), c["n"].get<std::size_t>());
     const auto sample = c["sample"].get<std::vector<std::uint32_t>>();
     const double gsea_param = test::json_f64(c["gsea_param"]);
@@ -66,7 +67,12 @@ TEST(CumulativeStat, WorkedExamples) {
       // The sample holds position n: the last block's summit stays on the end
       // point, so the peak of 0.2 of gene 9 alone is not reported.
       {"last block holds the peak", ones, {9, 1, 2, 3, 4, 5, 6, 7, 8, 11}, ScoreType::Pos, 0, 0.0},
-      {"same sample without position n", ones, {9, 1, 2, 3, 4, 5, 6, 7, 8, 10}, ScoreType::Pos, 0, 0.2},
+      {"same sample without position n",
+       ones,
+       {9, 1, 2, 3, 4, 5, 6, 7, 8, 10},
+       ScoreType::Pos,
+       0,
+       0.2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -143,8 +149,8 @@ TEST(CumulativeStat, ZeroWeightGeneStillMovesItsPoint) {
   // A sampled gene of weight 0 weighs the floor, so alone it is scored as a
   // tiny-weight hit: its running sum rises to 1 at its position.
   const std::vector<double> weights = {5, 0, 3, 2, 1};
-  const auto res = calc_gsea_stat_cumulative_f64(weights, std::vector<std::uint32_t>{2}, 1.0,
-                                                 ScoreType::Pos);
+  const auto res =
+      calc_gsea_stat_cumulative_f64(weights, std::vector<std::uint32_t>{2}, 1.0, ScoreType::Pos);
   ASSERT_EQ(res.size(), 1u);
   EXPECT_DOUBLE_EQ(res[0], 1.0 - 1.0 / 4.0);
 }

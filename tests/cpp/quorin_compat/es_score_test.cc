@@ -18,7 +18,8 @@ struct NamedType {
   const char* key;
   ScoreType type;
 };
-constexpr NamedType kTypes[] = {{"std", ScoreType::Std}, {"pos", ScoreType::Pos}, {"neg", ScoreType::Neg}};
+constexpr NamedType kTypes[] = {
+    {"std", ScoreType::Std}, {"pos", ScoreType::Pos}, {"neg", ScoreType::Neg}};
 
 TEST(EsScore, GoldenVectorsMatchBitForBit) {
   const auto doc = test::load_json("golden/es_score.json");
@@ -27,7 +28,8 @@ TEST(EsScore, GoldenVectorsMatchBitForBit) {
     SCOPED_TRACE(c["id"].get<std::string>());
     const auto n = c["n"].get<std::size_t>();
     std::vector<double> weights;
-    for (const auto& w : c["weights"]) weights.push_back(static_cast<double>(w.get<std::int64_t>()));
+    for (const auto& w : c["weights"])
+      weights.push_back(static_cast<double>(w.get<std::int64_t>()));
     const auto hits = c["hits"].get<std::vector<std::size_t>>();
     for (const auto& t : kTypes) {
       SCOPED_TRACE(t.key);
