@@ -55,7 +55,7 @@ Problem synthetic_problem(std::uint32_t k) {
   std::mt19937 gen(5);
   for (int j = 0; j < 300; ++j) {
     const std::uint32_t lo = std::max<std::uint32_t>(1, k / 10);
-    p.sizes.push_back(j == 0 ? k : lo + gen() % (k - lo + 1));
+    p.sizes.push_back(j == 0 ? k : lo + static_cast<std::uint32_t>(gen() % (k - lo + 1)));
     p.scores.push_back((static_cast<double>(gen() % 2001) - 1000.0) / 2000.0);
   }
   return p;

@@ -111,7 +111,12 @@ void BM_SimpleStage(benchmark::State& state) {
                           static_cast<std::int64_t>(nperm));
   state.counters["threads"] = static_cast<double>(varenko::core::worker_pool_threads());
 }
-BENCHMARK(BM_SimpleStage)->Args({10, 1000})->Args({130, 1000})->Args({130, 10000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SimpleStage)
+    ->Args({10, 1000})
+    ->Args({130, 1000})
+    ->Args({130, 10000})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The one-pathway stream (L'Ecuyer-CMRG samples scored one by one). Args: genes, size.
 void BM_SimpleStageOnePathway(benchmark::State& state) {
@@ -167,7 +172,7 @@ void BM_MultilevelStage(benchmark::State& state) {
   state.counters["groups"] = static_cast<double>(groups.size());
   state.counters["refined"] = static_cast<double>(refined);
 }
-BENCHMARK(BM_MultilevelStage)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MultilevelStage)->Arg(4)->Arg(16)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // Accuracy of the multilevel p-value of a planted pathway (true p-value about
 // 1e-4 to 1e-5): compares it with a brute-force estimate from range(0)

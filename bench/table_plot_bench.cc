@@ -49,7 +49,8 @@ TableInput make_input(std::size_t genes, std::size_t rows) {
     Pathway p;
     p.name = "HALLMARK_PATHWAY_NUMBER_" + std::to_string(r) + "%SOURCE%" + std::to_string(r);
     const std::size_t size = 15 + rng.next() % 486;  // 15 .. 500 genes
-    for (std::size_t k = 0; k < size; ++k) p.genes.push_back("GENE" + std::to_string(rng.next() % genes));
+    for (std::size_t k = 0; k < size; ++k)
+      p.genes.push_back("GENE" + std::to_string(rng.next() % genes));
     EnrichmentResult res;
     res.pathway = p.name;
     res.nes = static_cast<double>(rng.next() % 600) / 100.0 - 3.0;
@@ -93,7 +94,10 @@ void BM_TablePlot(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(1));  // rows drawn
 }
 // genes, rows, dpi
-BENCHMARK(BM_TablePlot)->Args({20000, 30, 300})->Args({20000, 5, 300})->Args({20000, 30, 600})
+BENCHMARK(BM_TablePlot)
+    ->Args({20000, 30, 300})
+    ->Args({20000, 5, 300})
+    ->Args({20000, 30, 600})
     ->Unit(benchmark::kMillisecond);
 
 void BM_Lanczos3Halve(benchmark::State& state) {

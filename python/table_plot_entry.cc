@@ -39,9 +39,9 @@ struct TablePlotArgs {
   bool transparent_background = false;
 };
 
-const char* const kKeywords[] = {"ranks",         "pathways",     "results",
-                                 "output_path",   "gseaParam",    "width_inches",
-                                 "height_inches", "dpi",          "transparent_background",
+const char* const kKeywords[] = {"ranks",         "pathways",  "results",
+                                 "output_path",   "gseaParam", "width_inches",
+                                 "height_inches", "dpi",       "transparent_background",
                                  nullptr};
 
 // A list or tuple snapshot of a sequence argument that must not be a str;
@@ -73,20 +73,22 @@ bool convert_pathways(PyObject* obj, const char* name, std::vector<core::Pathway
   for (Py_ssize_t i = 0; i < count; ++i) {
     PyObject* item = PySequence_Fast_GET_ITEM(items.get(), i);
     if (!PyTuple_Check(item)) {
-      PyErr_Format(PyExc_TypeError, "argument '%s': item %zd: expected a (name, genes) tuple, got %s",
-                   name, i, Py_TYPE(item)->tp_name);
+      PyErr_Format(PyExc_TypeError,
+                   "argument '%s': item %zd: expected a (name, genes) tuple, got %s", name, i,
+                   Py_TYPE(item)->tp_name);
       return false;
     }
     if (PyTuple_GET_SIZE(item) != 2) {
-      PyErr_Format(PyExc_TypeError,
-                   "argument '%s': item %zd: expected a (name, genes) tuple, got a tuple of %zd items",
-                   name, i, PyTuple_GET_SIZE(item));
+      PyErr_Format(
+          PyExc_TypeError,
+          "argument '%s': item %zd: expected a (name, genes) tuple, got a tuple of %zd items", name,
+          i, PyTuple_GET_SIZE(item));
       return false;
     }
     PyObject* pathway_name = PyTuple_GET_ITEM(item, 0);
     if (!PyUnicode_Check(pathway_name)) {
-      PyErr_Format(PyExc_TypeError, "argument '%s': item %zd: expected a str name, got %s", name,
-                   i, Py_TYPE(pathway_name)->tp_name);
+      PyErr_Format(PyExc_TypeError, "argument '%s': item %zd: expected a str name, got %s", name, i,
+                   Py_TYPE(pathway_name)->tp_name);
       return false;
     }
     core::Pathway pathway;
@@ -116,8 +118,8 @@ bool convert_results(PyObject* obj, const char* name, std::vector<PyRef>& out) {
     PyObject* value = nullptr;
     while (PyDict_Next(item, &pos, &key, &value)) {
       if (!PyUnicode_Check(key)) {
-        PyErr_Format(PyExc_TypeError, "argument '%s': item %zd: expected str keys, got %s", name,
-                     i, Py_TYPE(key)->tp_name);
+        PyErr_Format(PyExc_TypeError, "argument '%s': item %zd: expected str keys, got %s", name, i,
+                     Py_TYPE(key)->tp_name);
         return false;
       }
     }
@@ -175,8 +177,7 @@ PyObject* write_table_plot_impl(TablePlotArgs& a) {
   }
   core::Status status;
   try {
-    const core::RankedList ranked =
-        core::RankedList::make(std::move(a.genes), std::move(a.scores));
+    const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));
     plot::GseaTablePlotOptions options;
     options.width_inches = a.width_inches;
     options.height_inches = a.height_inches;

@@ -135,17 +135,16 @@ std::array<std::string, 3> table_plot_row_texts(const GseaTablePlotRow& row) {
           format_scientific_value(row.padj)};
 }
 
-core::Result<std::int64_t> table_plot_height(std::uint32_t dpi,
-                                             std::optional<double> height_inches,
+core::Result<std::int64_t> table_plot_height(std::uint32_t dpi, std::optional<double> height_inches,
                                              std::size_t row_count) {
   std::int64_t height = 0;
   if (height_inches) {
     height = inches_to_pixels(dpi, *height_inches);
   } else {
     const float f = scale_factor(dpi);
-    const auto P = [f](float k) { return static_cast<double>(scaled_px(f, k)); };
+    const auto px = [f](float k) { return static_cast<double>(scaled_px(f, k)); };
     const double pixels =
-        P(30) + P(34) + P(12) + P(8) + static_cast<double>(row_count) * P(48);
+        px(30) + px(34) + px(12) + px(8) + static_cast<double>(row_count) * px(48);
     const double inches = std::max(pixels / static_cast<double>(dpi), kMinAutoHeightInches);
     height = inches_to_pixels(dpi, inches);
   }
@@ -155,17 +154,17 @@ core::Result<std::int64_t> table_plot_height(std::uint32_t dpi,
 
 TablePlotWidth table_plot_width(std::uint32_t dpi, double width_inches, std::int64_t label_width) {
   const float f = scale_factor(dpi);
-  const auto P = [f](float k) { return scaled_px(f, k); };
+  const auto px = [f](float k) { return scaled_px(f, k); };
   const std::int64_t requested = inches_to_pixels(dpi, width_inches);
   TablePlotWidth w;
-  w.fixed = P(12) + 2 * P(8) + 3 * P(4) + 3 * P(66) + label_width + P(24);
+  w.fixed = px(12) + 2 * px(8) + 3 * px(4) + 3 * px(66) + label_width + px(24);
   w.column = std::max<std::int64_t>(requested - w.fixed, 0);
-  w.column = std::min(w.column, P(350));
-  w.column = std::max(w.column, P(220));
+  w.column = std::min(w.column, px(350));
+  w.column = std::max(w.column, px(220));
   w.needed = w.fixed + w.column;
   w.width = std::max({requested, w.needed, kTablePlotMinWidth});
   w.extra = std::max<std::int64_t>(w.width - w.needed, 0);
-  w.gap = std::min(P(18), w.extra);
+  w.gap = std::min(px(18), w.extra);
   return w;
 }
 
@@ -174,21 +173,21 @@ namespace {
 // Draws the figure on the doubled canvas.
 void draw_table(Canvas& canvas, const PlotFont& font, const GseaTablePlotData& data,
                 const TablePlotWidth& w, std::int64_t label_width, float f) {
-  const auto P = [f](float k) { return scaled_px(f, k); };
+  const auto px = [f](float k) { return scaled_px(f, k); };
   const float header_scale = kHeaderScale * f;
   const float row_scale = kRowTextScale * f;
 
-  const std::int64_t yh = 2 * P(12);
-  const std::int64_t xn = 2 * (label_width + P(24) + P(8) + w.gap) - P(12);
-  const std::int64_t xs = 2 * (label_width + P(24) + 2 * P(8) + w.gap);
+  const std::int64_t yh = 2 * px(12);
+  const std::int64_t xn = 2 * (label_width + px(24) + px(8) + w.gap) - px(12);
+  const std::int64_t xs = 2 * (label_width + px(24) + 2 * px(8) + w.gap);
   const std::int64_t cw = 2 * (w.extra + w.column - w.gap);
   const std::int64_t xe = xs + cw;
-  const std::int64_t nes_x = xe + 2 * P(4) + P(66);
-  const std::int64_t pval_x = xe + 4 * P(4) + 3 * P(66);
-  const std::int64_t padj_x = xe + 6 * P(4) + 5 * P(66);
-  const std::int64_t yt = 2 * P(12) + 2 * P(34);
-  const std::int64_t rh = 2 * P(48);
-  const std::int64_t text_offset = P(48) - P(18);
+  const std::int64_t nes_x = xe + 2 * px(4) + px(66);
+  const std::int64_t pval_x = xe + 4 * px(4) + 3 * px(66);
+  const std::int64_t padj_x = xe + 6 * px(4) + 5 * px(66);
+  const std::int64_t yt = 2 * px(12) + 2 * px(34);
+  const std::int64_t rh = 2 * px(48);
+  const std::int64_t text_offset = px(48) - px(18);
   const auto row_top = [&](std::size_t i) { return yt + static_cast<std::int64_t>(i) * rh; };
 
   const float span = static_cast<float>(std::max<std::size_t>(data.gene_count, 1));
@@ -213,7 +212,7 @@ void draw_table(Canvas& canvas, const PlotFont& font, const GseaTablePlotData& d
   const double hi = std::max(data.stat_max, 1.0);
   const float base_frac = static_cast<float>(hi / (hi - lo));
   const float row_height = static_cast<float>(rh);
-  const std::int64_t bar_width = std::max<std::int64_t>(P(6), 1);
+  const std::int64_t bar_width = std::max<std::int64_t>(px(6), 1);
   for (std::size_t i = 0; i < data.rows.size(); ++i) {
     const GseaTablePlotRow& row = data.rows[i];
     const float top = static_cast<float>(row_top(i));
@@ -233,7 +232,7 @@ void draw_table(Canvas& canvas, const PlotFont& font, const GseaTablePlotData& d
   texts.reserve(data.rows.size());
   for (const GseaTablePlotRow& row : data.rows) texts.push_back(table_plot_row_texts(row));
   const std::int64_t column_x[3] = {nes_x, pval_x, padj_x};
-  const std::int64_t column_width = 2 * P(66);
+  const std::int64_t column_width = 2 * px(66);
   for (std::size_t column = 0; column < 3; ++column) {
     for (std::size_t i = 0; i < data.rows.size(); ++i) {
       // A number wider than its column (p-values below 1e-9 print as
@@ -252,15 +251,15 @@ void draw_table(Canvas& canvas, const PlotFont& font, const GseaTablePlotData& d
   }
 
   const std::int64_t rows_end = row_top(data.row_count);
-  const float ya = static_cast<float>(rows_end + P(10));
+  const float ya = static_cast<float>(rows_end + px(10));
   draw_thick_line_segment(canvas, 0, kTextColour, static_cast<float>(xs), ya,
                           static_cast<float>(xe), ya);
   for (const std::size_t r : data.rank_ticks) {
     const float x = rank_x(r);
-    draw_line_aliased(canvas, x, ya, x, ya + static_cast<float>(P(4)), kTextColour);
+    draw_line_aliased(canvas, x, ya, x, ya + static_cast<float>(px(4)), kTextColour);
   }
   for (const std::size_t r : data.rank_ticks) {
-    draw_text_centered(canvas, font, round_to_i64(rank_x(r)), rows_end + P(16),
+    draw_text_centered(canvas, font, round_to_i64(rank_x(r)), rows_end + px(16),
                        kTickLabelScale * f, std::to_string(r), kTickLabelColour);
   }
 }
@@ -269,10 +268,10 @@ core::Status write_table_plot(const core::RankedList& ranked,
                               std::span<const core::Pathway> pathways,
                               std::span<const core::EnrichmentResult> results, double gsea_param,
                               std::string output_path, const GseaTablePlotOptions& options) {
-  const bool size_ok =
-      std::isfinite(options.width_inches) && options.width_inches > 0.0 && options.dpi > 0 &&
-      (!options.height_inches ||
-       (std::isfinite(*options.height_inches) && *options.height_inches > 0.0));
+  const bool size_ok = std::isfinite(options.width_inches) && options.width_inches > 0.0 &&
+                       options.dpi > 0 &&
+                       (!options.height_inches ||
+                        (std::isfinite(*options.height_inches) && *options.height_inches > 0.0));
   if (!size_ok) return fail("plot size in inches and dpi must be finite positive values");
 
   auto data = build_gsea_table_plot_data(ranked, pathways, gsea_param, results);
@@ -288,7 +287,8 @@ core::Status write_table_plot(const core::RankedList& ranked,
   const float f = scale_factor(options.dpi);
   std::int64_t label_width = 0;
   for (const GseaTablePlotRow& row : data->rows) {
-    label_width = std::max(label_width, measure_text(font, kLabelMeasureScale * f, row.label).width);
+    label_width =
+        std::max(label_width, measure_text(font, kLabelMeasureScale * f, row.label).width);
   }
   const TablePlotWidth layout = table_plot_width(options.dpi, options.width_inches, label_width);
 
@@ -322,8 +322,7 @@ core::Status write_gsea_table_plot_png(const core::RankedList& ranked,
   // Memory exhaustion anywhere (plot model, text, scratch rows) is a failed
   // plot, never an abort; the canvases report their own allocation failures.
   try {
-    return write_table_plot(ranked, pathways, results, gsea_param, std::move(output_path),
-                            options);
+    return write_table_plot(ranked, pathways, results, gsea_param, std::move(output_path), options);
   } catch (const std::bad_alloc&) {
     return fail("out of memory while drawing the table plot");
   }

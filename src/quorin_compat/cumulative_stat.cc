@@ -143,8 +143,8 @@ inline void CumulativeStatWorkspace::Pass::insert(std::uint32_t i, double w) {
   std::uint32_t last = p + 1;
   for (std::uint32_t cur = p + 1; cur <= end_c; ++cur) {
     if (prev[top] != top) {
-      // Pop the chain's last point T (with predecessor P) while the turn
-      // P -> T -> cur is not clockwise; a popped T's predecessor becomes T.
+      // Pop the chain's last point T (predecessor P) while T lies below the
+      // segment from P to cur (a positive cross product); P becomes the last.
       const XY pc = point(cur);
       XY pt = point(top);
       while (prev[top] != top) {
@@ -174,13 +174,22 @@ inline void CumulativeStatWorkspace::Pass::insert(std::uint32_t i, double w) {
 // points did not move since the last walk read their cached points, which are
 // the very values point() would return.
 inline double CumulativeStatWorkspace::Pass::walk_block(std::uint32_t j, double t) {
-  const bool clean = j < dirty_from;
   std::uint32_t r = summit[j];
-  XY here = clean ? at_summit[j] : point(r);
+  const std::uint32_t pr0 = prev[r];
+  if (j < dirty_from) {
+    // Clean block: if the summit stays, the cache stays valid as it is.
+    const XY here = at_summit[j];
+    const double v = t * here[1] - here[0];
+    if (pr0 == r) return v;
+    const XY q = at_prev[j];
+    const double vp = t * q[1] - q[0];
+    if (!(vp > v)) return v;
+  }
+  XY here = point(r);
   double v = t * here[1] - here[0];
-  std::uint32_t pr = prev[r];
+  std::uint32_t pr = pr0;
   if (pr != r) {
-    XY q = clean ? at_prev[j] : point(pr);
+    XY q = point(pr);
     double vp = t * q[1] - q[0];
     while (vp > v) {
       r = pr;

@@ -65,8 +65,8 @@ TEST(Lanczos3, TapsAreNormalisedAndInRange) {
 
 TEST(Lanczos3, SolidColourSurvivesOnEveryChannel) {
   // Transparent white as on a transparent plot background, and an arbitrary colour.
-  for (const std::array<std::uint8_t, 4> c :
-       {std::array<std::uint8_t, 4>{255, 255, 255, 0}, std::array<std::uint8_t, 4>{12, 200, 77, 131}}) {
+  for (const std::array<std::uint8_t, 4> c : {std::array<std::uint8_t, 4>{255, 255, 255, 0},
+                                              std::array<std::uint8_t, 4>{12, 200, 77, 131}}) {
     const auto out = resized(solid(64, 38, c), 64, 38, 32, 19);
     for (std::size_t i = 0; i < out.size(); ++i) ASSERT_EQ(out[i], c[i % 4]) << "byte " << i;
   }

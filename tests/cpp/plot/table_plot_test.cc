@@ -335,7 +335,8 @@ TEST(TablePlotPng, FailuresComeInOrderAndWriteNothing) {
     return o;
   };
   const std::vector<Case> cases = {
-      {"zero width before empty ranking", &empty, with([](auto& o) { o.width_inches = 0.0; }), kSize},
+      {"zero width before empty ranking", &empty, with([](auto& o) { o.width_inches = 0.0; }),
+       kSize},
       {"NaN width", &f.ranked, with([](auto& o) { o.width_inches = kNaN; }), kSize},
       {"infinite width", &f.ranked, with([](auto& o) { o.width_inches = kInf; }), kSize},
       {"zero dpi", &f.ranked, with([](auto& o) { o.dpi = 0; }), kSize},
@@ -348,8 +349,7 @@ TEST(TablePlotPng, FailuresComeInOrderAndWriteNothing) {
       {"doubled canvas too wide", &f.ranked, with([](auto& o) { o.width_inches = 60.0; }),
        "canvas of 36000x456 pixels exceeds the drawing limit of 32768 pixels per side and "
        "268435456 pixels in all"},
-      {"doubled canvas too large in all", &f.ranked,
-       with([](auto& o) {
+      {"doubled canvas too large in all", &f.ranked, with([](auto& o) {
          o.width_inches = 54.0;
          o.height_inches = 14.0;
        }),
@@ -385,8 +385,8 @@ TEST(TablePlotPng, BarsPointUpForTopGenesAndDownForBottomGenes) {
   const TableFixture f = top_and_bottom();
   const test::TempDir dir;
   const auto path = dir.path() / "bars.png";
-  ASSERT_TRUE(write_gsea_table_plot_png(f.ranked, f.pathways, f.results, 1.0, path.string(), {})
-                  .ok());
+  ASSERT_TRUE(
+      write_gsea_table_plot_png(f.ranked, f.pathways, f.results, 1.0, path.string(), {}).ok());
   const test::DecodedPng png = test::decode_png(path);
   ASSERT_EQ(png.width, 1680u);
   ASSERT_EQ(png.height, 228u);  // three drawn rows
@@ -410,15 +410,15 @@ TEST(TablePlotPng, BarsPointUpForTopGenesAndDownForBottomGenes) {
   };
   // Rows start at y = 46 and are 48 pixels high; the baseline is their middle.
   const std::uint32_t top_x = column_x(1), bottom_x = column_x(1000), mid_x = column_x(501);
-  EXPECT_TRUE(dark(png.at(top_x, 46 + 12)));        // row 0: up from the baseline
+  EXPECT_TRUE(dark(png.at(top_x, 46 + 12)));  // row 0: up from the baseline
   EXPECT_TRUE(light(png.at(top_x, 46 + 36)));
-  EXPECT_TRUE(light(png.at(bottom_x, 94 + 12)));    // row 1: down from the baseline
+  EXPECT_TRUE(light(png.at(bottom_x, 94 + 12)));  // row 1: down from the baseline
   EXPECT_TRUE(dark(png.at(bottom_x, 94 + 36)));
-  EXPECT_TRUE(dark(png.at(top_x, 142 + 12)));       // row 2 holds both ends
+  EXPECT_TRUE(dark(png.at(top_x, 142 + 12)));  // row 2 holds both ends
   EXPECT_TRUE(dark(png.at(bottom_x, 142 + 36)));
-  EXPECT_TRUE(light(png.at(mid_x, 142 + 12)));      // a near-zero statistic is a stub
+  EXPECT_TRUE(light(png.at(mid_x, 142 + 12)));  // a near-zero statistic is a stub
   EXPECT_TRUE(light(png.at(mid_x, 142 + 36)));
-  EXPECT_TRUE(light(png.at(top_x, 94 + 12)));       // no bar where a row has no gene
+  EXPECT_TRUE(light(png.at(top_x, 94 + 12)));  // no bar where a row has no gene
   // Corners stay opaque white.
   EXPECT_EQ(png.at(0, 0), (Rgba{255, 255, 255, 255}));
   EXPECT_EQ(png.at(1679, 227), (Rgba{255, 255, 255, 255}));
@@ -433,8 +433,8 @@ TEST(TablePlotPng, LongNumbersStayInsideTheirColumns) {
   f.results[0].padj = 6.9e-44;
   const test::TempDir dir;
   const auto path = dir.path() / "numbers.png";
-  ASSERT_TRUE(write_gsea_table_plot_png(f.ranked, f.pathways, f.results, 1.0, path.string(), {})
-                  .ok());
+  ASSERT_TRUE(
+      write_gsea_table_plot_png(f.ranked, f.pathways, f.results, 1.0, path.string(), {}).ok());
   const test::DecodedPng png = test::decode_png(path);
   auto font = load_plot_font();
   ASSERT_TRUE(font.ok()) << font.error();
@@ -494,12 +494,12 @@ TEST(TablePlotPng, OddValuesStillDraw) {
   // NaN and infinite statistics, labels that are empty, non-ASCII or not even
   // UTF-8, and rank ticks of a one-gene ranking: all drawn, nothing undefined.
   const RankedList ranked = RankedList::make({"A", "B", "C"}, {kNaN, 2.0, -0.0});
-  const std::vector<Pathway> pathways = {
-      pathway("%EMPTY", {"A"}), pathway("\xce\xb1_\xce\xb2", {"B", "C"}),
-      pathway("BAD\xff\xfe", {"A", "B", "C"})};
-  const std::vector<EnrichmentResult> results = {
-      result("%EMPTY", kNaN, kNaN, kInf), result("\xce\xb1_\xce\xb2", kInf, -1.0, 0.0),
-      result("BAD\xff\xfe", -kInf, 1e-300, 5e-324)};
+  const std::vector<Pathway> pathways = {pathway("%EMPTY", {"A"}),
+                                         pathway("\xce\xb1_\xce\xb2", {"B", "C"}),
+                                         pathway("BAD\xff\xfe", {"A", "B", "C"})};
+  const std::vector<EnrichmentResult> results = {result("%EMPTY", kNaN, kNaN, kInf),
+                                                 result("\xce\xb1_\xce\xb2", kInf, -1.0, 0.0),
+                                                 result("BAD\xff\xfe", -kInf, 1e-300, 5e-324)};
   const test::TempDir dir;
   const auto path = dir.path() / "odd.png";
   auto ok = write_gsea_table_plot_png(ranked, pathways, results, 0.0, path.string(), {});
@@ -522,7 +522,8 @@ TEST(TablePlotPng, ReplacesAnExistingFileOnlyOnSuccess) {
   EXPECT_ERROR(write_gsea_table_plot_png(f.ranked, f.pathways, f.results, 1.0, path.string(), bad),
                "plot height must be at least 180 pixels");
   EXPECT_EQ(test::read_file_bytes(path).size(), 17u);
-  ASSERT_TRUE(write_gsea_table_plot_png(f.ranked, f.pathways, f.results, 1.0, path.string(), {}).ok());
+  ASSERT_TRUE(
+      write_gsea_table_plot_png(f.ranked, f.pathways, f.results, 1.0, path.string(), {}).ok());
   EXPECT_EQ(test::decode_png(path).width, 1680u);
 }
 

@@ -3,6 +3,7 @@
 #include "quorin_compat/cumulative_stat.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -118,14 +119,14 @@ TEST(CumulativeStat, AgreesWithScoringEachPrefix) {
   CumulativeStatWorkspace ws;
   for (int trial = 0; trial < 40; ++trial) {
     SCOPED_TRACE(trial);
-    const std::uint32_t n = 50 + gen() % 1500;
+    const auto n = static_cast<std::uint32_t>(50 + gen() % 1500);
     std::vector<double> weights(n);
     for (auto& w : weights) w = static_cast<double>(gen() % 1000000 + 1);
     std::sort(weights.rbegin(), weights.rend());
     std::vector<std::uint32_t> inner(n - 2);
     for (std::uint32_t i = 0; i < n - 2; ++i) inner[i] = i + 2;
     std::shuffle(inner.begin(), inner.end(), gen);
-    const std::uint32_t k = 1 + gen() % std::min<std::uint32_t>(n - 2, 300);
+    const auto k = static_cast<std::uint32_t>(1 + gen() % std::min<std::uint32_t>(n - 2, 300));
     const std::vector<std::uint32_t> sample(inner.begin(), inner.begin() + k);
     const ScoreType type = std::array{ScoreType::Std, ScoreType::Pos, ScoreType::Neg}[trial % 3];
     const auto res = ws.calc(weights, sample, 1.0, type);
