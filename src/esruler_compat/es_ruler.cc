@@ -195,15 +195,12 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
     const Gsea bound = levels_.back().bound;
     if (!precedes(bound, target)) return;  // the level reached the target
 
-    double term = 0.0;
-    for (std::uint64_t j = levels_.back().upper.size() + 1; j <= n_samples; ++j) {
-      term += -1.0 / static_cast<double>(j);
-    }
-    acc += term;
+    // Expected log of the last level's survival fraction, psi(u + 1) - psi(N + 1).
+    acc += negative_harmonic(levels_.back().upper.size() + 1, n_samples);
     if (eps != 0.0 && acc < log_eps) return;  // below the floor
 
-    // The inner chunk boundaries are chosen once per round of this loop, before
-    // its perturbation passes; every pass of the round works on the same chunks.
+    // The inner chunk boundaries are recomputed once per iteration of this loop,
+    // before the iteration's perturbation passes; all of its passes reuse them.
     update_chunk_boundaries();
     chunked.clear();
     for (const auto& sample : samples_) chunked.push_back(make_chunks(sample));

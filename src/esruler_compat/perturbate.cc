@@ -300,7 +300,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
           // Some of the members before the new position is above the bound.
           const Int128 lhs = Int128{rank_sum} * e.prefix_weight;
           const Int128 rhs = Int128{above.x} * e.prefix_cum;
-          bool accept = lhs <= rhs;
+          bool accept = lhs < rhs || (lhs == rhs && key_wins());
           if (!accept) {
             // The new hit's own point.
             const std::int64_t misses = static_cast<std::int64_t>(new_pos) - q;

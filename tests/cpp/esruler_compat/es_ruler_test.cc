@@ -260,5 +260,18 @@ TEST(GetPvalue, NaNWithoutLevels) {
   EXPECT_TRUE(std::isnan(ruler.get_pvalue(true, 0.5)));
 }
 
+TEST(FixedBoundDraw, SameDrawsAndRemaindersAsTheGenericIndex) {
+  for (std::uint32_t m : {1u, 2u, 3u, 7u, 15u, 101u, 20000u, 1u << 31, 3000000007u, 0xffffffffu}) {
+    SCOPED_TRACE(m);
+    const FixedBoundDraw draw(m);
+    for (std::uint32_t a : {0u, 1u, m - 1, m, m + 1, 0x7fffffffu, 0xfffffffeu, 0xffffffffu}) {
+      ASSERT_EQ(draw.remainder(a), a % m) << "a " << a;
+    }
+    rng_compat::Mt19937 a(m);
+    rng_compat::Mt19937 b(m);
+    for (int i = 0; i < 2000; ++i) ASSERT_EQ(draw(a), uniform_index(b, m));
+  }
+}
+
 }  // namespace
 }  // namespace varenko::esruler_compat
