@@ -213,12 +213,10 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
       std::int64_t passes = 0;
       std::int64_t moves = 0;
       do {
-        for (auto& sample : chunked) moves += perturbate(k, sample, bound, rng);
+        moves += perturbation_pass(chunked, bound, rng);
         ++passes;
       } while (moves < needed);
-      for (std::int64_t p = 0; p < passes; ++p) {
-        for (auto& sample : chunked) perturbate(k, sample, bound, rng);
-      }
+      for (std::int64_t p = 0; p < passes; ++p) perturbation_pass(chunked, bound, rng);
     }
 
     for (std::uint32_t s = 0; s < n_samples; ++s) {
@@ -231,6 +229,13 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
     resample_genesets(rng);
     if (levels_.size() == level_count) return;  // the population no longer splits
   }
+}
+
+std::int64_t EsRulerCompat::perturbation_pass(std::vector<SampleChunks>& chunked, const Gsea& bound,
+                                              rng_compat::Mt19937& rng) {
+  std::int64_t moves = 0;
+  for (auto& sample : chunked) moves += perturbate(pathway_size_, sample, bound, rng);
+  return moves;
 }
 
 double EsRulerCompat::get_pvalue(bool count_all, double es) const {

@@ -38,8 +38,7 @@ struct SampleChunks {
   std::vector<std::vector<std::uint32_t>> chunks;  // ascending positions per chunk
   std::int64_t rank_sum = 0;                       // sum of chunk_sum
   std::uint64_t key = 0;                           // XOR of the members' gene keys
-
-  std::vector<std::uint32_t> positions;           // all members, ascending
+  std::vector<std::uint32_t> positions;            // all members, ascending
 
   // Facts about the sample kept per removed member while the sample and the
   // bound stay the same, for deciding most swaps of a small sample in
@@ -56,12 +55,12 @@ struct SampleChunks {
     std::vector<std::uint32_t> stamp;    // per removed member: generation of its entries
     std::vector<std::uint8_t> usable;    // per removed member
     // Per removed member i and count q of remaining members before the new
-    // position, at [i * k + q] (one cache line each).
+    // position, at [q * k + i] (one cache line each).
     struct Entry {
       std::int64_t prefix_cum = 0;     // best point among the first q: rank sum
       std::int64_t prefix_weight = 0;  // and its b0 * misses + K (> 0)
       std::int64_t before_cum = 0;     // rank sum of the first q
-      std::int64_t unused = 0;
+      std::int64_t padding = 0;
       Int128 suffix_alpha = 0;         // max over the rest of their shifted D at r = 0
       Int128 suffix_beta = 0;          // max over the rest of dD / dr
     };
@@ -119,9 +118,10 @@ class EsRulerCompat {
   // from the part at or above the split (duplicates drawn with `rng` first).
   void resample_genesets(rng_compat::Mt19937& rng);
 
-  // Makes max(1, trunc(0.1 k)) random swaps on one chunked sample, keeping each
-  // exactly when the sample stays above `bound`; returns accepted swaps plus
-  // draws that picked the removed gene itself.
+  // Makes max(1, trunc(0.1 k)) random swaps on one sample chunked by
+  // make_chunks at the current boundaries, keeping each exactly when the
+  // sample stays above `bound`; returns accepted swaps plus draws that picked
+  // the removed gene itself.
   std::int32_t perturbate(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
                           rng_compat::Mt19937& rng);
 
@@ -148,11 +148,14 @@ class EsRulerCompat {
   std::vector<std::uint64_t>& mutable_gene_keys() { return gene_keys_; }
   // Sets chunk_count chunks with the last boundary n and the others 0.
   void reset_chunks(std::uint32_t count);
-  std::vector<std::uint32_t>& mutable_chunk_last() { return chunk_last_; }
 
  private:
   // Number of ranks, as the type of positions.
   [[nodiscard]] std::uint32_t n() const { return static_cast<std::uint32_t>(ranks_.size()); }
+
+  // One perturbate call per sample, in order; returns the sum of their moves.
+  std::int64_t perturbation_pass(std::vector<SampleChunks>& chunked, const Gsea& bound,
+                                 rng_compat::Mt19937& rng);
 
   template <typename PointTest>
   std::int32_t perturbate_with(std::uint32_t k, SampleChunks& sample, const PointTest& test,

@@ -2,8 +2,10 @@
 // one member position by a random position and is kept exactly when some hit
 // of the resulting sample has its running-sum point above the level's bound.
 // The decision is made on the swapped sample without changing it (only an
-// accepted swap is written), the remembered candidate hit and the per-chunk
-// rank sums only make it cheaper, and every comparison is exact in integers.
+// accepted swap is written); the remembered candidate hit, the per-chunk rank
+// sums and, for small samples, per-member facts that decide most swaps in
+// constant time only make it cheaper. Every comparison is exact in integers,
+// and the draws do not depend on how a decision was reached.
 #include <algorithm>
 #include <limits>
 #include <type_traits>
@@ -56,8 +58,10 @@ struct GeneralPointTest {
 };
 
 constexpr std::int64_t kRankSumLimit = std::int64_t{1} << 46;
-// Samples up to this size keep the per-member swap facts (k * k entries each).
+// Samples up to this size keep the per-member swap facts (k * k entries of 64
+// bytes each), as long as the whole population's facts stay within the budget.
 constexpr std::uint32_t kCachedSampleLimit = 48;
+constexpr std::uint64_t kCacheEntryBudget = std::uint64_t{1} << 19;
 // Below every suffix bound: an empty suffix holds no point.
 constexpr Int128 kNoPoint = -(Int128{1} << 126);
 
@@ -123,7 +127,7 @@ std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, co
         cache.narrow_x = static_cast<std::int64_t>(x);
         cache.narrow_k = static_cast<std::int64_t>(c);
         cache.test = kNarrow;
-        if (k <= kCachedSampleLimit) {
+        if (k <= kCachedSampleLimit && std::uint64_t{k} * k * sample_size_ <= kCacheEntryBudget) {
           cache.stamp.assign(k, 0);
           cache.usable.assign(k, 0);
           cache.entries.assign(std::size_t{k} * k, SampleChunks::SwapCache::Entry{});
@@ -189,7 +193,11 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   // them; for the others D = alpha_j + r beta_j, bounded above by the
   // maxima of alpha and beta over them.
   auto fill_cache = [&](std::uint32_t removed, const NarrowPointTest& t) {
-    SampleChunks::SwapCache::Entry* row = cache.entries.data() + std::size_t{removed} * k;
+    // Entry (removed, q) lives at q * k + removed: the counts q near k, which
+    // most draws ask for, share a few cache lines for all removed members.
+    auto row = [&](std::uint32_t q) -> SampleChunks::SwapCache::Entry& {
+      return cache.entries[std::size_t{q} * k + removed];
+    };
     const std::int64_t rest_sum = sample.rank_sum - ranks_[flat[removed]];
     std::int64_t cum = 0;
     std::int64_t best_cum = 0;
@@ -198,7 +206,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     std::uint32_t q = 0;
     for (std::uint32_t i = 0; i < k; ++i) {
       if (i == removed) continue;
-      auto& e = row[q];
+      auto& e = row(q);
       e.prefix_cum = best_cum;
       e.prefix_weight = best_weight;
       e.before_cum = cum;
@@ -215,15 +223,15 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
       e.suffix_beta = Int128{t.x} - weight + t.b0;
       ++q;
     }
-    auto& last = row[q];
+    auto& last = row(q);
     last.prefix_cum = best_cum;
     last.prefix_weight = best_weight;
     last.before_cum = cum;
     last.suffix_alpha = kNoPoint;
     last.suffix_beta = 0;
     for (std::uint32_t i = q; i-- > 0;) {
-      row[i].suffix_alpha = std::max(row[i].suffix_alpha, row[i + 1].suffix_alpha);
-      row[i].suffix_beta = std::max(row[i].suffix_beta, row[i + 1].suffix_beta);
+      row(i).suffix_alpha = std::max(row(i).suffix_alpha, row(i + 1).suffix_alpha);
+      row(i).suffix_beta = std::max(row(i).suffix_beta, row(i + 1).suffix_beta);
     }
     cache.stamp[removed] = cache.generation;
     cache.usable[removed] = usable;
@@ -239,8 +247,15 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     const std::uint32_t drawn = draw_member(rng);
     const std::uint32_t new_pos = draw_position_(rng);
     const std::uint32_t old_pos = flat[drawn];
-    const auto flat_index = static_cast<std::uint32_t>(
-        std::lower_bound(flat.begin(), flat.end(), new_pos) - flat.begin());
+    // Number of members before new_pos: a branch-free count for small samples
+    // (a bisection on random positions mispredicts), a bisection otherwise.
+    std::uint32_t flat_index = 0;
+    if (k <= kCachedSampleLimit) {
+      for (const std::uint32_t p : flat) flat_index += p < new_pos;
+    } else {
+      flat_index = static_cast<std::uint32_t>(
+          std::lower_bound(flat.begin(), flat.end(), new_pos) - flat.begin());
+    }
     if (flat_index < flat.size() && flat[flat_index] == new_pos) {
       if (new_pos == old_pos) ++moves;
       continue;
@@ -295,7 +310,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
         if (cache.stamp[drawn] != cache.generation) fill_cache(drawn, above);
         if (cache.usable[drawn]) {
           const std::uint32_t q = drawn < flat_index ? flat_index - 1 : flat_index;
-          const auto& e = cache.entries[std::size_t{drawn} * k + q];
+          const auto& e = cache.entries[std::size_t{q} * k + drawn];
           auto key_wins = [&] { return swapped_key() > above.bound_key; };
           // Some of the members before the new position is above the bound.
           const Int128 lhs = Int128{rank_sum} * e.prefix_weight;

@@ -15,7 +15,10 @@ namespace varenko::multilevel {
 
 // Returns one conditional p-value per entry of `es`, in the same order: 1.0 for
 // every entry when n_genes or pathway_size is 0, NaN for a tail whose ruler
-// could not be split. Never fails.
+// could not be split, and NaN for every entry when the arguments are outside
+// the engine's exact domain (ranks.size() != n_genes, pathway_size > n_genes,
+// total weight magnitude above 2^46). A sample_size of 0 acts as 1.
+// Never fails.
 std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
                                                    std::span<const std::int64_t> ranks, double eps,
                                                    std::uint32_t pathway_size,
