@@ -138,7 +138,14 @@ std::string format_scientific_value(double value) {
   if (!std::isfinite(value)) return "NA";
   if (value == 0.0) return "0";
   const auto e = static_cast<std::int32_t>(std::floor(std::log10(std::fabs(value))));
-  const double mantissa = value / power_of_ten(e);
+  double mantissa = value / power_of_ten(e);
+  if (!std::isfinite(mantissa)) {
+    // Below about 1e-308 the power 10^|e| overflows and the plain division
+    // would print "inf"; divide in two steps instead. Normal values never get
+    // here, so their texts are unchanged.
+    const std::int32_t half = e / 2;
+    mantissa = (value / power_of_ten(half)) / power_of_ten(e - half);
+  }
   char exponent[16];
   std::snprintf(exponent, sizeof exponent, "%+03d", static_cast<int>(e));
   std::string text = format_fixed(mantissa, 1) + "e" + exponent;

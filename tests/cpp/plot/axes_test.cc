@@ -107,6 +107,10 @@ TEST(FormatScientificValue, CompactForms) {
       {9.96e-5, "10.0e-5"},  // the mantissa is not renormalised after rounding
       {1e-100, "1.0e-100"},
       {1e100, "1.0e100"},
+      // Subnormal values: 10^|e| overflows, the mantissa must still be finite.
+      {5e-324, "4.9e-324"},
+      {1e-310, "1.0e-310"},
+      {-2.5e-320, "-2.5e-320"},
       {0.0, "0"},
       {-0.0, "0"},
       {std::nan(""), "NA"},
