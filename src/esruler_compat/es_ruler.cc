@@ -197,7 +197,10 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
 
     // Expected log of the last level's survival fraction, psi(u + 1) - psi(N + 1).
     acc += negative_harmonic(levels_.back().upper.size() + 1, n_samples);
-    if (eps != 0.0 && acc < log_eps) return;  // below the floor
+    // Below the floor. A floor that is not positive (0, negative or NaN) has no
+    // finite logarithm and never stops the loop: the target or the end of the
+    // splits does, as for eps = 0.
+    if (eps > 0.0 && acc < log_eps) return;
 
     // The inner chunk boundaries are recomputed once per iteration of this loop,
     // before the iteration's perturbation passes; all of its passes reuse them.

@@ -55,16 +55,28 @@ struct SampleChunks {
     std::vector<std::uint32_t> stamp;    // per removed member: generation of its entries
     std::vector<std::uint8_t> usable;    // per removed member
     // Per removed member i and count q of remaining members before the new
-    // position, at [q * k + i] (one cache line each).
-    struct Entry {
-      std::int64_t prefix_cum = 0;     // best point among the first q: rank sum
-      std::int64_t prefix_weight = 0;  // and its b0 * misses + K (> 0)
-      std::int64_t before_cum = 0;     // rank sum of the first q
-      std::int64_t padding = 0;
-      Int128 suffix_alpha = 0;         // max over the rest of their shifted D at r = 0
-      Int128 suffix_beta = 0;          // max over the rest of dD / dr
+    // position, at [q * k + i]: the rows q near k, which most draws ask for,
+    // share a few cache lines for all removed members. The facts every
+    // decision reads are kept apart from those only some decisions need.
+    struct Prefix {
+      std::int64_t cum = 0;     // best point among the first q: rank sum
+      std::int64_t weight = 0;  // and its b0 * misses + K (> 0)
     };
-    std::vector<Entry> entries;
+    struct Suffix {
+      Int128 alpha = 0;  // max over the rest of their shifted D at r = 0
+      Int128 beta = 0;   // max over the rest of dD / dr
+    };
+    // Per removed member, for a new position after every other member: the
+    // members before it are above the bound exactly when the new rank r is
+    // below `limit`, or equals `tie` (-1: never) and the key wins.
+    struct AtEnd {
+      std::int64_t limit = 0;
+      std::int64_t tie = -1;
+    };
+    std::vector<AtEnd> at_end;
+    std::vector<Prefix> prefix;
+    std::vector<std::int64_t> before_cum;  // rank sum of the first q
+    std::vector<Suffix> suffix;
   } cache;
 
   // `count` empty chunks with zero sums.

@@ -58,7 +58,7 @@ struct GeneralPointTest {
 };
 
 constexpr std::int64_t kRankSumLimit = std::int64_t{1} << 46;
-// Samples up to this size keep the per-member swap facts (k * k entries of 64
+// Samples up to this size keep the per-member swap facts (k * k entries of 56
 // bytes each), as long as the whole population's facts stay within the budget.
 constexpr std::uint32_t kCachedSampleLimit = 48;
 constexpr std::uint64_t kCacheEntryBudget = std::uint64_t{1} << 19;
@@ -130,7 +130,10 @@ std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, co
         if (k <= kCachedSampleLimit && std::uint64_t{k} * k * sample_size_ <= kCacheEntryBudget) {
           cache.stamp.assign(k, 0);
           cache.usable.assign(k, 0);
-          cache.entries.assign(std::size_t{k} * k, SampleChunks::SwapCache::Entry{});
+          cache.at_end.assign(k, SampleChunks::SwapCache::AtEnd{});
+          cache.prefix.assign(std::size_t{k} * k, SampleChunks::SwapCache::Prefix{});
+          cache.before_cum.assign(std::size_t{k} * k, 0);
+          cache.suffix.assign(std::size_t{k} * k, SampleChunks::SwapCache::Suffix{});
         }
       }
     }
@@ -193,11 +196,10 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   // them; for the others D = alpha_j + r beta_j, bounded above by the
   // maxima of alpha and beta over them.
   auto fill_cache = [&](std::uint32_t removed, const NarrowPointTest& t) {
-    // Entry (removed, q) lives at q * k + removed: the counts q near k, which
-    // most draws ask for, share a few cache lines for all removed members.
-    auto row = [&](std::uint32_t q) -> SampleChunks::SwapCache::Entry& {
-      return cache.entries[std::size_t{q} * k + removed];
-    };
+    auto at = [&](std::uint32_t q) { return std::size_t{q} * k + removed; };
+    auto* prefix = cache.prefix.data();
+    auto* before = cache.before_cum.data();
+    auto* suffix = cache.suffix.data();
     const std::int64_t rest_sum = sample.rank_sum - ranks_[flat[removed]];
     std::int64_t cum = 0;
     std::int64_t best_cum = 0;
@@ -206,10 +208,9 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     std::uint32_t q = 0;
     for (std::uint32_t i = 0; i < k; ++i) {
       if (i == removed) continue;
-      auto& e = row(q);
-      e.prefix_cum = best_cum;
-      e.prefix_weight = best_weight;
-      e.before_cum = cum;
+      const std::size_t e = at(q);
+      prefix[e] = {best_cum, best_weight};
+      before[e] = cum;
       const std::int64_t p = flat[i];
       cum += ranks_[p];
       const std::int64_t weight = t.b0 * (p - q) + t.k;
@@ -219,19 +220,31 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
         best_weight = weight;
       }
       // Shifted point of this member: misses - 1, so W - b0.
-      e.suffix_alpha = Int128{t.x} * cum - Int128{rest_sum} * (weight - t.b0);
-      e.suffix_beta = Int128{t.x} - weight + t.b0;
+      suffix[e] = {Int128{t.x} * cum - Int128{rest_sum} * (weight - t.b0), Int128{t.x} - weight + t.b0};
       ++q;
     }
-    auto& last = row(q);
-    last.prefix_cum = best_cum;
-    last.prefix_weight = best_weight;
-    last.before_cum = cum;
-    last.suffix_alpha = kNoPoint;
-    last.suffix_beta = 0;
+    const std::size_t last = at(q);
+    prefix[last] = {best_cum, best_weight};
+    if (usable) {
+      // With the new rank r the prefix test reads (rest + r) W < X C, i.e.
+      // r W < Z = X C - rest W with W > 0 and r >= 0.
+      const Int128 z = Int128{t.x} * best_cum - Int128{rest_sum} * best_weight;
+      const Int128 w = best_weight;
+      // Smallest r with r W >= Z: ceil(Z / W) for Z > 0, else 0.
+      Int128 limit = z > 0 ? (z + w - 1) / w : 0;
+      Int128 tie = (z >= 0 && z % w == 0) ? z / w : -1;
+      constexpr Int128 kMax = std::numeric_limits<std::int64_t>::max();
+      if (limit > kMax) limit = kMax;
+      if (tie > kMax) tie = -1;
+      cache.at_end[removed] = {static_cast<std::int64_t>(limit), static_cast<std::int64_t>(tie)};
+    }
+    before[last] = cum;
+    suffix[last] = {kNoPoint, 0};
     for (std::uint32_t i = q; i-- > 0;) {
-      row(i).suffix_alpha = std::max(row(i).suffix_alpha, row(i + 1).suffix_alpha);
-      row(i).suffix_beta = std::max(row(i).suffix_beta, row(i + 1).suffix_beta);
+      auto& cur = suffix[at(i)];
+      const auto& next = suffix[at(i + 1)];
+      cur.alpha = std::max(cur.alpha, next.alpha);
+      cur.beta = std::max(cur.beta, next.beta);
     }
     cache.stamp[removed] = cache.generation;
     cache.usable[removed] = usable;
@@ -250,7 +263,9 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     // Number of members before new_pos: a branch-free count for small samples
     // (a bisection on random positions mispredicts), a bisection otherwise.
     std::uint32_t flat_index = 0;
-    if (k <= kCachedSampleLimit) {
+    if (!flat.empty() && new_pos > flat.back()) {
+      flat_index = k;  // after every member (the common case at high levels)
+    } else if (k <= kCachedSampleLimit) {
       for (const std::uint32_t p : flat) flat_index += p < new_pos;
     } else {
       flat_index = static_cast<std::uint32_t>(
@@ -310,16 +325,35 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
         if (cache.stamp[drawn] != cache.generation) fill_cache(drawn, above);
         if (cache.usable[drawn]) {
           const std::uint32_t q = drawn < flat_index ? flat_index - 1 : flat_index;
-          const auto& e = cache.entries[std::size_t{q} * k + drawn];
           auto key_wins = [&] { return swapped_key() > above.bound_key; };
+          if (q + 1 == k) {
+            // After every other member: the members before it by their rank
+            // threshold, then the new hit's own point, whose cum is the whole
+            // (positive) rank sum, so D = rs * (X - K - b0 * misses).
+            const auto& end = cache.at_end[drawn];
+            bool accept = new_rank < end.limit || (new_rank == end.tie && key_wins());
+            if (!accept) {
+              const std::int64_t misses = static_cast<std::int64_t>(new_pos) - q;
+              const Int128 d = Int128{above.x} - above.k - Int128{above.b0} * misses;
+              accept = d > 0 || (d == 0 && key_wins());
+            }
+            if (accept) {
+              locate();
+              commit(swapped_key());
+              has_candidate = false;
+            }
+            continue;
+          }
+          const std::size_t at = std::size_t{q} * k + drawn;
+          const auto& pre = cache.prefix[at];
           // Some of the members before the new position is above the bound.
-          const Int128 lhs = Int128{rank_sum} * e.prefix_weight;
-          const Int128 rhs = Int128{above.x} * e.prefix_cum;
+          const Int128 lhs = Int128{rank_sum} * pre.weight;
+          const Int128 rhs = Int128{above.x} * pre.cum;
           bool accept = lhs < rhs || (lhs == rhs && key_wins());
           if (!accept) {
             // The new hit's own point.
             const std::int64_t misses = static_cast<std::int64_t>(new_pos) - q;
-            const Int128 d = Int128{above.x} * (e.before_cum + new_rank) -
+            const Int128 d = Int128{above.x} * (cache.before_cum[at] + new_rank) -
                              Int128{rank_sum} * (above.b0 * misses + above.k);
             accept = d > 0 || (d == 0 && key_wins());
           }
@@ -329,7 +363,8 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
             has_candidate = false;
             continue;
           }
-          if (e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0) {
+          const auto& suf = cache.suffix[at];
+          if (suf.alpha + Int128{new_rank} * suf.beta < 0) {
             continue;  // no member after the new position is above the bound either
           }
           // Undecided: the exact walk below decides.

@@ -1,12 +1,17 @@
 // Group driver of the multilevel stage: builds the positive-tail ruler on the
 // weights' magnitudes and the negative-tail ruler on the same magnitudes in
 // reverse order, extends each once to the most extreme score of its tail, and
-// answers every score of the group from them.
+// answers every score of the group from them. The two rulers share nothing
+// (each owns its weights and its engine), so they are extended concurrently
+// when the worker pool has more than one thread, with identical results.
 #include "multilevel/group.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include <oneapi/tbb/parallel_invoke.h>
+#include <oneapi/tbb/task_arena.h>
 
 #include "esruler_compat/es_ruler.h"
 
@@ -51,8 +56,16 @@ std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
   std::vector<std::int64_t> reversed(magnitudes.rbegin(), magnitudes.rend());
   esruler_compat::EsRulerCompat ruler_pos(std::move(magnitudes), n_samples, pathway_size, 1.0);
   esruler_compat::EsRulerCompat ruler_neg(std::move(reversed), n_samples, pathway_size, 1.0);
-  if (max_es >= 0.0) ruler_pos.extend(seed, std::fabs(max_es), eps);
-  if (min_es < 0.0) ruler_neg.extend(seed, std::fabs(min_es), eps);
+  const bool need_pos = max_es >= 0.0;
+  const bool need_neg = min_es < 0.0;
+  auto extend_pos = [&] { ruler_pos.extend(seed, std::fabs(max_es), eps); };
+  auto extend_neg = [&] { ruler_neg.extend(seed, std::fabs(min_es), eps); };
+  if (need_pos && need_neg && tbb::this_task_arena::max_concurrency() > 1) {
+    tbb::parallel_invoke(extend_pos, extend_neg);
+  } else {
+    if (need_pos) extend_pos();
+    if (need_neg) extend_neg();
+  }
 
   std::vector<double> pvalues;
   pvalues.reserve(es.size());
