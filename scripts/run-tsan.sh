@@ -24,11 +24,11 @@ LIST
   apt_opts=(-o "Dir::Etc::SourceList=$work/sources.list" -o "Dir::Etc::SourceParts=-"
             -o "Dir::State::Lists=$work/lists")
   apt-get "${apt_opts[@]}" update -qq
-  (cd "$work" && apt-get "${apt_opts[@]}" source -qq --download-only onetbb)
+  (cd "$work" && apt-get "${apt_opts[@]}" source -qq --download-only onetbb 2>/dev/null)
   dsc=$(ls "$work"/onetbb_*.dsc | head -n 1)
   rm -rf "$work/src" && dpkg-source -x "$dsc" "$work/src" >/dev/null
   cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTBB_SANITIZE=thread -DTBB_TEST=OFF -DTBB_STRICT=OFF -DCMAKE_INSTALL_PREFIX="$prefix" >/dev/null
+    -DTBB_SANITIZE=thread -DTBB_TEST=OFF -DTBB_STRICT=OFF -DCMAKE_POLICY_VERSION_MINIMUM=3.5 -DCMAKE_INSTALL_PREFIX="$prefix" >/dev/null
   cmake --build "$work/build" -j "$(nproc)"
   cmake --install "$work/build" >/dev/null
 fi
