@@ -18,8 +18,11 @@
 #include "core/records.h"
 #include "quorin_compat/batch_counts.h"
 #include "quorin_compat/es_score.h"
+#include "bench_support.h"
 
 namespace {
+
+using varenko::bench::ranking_weights;
 
 using varenko::core::ScoreType;
 using varenko::quorin_compat::BatchCounts;
@@ -34,18 +37,6 @@ struct Problem {
   std::vector<double> scores;
   std::vector<std::uint32_t> sizes;
 };
-
-std::vector<double> ranking_weights(std::size_t n, std::uint32_t seed) {
-  std::mt19937 gen(seed);
-  std::normal_distribution<double> dist(0.0, 1.0);
-  std::vector<double> s(n);
-  for (auto& v : s) v = std::fabs(dist(gen));
-  std::sort(s.rbegin(), s.rend());
-  double total = 0.0;
-  for (const double v : s) total += v;
-  for (auto& v : s) v = std::nearbyint(v * (1073741824.0 / total));
-  return s;
-}
 
 // 300 pathways with sizes spread over [K / 10, K] (one of exactly K) and
 // observed scores of either sign.

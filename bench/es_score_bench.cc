@@ -9,26 +9,16 @@
 #include <benchmark/benchmark.h>
 
 #include "quorin_compat/es_score.h"
+#include "bench_support.h"
 
 namespace {
+
+using varenko::bench::ranking_weights;
 
 using varenko::core::ScoreType;
 using varenko::quorin_compat::calculate_es_quorin;
 
 constexpr std::size_t kGenes = 20000;
-
-// Integer-valued weights of a normal-ish ranking, descending, summing to ~2^30.
-std::vector<double> ranking_weights(std::size_t n, std::uint32_t seed) {
-  std::mt19937 gen(seed);
-  std::normal_distribution<double> dist(0.0, 1.0);
-  std::vector<double> s(n);
-  for (auto& v : s) v = std::fabs(dist(gen));
-  std::sort(s.rbegin(), s.rend());
-  double total = 0.0;
-  for (const double v : s) total += v;
-  for (auto& v : s) v = std::nearbyint(v * (1073741824.0 / total));
-  return s;
-}
 
 void BM_EsScore(benchmark::State& state) {
   const auto k = static_cast<std::size_t>(state.range(0));

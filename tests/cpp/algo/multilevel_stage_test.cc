@@ -22,6 +22,7 @@
 #include "multilevel/group.h"
 #include "quorin_compat/es_score.h"
 #include "rng_compat/r_compat.h"
+#include "stage_run.h"
 #include "support/test_support.h"
 
 namespace varenko::algo {
@@ -30,56 +31,12 @@ namespace {
 using core::ScoreType;
 using test::same_bits;
 
-// A ranking with its prepared weights and the kept pathways of a run.
-struct StageRun {
-  core::RankedList ranked;
-  core::PreparedStats stats;
-  std::vector<double> weights;
-  StageContext ctx;
-  std::vector<Working> working;
-
-  StageRun(const std::vector<double>& scores, double gsea_param, ScoreType score_type) {
-    std::vector<std::string> genes;
-    for (std::size_t i = 0; i < scores.size(); ++i) genes.push_back(std::string("g").append(std::to_string(i)));
-    ranked = core::RankedList::make(genes, scores);
-    stats = ranked.prepare(gsea_param);
-    weights.assign(stats.int_weights.begin(), stats.int_weights.end());
-    ctx.ranked = &ranked;
-    ctx.stats = &stats;
-    ctx.weights = weights;
-    ctx.n = scores.size();
-    ctx.score_type = score_type;
-    ctx.allow_multilevel = true;
-    ctx.sample_size = 51;
-  }
-
-  void add_pathway(std::vector<std::size_t> hits) {
-    std::sort(hits.begin(), hits.end());
-    Working w;
-    w.name = std::string("p").append(std::to_string(working.size()));
-    const auto score = quorin_compat::calculate_es_quorin(weights, hits, ctx.n, ctx.score_type);
-    w.es = score.es;
-    w.peak_position = score.peak_position;
-    w.size = hits.size();
-    w.hits = std::move(hits);
-    working.push_back(std::move(w));
-  }
-
-  // Runs the simple stage and its post-processing; returns their output.
-  SimpleStageOutput simple() {
-    SimpleStageOutput out;
-    run_simple_stage(ctx, working, out);
-    simple_postprocessing(ctx, working, out);
-    return out;
-  }
-};
-
-std::vector<double> random_scores(std::size_t n, std::uint32_t seed) {
-  std::mt19937 rng(seed);
-  std::normal_distribution<double> normal;
-  std::vector<double> s(n);
-  for (double& x : s) x = normal(rng);
-  return s;
+// A run whose context allows the multilevel stage, with sample size 51.
+StageRun multilevel_run(const std::vector<double>& scores, double gsea_param, ScoreType score_type) {
+  StageRun run(scores, gsea_param, score_type);
+  run.ctx.allow_multilevel = true;
+  run.ctx.sample_size = 51;
+  return run;
 }
 
 bool same_engine(const rng_compat::RMt19937SeedCompat& a, const rng_compat::RMt19937SeedCompat& b) {
@@ -95,7 +52,7 @@ std::vector<std::size_t> range(std::size_t first, std::size_t count) {
 // A run with planted sets at both ends of the ranking in three sizes (two
 // pathways share size 8), plus unremarkable sets that are not refined.
 StageRun planted_run(std::uint64_t seed) {
-  StageRun run(random_scores(1000, 17), 1.0, ScoreType::Std);
+  StageRun run = multilevel_run(random_scores(1000, 17), 1.0, ScoreType::Std);
   run.ctx.seed = seed;
   run.ctx.nperm = 1000;
   run.ctx.eps = 1e-10;
@@ -239,7 +196,7 @@ TEST(MultilevelStage, GroupsShareOneSeedAndIgnoreThreadCount) {
 }
 
 TEST(MultilevelStage, NothingSelectedLeavesEverythingAlone) {
-  StageRun run(random_scores(300, 8), 1.0, ScoreType::Std);
+  StageRun run = multilevel_run(random_scores(300, 8), 1.0, ScoreType::Std);
   run.ctx.seed = 1;
   run.ctx.nperm = 1000;
   run.add_pathway({10, 100, 200});
@@ -289,7 +246,7 @@ TEST(MultilevelStage, DegenerateOptionsFinish) {
     SCOPED_TRACE(c.name);
     // Planted sets of three genes at both ends: without a floor the sampler runs
     // down to their true p-values, about 1e-6.
-    StageRun run(random_scores(200, 23), 1.0, ScoreType::Std);
+    StageRun run = multilevel_run(random_scores(200, 23), 1.0, ScoreType::Std);
     run.ctx.seed = 3;
     run.ctx.nperm = 1000;
     run.add_pathway({0, 1, 2});

@@ -19,6 +19,7 @@
 #include "core/records.h"
 #include "quorin_compat/es_score.h"
 #include "rng_compat/r_compat.h"
+#include "stage_run.h"
 #include "support/test_support.h"
 
 namespace varenko::algo {
@@ -26,49 +27,6 @@ namespace {
 
 using core::ScoreType;
 using test::same_bits;
-
-// A ranking with its prepared weights and the kept pathways of a run.
-struct StageRun {
-  core::RankedList ranked;
-  core::PreparedStats stats;
-  std::vector<double> weights;
-  StageContext ctx;
-  std::vector<Working> working;
-
-  StageRun(const std::vector<double>& scores, double gsea_param, ScoreType score_type) {
-    std::vector<std::string> genes;
-    for (std::size_t i = 0; i < scores.size(); ++i) genes.push_back(std::string("g").append(std::to_string(i)));
-    ranked = core::RankedList::make(genes, scores);
-    stats = ranked.prepare(gsea_param);
-    weights.assign(stats.int_weights.begin(), stats.int_weights.end());
-    ctx.ranked = &ranked;
-    ctx.stats = &stats;
-    ctx.weights = weights;
-    ctx.n = scores.size();
-    ctx.score_type = score_type;
-  }
-
-  void add_pathway(std::vector<std::size_t> hits) {
-    std::sort(hits.begin(), hits.end());
-    hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
-    Working w;
-    w.name = std::string("p").append(std::to_string(working.size()));
-    const auto score = quorin_compat::calculate_es_quorin(weights, hits, ctx.n, ctx.score_type);
-    w.es = score.es;
-    w.peak_position = score.peak_position;
-    w.size = hits.size();
-    w.hits = std::move(hits);
-    working.push_back(std::move(w));
-  }
-};
-
-std::vector<double> random_scores(std::size_t n, std::uint32_t seed) {
-  std::mt19937 rng(seed);
-  std::normal_distribution<double> normal;
-  std::vector<double> s(n);
-  for (double& x : s) x = normal(rng);
-  return s;
-}
 
 std::vector<std::size_t> random_set(std::size_t n, std::size_t k, std::mt19937& rng) {
   std::vector<std::size_t> all(n);
