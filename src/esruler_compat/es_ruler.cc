@@ -206,21 +206,16 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
     // before the iteration's perturbation passes; all of its passes reuse them.
     update_chunk_boundaries();
     chunked.clear();
-    for (const auto& sample : samples_) chunked.push_back(make_chunks(sample));
+    for (const auto& sample : samples_) {
+      chunked.push_back(make_chunks(sample));
+      prepare_swap_cache(k, chunked.back(), bound);
+    }
 
     const std::int32_t needed = trunc_to_i32(static_cast<double>(n_samples) * move_scale_ *
                                              static_cast<double>(k) * 0.5);
-    if (needed >= 1) {
-      // The budget is checked only between whole passes; the passes that
-      // reached it are then repeated as many times again.
-      std::int64_t passes = 0;
-      std::int64_t moves = 0;
-      do {
-        moves += perturbation_pass(chunked, bound, rng);
-        ++passes;
-      } while (moves < needed);
-      for (std::int64_t p = 0; p < passes; ++p) perturbation_pass(chunked, bound, rng);
-    }
+    // The budget is checked only between whole passes; the passes that
+    // reached it are then repeated as many times again.
+    if (needed >= 1) perturbation_passes(chunked, bound, needed, rng);
 
     for (std::uint32_t s = 0; s < n_samples; ++s) {
       auto& flat = samples_[s];
@@ -232,13 +227,6 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
     resample_genesets(rng);
     if (levels_.size() == level_count) return;  // the population no longer splits
   }
-}
-
-std::int64_t EsRulerCompat::perturbation_pass(std::vector<SampleChunks>& chunked, const Gsea& bound,
-                                              rng_compat::Mt19937& rng) {
-  std::int64_t moves = 0;
-  for (auto& sample : chunked) moves += perturbate(pathway_size_, sample, bound, rng);
-  return moves;
 }
 
 double EsRulerCompat::get_pvalue(bool count_all, double es) const {

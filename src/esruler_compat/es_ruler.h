@@ -6,7 +6,9 @@
 // Invariant: every sample holds k distinct positions in ascending order; a
 // sample whose ranks sum to 0 is scored as if each of its positions had rank 1.
 // A ruler belongs to one thread; all its draws come from one MT19937 stream
-// per `extend` call, in a fixed program order.
+// per `extend` call, in a fixed program order. `extend` may share the samples'
+// walks of a batch of passes among the worker pool's threads; results do not
+// depend on the number of threads.
 #pragma once
 
 #include <cstdint>
@@ -38,7 +40,9 @@ struct SampleChunks {
   std::vector<std::vector<std::uint32_t>> chunks;  // ascending positions per chunk
   std::int64_t rank_sum = 0;                       // sum of chunk_sum
   std::uint64_t key = 0;                           // XOR of the members' gene keys
-  std::vector<std::uint32_t> positions;            // all members, ascending
+  // All members, ascending; kept up to date by perturbate only for samples
+  // small enough to keep swap facts (larger ones are read through `chunks`).
+  std::vector<std::uint32_t> positions;
 
   // Facts about the sample kept per removed member while the sample and the
   // bound stay the same, for deciding most swaps of a small sample in
@@ -55,28 +59,16 @@ struct SampleChunks {
     std::vector<std::uint32_t> stamp;    // per removed member: generation of its entries
     std::vector<std::uint8_t> usable;    // per removed member
     // Per removed member i and count q of remaining members before the new
-    // position, at [q * k + i]: the rows q near k, which most draws ask for,
-    // share a few cache lines for all removed members. The facts every
-    // decision reads are kept apart from those only some decisions need.
-    struct Prefix {
-      std::int64_t cum = 0;     // best point among the first q: rank sum
-      std::int64_t weight = 0;  // and its b0 * misses + K (> 0)
+    // position, at [q * k + i] (one cache line each).
+    struct Entry {
+      std::int64_t prefix_cum = 0;     // best point among the first q: rank sum
+      std::int64_t prefix_weight = 0;  // and its b0 * misses + K (> 0)
+      std::int64_t before_cum = 0;     // rank sum of the first q
+      std::int64_t padding = 0;
+      Int128 suffix_alpha = 0;         // max over the rest of their shifted D at r = 0
+      Int128 suffix_beta = 0;          // max over the rest of dD / dr
     };
-    struct Suffix {
-      Int128 alpha = 0;  // max over the rest of their shifted D at r = 0
-      Int128 beta = 0;   // max over the rest of dD / dr
-    };
-    // Per removed member, for a new position after every other member: the
-    // members before it are above the bound exactly when the new rank r is
-    // below `limit`, or equals `tie` (-1: never) and the key wins.
-    struct AtEnd {
-      std::int64_t limit = 0;
-      std::int64_t tie = -1;
-    };
-    std::vector<AtEnd> at_end;
-    std::vector<Prefix> prefix;
-    std::vector<std::int64_t> before_cum;  // rank sum of the first q
-    std::vector<Suffix> suffix;
+    std::vector<Entry> entries;
   } cache;
 
   // `count` empty chunks with zero sums.
@@ -112,6 +104,12 @@ class FixedBoundDraw {
 
 class EsRulerCompat {
  public:
+  // The two draws of one swap: the removed member's index and the new position.
+  struct SwapDraw {
+    std::uint32_t member;
+    std::uint32_t position;
+  };
+
   // An empty ruler over `ranks` (non-negative; n = its length, 1 <= k <= n,
   // sample_size >= 1). Rank sums must stay below 2^46 and n below 2^32.
   EsRulerCompat(std::vector<std::int64_t> ranks, std::uint32_t sample_size,
@@ -165,13 +163,29 @@ class EsRulerCompat {
   // Number of ranks, as the type of positions.
   [[nodiscard]] std::uint32_t n() const { return static_cast<std::uint32_t>(ranks_.size()); }
 
-  // One perturbate call per sample, in order; returns the sum of their moves.
-  std::int64_t perturbation_pass(std::vector<SampleChunks>& chunked, const Gsea& bound,
-                                 rng_compat::Mt19937& rng);
+  // Runs passes (one perturbate call per sample, in sample order) until their
+  // moves reach `needed`, then as many passes again; see perturbate.cc.
+  void perturbation_passes(std::vector<SampleChunks>& chunked, const Gsea& bound, std::int64_t needed,
+                           rng_compat::Mt19937& rng);
 
-  template <typename PointTest>
+  // One perturbate call on a sample of this ruler's size with pre-drawn
+  // draws; rejections that the swap facts decide alone are made inline.
+  std::int32_t perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws);
+
+  // Chooses the sample's comparison against `bound` and clears its swap facts
+  // unless they already belong to this bound and k; draws nothing.
+  void prepare_swap_cache(std::uint32_t k, SampleChunks& sample, const Gsea& bound) const;
+
+  // Number of swaps of one perturbate call: max(1, trunc(0.1 k)).
+  static std::int32_t swap_iterations(std::uint32_t k);
+
+  // perturbate with its draws taken from `draws` (see perturbate.cc).
+  template <typename Draws>
+  std::int32_t perturbate_from(std::uint32_t k, SampleChunks& sample, const Gsea& bound, Draws& draws);
+
+  template <typename PointTest, typename Draws>
   std::int32_t perturbate_with(std::uint32_t k, SampleChunks& sample, const PointTest& test,
-                               rng_compat::Mt19937& rng);
+                               Draws& draws);
 
   double move_scale_;
   std::vector<std::int64_t> ranks_;
@@ -184,6 +198,8 @@ class EsRulerCompat {
   std::uint32_t chunk_count_ = 0;
   FixedBoundDraw draw_member_;    // index into a sample, m = k
   FixedBoundDraw draw_position_;  // position in the ranking, m = n
+  std::vector<SwapDraw> pass_draws_;       // a batch of passes' draws, in stream order
+  std::vector<std::int32_t> pass_moves_;   // per sample and pass of the batch
 };
 
 }  // namespace varenko::esruler_compat

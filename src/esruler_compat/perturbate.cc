@@ -5,10 +5,16 @@
 // accepted swap is written); the remembered candidate hit, the per-chunk rank
 // sums and, for small samples, per-member facts that decide most swaps in
 // constant time only make it cheaper. Every comparison is exact in integers,
-// and the draws do not depend on how a decision was reached.
+// and the draws do not depend on how a decision was reached. The samples of a
+// pass walk independently from draws taken up front, so a batch of passes may
+// be shared among the worker pool's threads with the same result.
 #include <algorithm>
 #include <limits>
 #include <type_traits>
+
+#include <oneapi/tbb/blocked_range.h>
+#include <oneapi/tbb/parallel_for.h>
+#include <oneapi/tbb/task_arena.h>
 
 #include "esruler_compat/es_ruler.h"
 
@@ -57,13 +63,26 @@ struct GeneralPointTest {
   }
 };
 
+// How a sample's swaps are tested against its bound (SwapCache::test).
+enum TestKind : std::uint8_t { kUnprepared, kGeneral, kNarrow, kWide };
+
 constexpr std::int64_t kRankSumLimit = std::int64_t{1} << 46;
-// Samples up to this size keep the per-member swap facts (k * k entries of 56
+// Samples up to this size keep the per-member swap facts (k * k entries of 64
 // bytes each), as long as the whole population's facts stay within the budget.
 constexpr std::uint32_t kCachedSampleLimit = 48;
 constexpr std::uint64_t kCacheEntryBudget = std::uint64_t{1} << 19;
 // Below every suffix bound: an empty suffix holds no point.
 constexpr Int128 kNoPoint = -(Int128{1} << 126);
+
+// Number of the k positions p[0 .. k) below x (unsigned order), without
+// branches; the sign-flip turns the unsigned order into the signed one, which
+// lets the compiler compare several positions per vector instruction.
+inline std::uint32_t count_below(const std::uint32_t* p, std::uint32_t k, std::uint32_t x) {
+  const auto bx = static_cast<std::int32_t>(x ^ 0x80000000u);
+  std::uint32_t c = 0;
+  for (std::uint32_t i = 0; i < k; ++i) c += static_cast<std::int32_t>(p[i] ^ 0x80000000u) < bx;
+  return c;
+}
 
 }  // namespace
 
@@ -98,9 +117,155 @@ SampleChunks EsRulerCompat::make_chunks(const std::vector<std::uint32_t>& positi
   return sc;
 }
 
+// The swaps' random draws, in stream order: for each swap the removed
+// member's index, then the new position. Either drawn on demand from the
+// engine or read from a block drawn ahead for a whole pass (the draws never
+// depend on the decisions, so both give the same values in the same order).
+namespace {
+
+class EngineDraws {
+ public:
+  EngineDraws(rng_compat::Mt19937& rng, const FixedBoundDraw& member, const FixedBoundDraw& position)
+      : rng_(rng), member_(member), position_(position) {}
+  void next(std::uint32_t& member, std::uint32_t& position) {
+    member = member_(rng_);
+    position = position_(rng_);
+  }
+
+ private:
+  rng_compat::Mt19937& rng_;
+  FixedBoundDraw member_;
+  const FixedBoundDraw& position_;
+};
+
+class BlockDraws {
+ public:
+  explicit BlockDraws(const EsRulerCompat::SwapDraw* next) : next_(next) {}
+  void next(std::uint32_t& member, std::uint32_t& position) {
+    member = next_->member;
+    position = next_->position;
+    ++next_;
+  }
+
+ private:
+  const EsRulerCompat::SwapDraw* next_;
+};
+
+}  // namespace
+
 std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
                                        rng_compat::Mt19937& rng) {
-  enum : std::uint8_t { kUnprepared, kGeneral, kNarrow, kWide };
+  EngineDraws draws(rng, k == pathway_size_ ? draw_member_ : FixedBoundDraw(k), draw_position_);
+  return perturbate_from(k, sample, bound, draws);
+}
+
+std::int32_t EsRulerCompat::swap_iterations(std::uint32_t k) {
+  const double scaled = static_cast<double>(k) * 0.1;
+  return scaled >= static_cast<double>(std::numeric_limits<std::int32_t>::max())
+             ? std::numeric_limits<std::int32_t>::max()
+             : std::max<std::int32_t>(1, static_cast<std::int32_t>(scaled));
+}
+
+// Passes in batches. A sample's walk reads only its own chunks, the ruler's
+// fixed tables, the bound and its draws, and every pass consumes the same
+// number of draws, so once a batch's draws are taken from the engine in
+// stream order (pass by pass, sample by sample), each sample can make all its
+// swaps of the batch at once, on any thread, with the same result. The budget
+// is then checked pass by pass in order. A batch holds at most as many passes
+// as were run before it, and the budget is first reached at some pass P > that
+// count, so the passes of a batch never go beyond the 2P passes that run in all.
+void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, const Gsea& bound,
+                                        std::int64_t needed, rng_compat::Mt19937& rng) {
+  const std::uint32_t k = pathway_size_;
+  const auto iterations = static_cast<std::size_t>(swap_iterations(k));
+  const std::size_t count = chunked.size();
+  if (count == 0) return;
+  const std::size_t draws_per_pass = count * iterations;
+  // Bounds the draw buffer (8 bytes per draw pair).
+  constexpr std::size_t kBatchDraws = std::size_t{1} << 20;
+  const std::size_t max_batch = std::max<std::size_t>(1, kBatchDraws / draws_per_pass);
+  // Below this many swaps per batch the work is not shared between threads.
+  constexpr std::size_t kParallelSwaps = 4096;
+  const bool threads = tbb::this_task_arena::max_concurrency() > 1;
+
+  std::int64_t done = 0;
+  std::int64_t moves = 0;
+  std::int64_t total = -1;  // passes in all, once the budget is reached
+  while (total < 0 || done < total) {
+    const std::int64_t want = total < 0 ? std::max<std::int64_t>(1, done) : total - done;
+    const auto batch = static_cast<std::size_t>(std::min<std::int64_t>(want, static_cast<std::int64_t>(max_batch)));
+    pass_draws_.resize(batch * draws_per_pass);
+    for (auto& d : pass_draws_) {
+      d.member = draw_member_(rng);
+      d.position = draw_position_(rng);
+    }
+    pass_moves_.assign(batch * count, 0);
+    auto run_samples = [&](std::size_t first, std::size_t last) {
+      for (std::size_t s = first; s < last; ++s) {
+        for (std::size_t b = 0; b < batch; ++b) {
+          pass_moves_[s * batch + b] =
+              perturbate_drawn(chunked[s], bound, pass_draws_.data() + b * draws_per_pass + s * iterations);
+        }
+      }
+    };
+    if (threads && batch * draws_per_pass >= kParallelSwaps && count > 1) {
+      tbb::parallel_for(tbb::blocked_range<std::size_t>(0, count),
+                        [&](const tbb::blocked_range<std::size_t>& r) { run_samples(r.begin(), r.end()); });
+    } else {
+      run_samples(0, count);
+    }
+    if (total < 0) {
+      for (std::size_t b = 0; b < batch; ++b) {
+        for (std::size_t s = 0; s < count; ++s) moves += pass_moves_[s * batch + b];
+        if (moves >= needed) {
+          total = 2 * (done + static_cast<std::int64_t>(b) + 1);
+          break;
+        }
+      }
+    }
+    done += static_cast<std::int64_t>(batch);
+  }
+}
+
+std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws) {
+  const std::uint32_t k = pathway_size_;
+  const auto& cache = sample.cache;
+  // Small samples make one swap per call, and most of their swaps are
+  // rejected by the swap facts alone; those are decided here. Every other
+  // swap (a member drawn, stale facts, an accepted or undecided swap, a
+  // weightless sample, facts of another bound) goes through perturbate with
+  // the same draw, so the decisions are the same.
+  if (k <= kCachedSampleLimit && swap_iterations(k) == 1 && cache.test == kNarrow &&
+      cache.stamp.size() == k && sample.positions.size() == k && cache.bound == bound) {
+    const SwapDraw d = draws[0];
+    const std::uint32_t* flat = sample.positions.data();
+    const std::uint32_t before = count_below(flat, k, d.position);
+    const bool member = before < k && flat[before] == d.position;
+    if (!member && cache.stamp[d.member] == cache.generation && cache.usable[d.member] != 0) {
+      const std::int64_t old_rank = ranks_[flat[d.member]];
+      const std::int64_t new_rank = ranks_[d.position];
+      const std::int64_t rank_sum = sample.rank_sum + new_rank - old_rank;
+      if (rank_sum != 0) {
+        const std::uint32_t q = d.member < before ? before - 1 : before;
+        const auto& e = cache.entries[std::size_t{q} * k + d.member];
+        const std::int64_t x = cache.narrow_x;
+        const std::int64_t b0 = bound.rank_sum;
+        // Not above through the members before the new position, nor
+        // through the new hit, nor (by the suffix bound) after it.
+        if (Int128{rank_sum} * e.prefix_weight > Int128{x} * e.prefix_cum) {
+          const std::int64_t misses = static_cast<std::int64_t>(d.position) - q;
+          const Int128 dn =
+              Int128{x} * (e.before_cum + new_rank) - Int128{rank_sum} * (b0 * misses + cache.narrow_k);
+          if (dn < 0 && e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0) return 0;
+        }
+      }
+    }
+  }
+  BlockDraws block(draws);
+  return perturbate_from(k, sample, bound, block);
+}
+
+void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample, const Gsea& bound) const {
   auto& cache = sample.cache;
   const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
   if (cache.test == kUnprepared || cache.size != k || !(cache.bound == bound)) {
@@ -130,35 +295,39 @@ std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, co
         if (k <= kCachedSampleLimit && std::uint64_t{k} * k * sample_size_ <= kCacheEntryBudget) {
           cache.stamp.assign(k, 0);
           cache.usable.assign(k, 0);
-          cache.at_end.assign(k, SampleChunks::SwapCache::AtEnd{});
-          cache.prefix.assign(std::size_t{k} * k, SampleChunks::SwapCache::Prefix{});
-          cache.before_cum.assign(std::size_t{k} * k, 0);
-          cache.suffix.assign(std::size_t{k} * k, SampleChunks::SwapCache::Suffix{});
+          cache.entries.assign(std::size_t{k} * k, SampleChunks::SwapCache::Entry{});
         }
       }
     }
   }
+}
+
+template <typename Draws>
+std::int32_t EsRulerCompat::perturbate_from(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
+                                            Draws& draws) {
+  prepare_swap_cache(k, sample, bound);
+  auto& cache = sample.cache;
+  const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
   switch (cache.test) {
     case kNarrow:
       return perturbate_with(k, sample,
-                             NarrowPointTest{cache.narrow_x, bound.rank_sum, cache.narrow_k, bound.key}, rng);
+                             NarrowPointTest{cache.narrow_x, bound.rank_sum, cache.narrow_k, bound.key}, draws);
     case kWide:
       return perturbate_with(k, sample, WidePointTest{cache.wide_x, bound.rank_sum, cache.wide_k, bound.key},
-                             rng);
+                             draws);
     default:
-      return perturbate_with(k, sample, GeneralPointTest{bound, miss_total}, rng);
+      return perturbate_with(k, sample, GeneralPointTest{bound, miss_total}, draws);
   }
 }
 
-template <typename PointTest>
+template <typename PointTest, typename Draws>
 std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sample,
-                                            const PointTest& above, rng_compat::Mt19937& rng) {
+                                            const PointTest& above, Draws& draws) {
   const std::uint32_t count = chunk_count_;
   auto& chunks = sample.chunks;
   auto& sums = sample.chunk_sum;
   auto& flat = sample.positions;
   auto& cache = sample.cache;
-  const FixedBoundDraw draw_member = k == pathway_size_ ? draw_member_ : FixedBoundDraw(k);
   if (flat.size() != k) {
     // Chunks filled by hand: derive the flat list and the totals.
     ++cache.generation;
@@ -174,11 +343,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     }
   }
 
-  const double scaled = static_cast<double>(k) * 0.1;
-  const std::int32_t iterations =
-      scaled >= static_cast<double>(std::numeric_limits<std::int32_t>::max())
-          ? std::numeric_limits<std::int32_t>::max()
-          : std::max<std::int32_t>(1, static_cast<std::int32_t>(scaled));
+  const std::int32_t iterations = swap_iterations(k);
 
   // Constant-time decisions for small samples against a bound of this ruler.
   bool use_cache = false;
@@ -196,10 +361,11 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   // them; for the others D = alpha_j + r beta_j, bounded above by the
   // maxima of alpha and beta over them.
   auto fill_cache = [&](std::uint32_t removed, const NarrowPointTest& t) {
-    auto at = [&](std::uint32_t q) { return std::size_t{q} * k + removed; };
-    auto* prefix = cache.prefix.data();
-    auto* before = cache.before_cum.data();
-    auto* suffix = cache.suffix.data();
+    // Entry (removed, q) lives at q * k + removed: the counts q near k, which
+    // most draws ask for, share a few cache lines for all removed members.
+    auto row = [&](std::uint32_t q) -> SampleChunks::SwapCache::Entry& {
+      return cache.entries[std::size_t{q} * k + removed];
+    };
     const std::int64_t rest_sum = sample.rank_sum - ranks_[flat[removed]];
     std::int64_t cum = 0;
     std::int64_t best_cum = 0;
@@ -208,9 +374,10 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     std::uint32_t q = 0;
     for (std::uint32_t i = 0; i < k; ++i) {
       if (i == removed) continue;
-      const std::size_t e = at(q);
-      prefix[e] = {best_cum, best_weight};
-      before[e] = cum;
+      auto& e = row(q);
+      e.prefix_cum = best_cum;
+      e.prefix_weight = best_weight;
+      e.before_cum = cum;
       const std::int64_t p = flat[i];
       cum += ranks_[p];
       const std::int64_t weight = t.b0 * (p - q) + t.k;
@@ -220,31 +387,19 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
         best_weight = weight;
       }
       // Shifted point of this member: misses - 1, so W - b0.
-      suffix[e] = {Int128{t.x} * cum - Int128{rest_sum} * (weight - t.b0), Int128{t.x} - weight + t.b0};
+      e.suffix_alpha = Int128{t.x} * cum - Int128{rest_sum} * (weight - t.b0);
+      e.suffix_beta = Int128{t.x} - weight + t.b0;
       ++q;
     }
-    const std::size_t last = at(q);
-    prefix[last] = {best_cum, best_weight};
-    if (usable) {
-      // With the new rank r the prefix test reads (rest + r) W < X C, i.e.
-      // r W < Z = X C - rest W with W > 0 and r >= 0.
-      const Int128 z = Int128{t.x} * best_cum - Int128{rest_sum} * best_weight;
-      const Int128 w = best_weight;
-      // Smallest r with r W >= Z: ceil(Z / W) for Z > 0, else 0.
-      Int128 limit = z > 0 ? (z + w - 1) / w : 0;
-      Int128 tie = (z >= 0 && z % w == 0) ? z / w : -1;
-      constexpr Int128 kMax = std::numeric_limits<std::int64_t>::max();
-      if (limit > kMax) limit = kMax;
-      if (tie > kMax) tie = -1;
-      cache.at_end[removed] = {static_cast<std::int64_t>(limit), static_cast<std::int64_t>(tie)};
-    }
-    before[last] = cum;
-    suffix[last] = {kNoPoint, 0};
+    auto& last = row(q);
+    last.prefix_cum = best_cum;
+    last.prefix_weight = best_weight;
+    last.before_cum = cum;
+    last.suffix_alpha = kNoPoint;
+    last.suffix_beta = 0;
     for (std::uint32_t i = q; i-- > 0;) {
-      auto& cur = suffix[at(i)];
-      const auto& next = suffix[at(i + 1)];
-      cur.alpha = std::max(cur.alpha, next.alpha);
-      cur.beta = std::max(cur.beta, next.beta);
+      row(i).suffix_alpha = std::max(row(i).suffix_alpha, row(i + 1).suffix_alpha);
+      row(i).suffix_beta = std::max(row(i).suffix_beta, row(i + 1).suffix_beta);
     }
     cache.stamp[removed] = cache.generation;
     cache.usable[removed] = usable;
@@ -256,104 +411,111 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   std::int64_t candidate_misses = 0;
   std::int64_t candidate_rank_sum = 0;
 
-  for (std::int32_t it = 0; it < iterations; ++it) {
-    const std::uint32_t drawn = draw_member(rng);
-    const std::uint32_t new_pos = draw_position_(rng);
-    const std::uint32_t old_pos = flat[drawn];
-    // Number of members before new_pos: a branch-free count for small samples
-    // (a bisection on random positions mispredicts), a bisection otherwise.
-    std::uint32_t flat_index = 0;
-    if (!flat.empty() && new_pos > flat.back()) {
-      flat_index = k;  // after every member (the common case at high levels)
-    } else if (k <= kCachedSampleLimit) {
-      for (const std::uint32_t p : flat) flat_index += p < new_pos;
-    } else {
-      flat_index = static_cast<std::uint32_t>(
-          std::lower_bound(flat.begin(), flat.end(), new_pos) - flat.begin());
+  // The current swap: the removed member (index and position), the new
+  // position, the number of members before it, the ranks and the swapped
+  // rank sum; then the chunk and offset of the removed member and those of
+  // the new position (found only when needed). Declared once, with the
+  // helpers below, so the helpers are not rebuilt for every swap.
+  std::uint32_t drawn = 0;
+  std::uint32_t new_pos = 0;
+  std::uint32_t old_pos = 0;
+  std::uint32_t flat_index = 0;
+  std::int64_t old_rank = 0;
+  std::int64_t new_rank = 0;
+  std::int64_t rank_sum = 0;
+  std::uint32_t co = 0;
+  std::uint32_t j = 0;
+  std::uint32_t cn = 0;
+  std::uint32_t j2 = 0;
+  auto swapped_key = [&] { return sample.key ^ gene_keys_[old_pos] ^ gene_keys_[new_pos]; };
+  // Small samples keep their flat member list up to date for the swap
+  // facts; larger ones find members through their chunks only.
+  const bool keep_flat = k <= kCachedSampleLimit;
+  bool located = false;
+  auto locate = [&] {
+    if (located) return;
+    j = drawn;
+    co = 0;
+    while (j >= chunks[co].size()) {
+      j -= static_cast<std::uint32_t>(chunks[co].size());
+      ++co;
     }
-    if (flat_index < flat.size() && flat[flat_index] == new_pos) {
+    // Chunks and their boundary list hold about sqrt(k) values: counting
+    // beats bisecting them (no chain of dependent loads). new_pos < n < 2^32.
+    cn = std::min(count_below(chunk_last_.data(), count, new_pos + 1), count - 1);
+    const auto& target = chunks[cn];
+    j2 = count_below(target.data(), static_cast<std::uint32_t>(target.size()), new_pos);
+    located = true;
+  };
+  // Moves the values of v from index `from` to index `to` (shifting those in
+  // between by one) and stores `value` at `to`.
+  auto shift_in = [](std::vector<std::uint32_t>& v, std::uint32_t from, std::uint32_t to,
+                     std::uint32_t value) {
+    if (from < to) {
+      std::copy(v.begin() + from + 1, v.begin() + to + 1, v.begin() + from);
+    } else if (to < from) {
+      std::copy_backward(v.begin() + to, v.begin() + from, v.begin() + from + 1);
+    }
+    v[to] = value;
+  };
+  // Writes the located swap into the sample.
+  auto commit = [&](std::uint64_t key) {
+    if (cn == co) {
+      shift_in(chunks[co], j, j < j2 ? j2 - 1 : j2, new_pos);
+    } else {
+      chunks[co].erase(chunks[co].begin() + j);
+      chunks[cn].insert(chunks[cn].begin() + j2, new_pos);
+    }
+    if (keep_flat) shift_in(flat, drawn, drawn < flat_index ? flat_index - 1 : flat_index, new_pos);
+    sums[co] -= old_rank;
+    sums[cn] += new_rank;
+    sample.rank_sum = rank_sum;
+    sample.key = key;
+    if (++cache.generation == 0) {
+      std::fill(cache.stamp.begin(), cache.stamp.end(), 0);
+      cache.generation = 1;
+    }
+    ++moves;
+  };
+
+  for (std::int32_t it = 0; it < iterations; ++it) {
+    draws.next(drawn, new_pos);
+    located = false;
+    bool is_member = false;
+    if (keep_flat) {
+      // Number of members before new_pos, by a branch-free count.
+      old_pos = flat[drawn];
+      flat_index = count_below(flat.data(), k, new_pos);
+      is_member = flat_index < k && flat[flat_index] == new_pos;
+    } else {
+      locate();
+      old_pos = chunks[co][j];
+      is_member = j2 < chunks[cn].size() && chunks[cn][j2] == new_pos;
+    }
+    if (is_member) {
       if (new_pos == old_pos) ++moves;
       continue;
     }
 
-    const std::int64_t old_rank = ranks_[old_pos];
-    const std::int64_t new_rank = ranks_[new_pos];
-    const std::int64_t rank_sum = sample.rank_sum + new_rank - old_rank;
-    auto swapped_key = [&] { return sample.key ^ gene_keys_[old_pos] ^ gene_keys_[new_pos]; };
-
-    // Chunk and offset of the removed member; chunk and offset of the new
-    // position (found only when needed).
-    std::uint32_t co = 0;
-    std::uint32_t j = 0;
-    std::uint32_t cn = 0;
-    std::uint32_t j2 = 0;
-    auto locate = [&] {
-      j = drawn;
-      co = 0;
-      while (j >= chunks[co].size()) {
-        j -= static_cast<std::uint32_t>(chunks[co].size());
-        ++co;
-      }
-      cn = static_cast<std::uint32_t>(std::min<std::size_t>(
-          std::upper_bound(chunk_last_.begin(), chunk_last_.end(), new_pos) - chunk_last_.begin(),
-          count - 1));
-      const auto& target = chunks[cn];
-      j2 = static_cast<std::uint32_t>(
-          std::lower_bound(target.begin(), target.end(), new_pos) - target.begin());
-    };
-
-    // Writes the located swap into the sample.
-    auto commit = [&](std::uint64_t key) {
-      chunks[co].erase(chunks[co].begin() + j);
-      const std::uint32_t ins = (cn == co && j < j2) ? j2 - 1 : j2;
-      chunks[cn].insert(chunks[cn].begin() + ins, new_pos);
-      flat.erase(flat.begin() + drawn);
-      flat.insert(flat.begin() + (drawn < flat_index ? flat_index - 1 : flat_index), new_pos);
-      sums[co] -= old_rank;
-      sums[cn] += new_rank;
-      sample.rank_sum = rank_sum;
-      sample.key = key;
-      if (++cache.generation == 0) {
-        std::fill(cache.stamp.begin(), cache.stamp.end(), 0);
-        cache.generation = 1;
-      }
-      ++moves;
-    };
+    old_rank = ranks_[old_pos];
+    new_rank = ranks_[new_pos];
+    rank_sum = sample.rank_sum + new_rank - old_rank;
 
     if constexpr (std::is_same_v<PointTest, NarrowPointTest>) {
       if (use_cache && rank_sum != 0) {
         if (cache.stamp[drawn] != cache.generation) fill_cache(drawn, above);
         if (cache.usable[drawn]) {
           const std::uint32_t q = drawn < flat_index ? flat_index - 1 : flat_index;
+          const auto& e = cache.entries[std::size_t{q} * k + drawn];
           auto key_wins = [&] { return swapped_key() > above.bound_key; };
-          if (q + 1 == k) {
-            // After every other member: the members before it by their rank
-            // threshold, then the new hit's own point, whose cum is the whole
-            // (positive) rank sum, so D = rs * (X - K - b0 * misses).
-            const auto& end = cache.at_end[drawn];
-            bool accept = new_rank < end.limit || (new_rank == end.tie && key_wins());
-            if (!accept) {
-              const std::int64_t misses = static_cast<std::int64_t>(new_pos) - q;
-              const Int128 d = Int128{above.x} - above.k - Int128{above.b0} * misses;
-              accept = d > 0 || (d == 0 && key_wins());
-            }
-            if (accept) {
-              locate();
-              commit(swapped_key());
-              has_candidate = false;
-            }
-            continue;
-          }
-          const std::size_t at = std::size_t{q} * k + drawn;
-          const auto& pre = cache.prefix[at];
           // Some of the members before the new position is above the bound.
-          const Int128 lhs = Int128{rank_sum} * pre.weight;
-          const Int128 rhs = Int128{above.x} * pre.cum;
+          const Int128 lhs = Int128{rank_sum} * e.prefix_weight;
+          const Int128 rhs = Int128{above.x} * e.prefix_cum;
           bool accept = lhs < rhs || (lhs == rhs && key_wins());
           if (!accept) {
             // The new hit's own point.
             const std::int64_t misses = static_cast<std::int64_t>(new_pos) - q;
-            const Int128 d = Int128{above.x} * (cache.before_cum[at] + new_rank) -
+            const Int128 d = Int128{above.x} * (e.before_cum + new_rank) -
                              Int128{rank_sum} * (above.b0 * misses + above.k);
             accept = d > 0 || (d == 0 && key_wins());
           }
@@ -363,8 +525,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
             has_candidate = false;
             continue;
           }
-          const auto& suf = cache.suffix[at];
-          if (suf.alpha + Int128{new_rank} * suf.beta < 0) {
+          if (e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0) {
             continue;  // no member after the new position is above the bound either
           }
           // Undecided: the exact walk below decides.

@@ -10,6 +10,8 @@
 namespace varenko::core {
 namespace {
 
+__extension__ using Int128 = __int128;  // exact sums of 64-bit weights
+
 TEST(RankedList, SortsDescendingKeepingInputOrderOfTies) {
   struct Case {
     const char* name;
@@ -88,13 +90,13 @@ TEST(RankedList, PrepareNeverOverflowsOnOddScores) {
     for (auto& s : scores) s = pool[gen() % std::size(pool)];
     const double p = (gen() % 3 == 0) ? 0.0 : (gen() % 2 ? 1.0 : 2.0);
     auto st = RankedList::make(std::vector<std::string>(n, "g"), scores).prepare(p);
-    __int128 sum = 0;
+    Int128 sum = 0;
     for (auto w : st.int_weights) {
       EXPECT_GE(w, 0);
       sum += w;
     }
-    EXPECT_LE(sum, static_cast<__int128>(std::numeric_limits<std::int64_t>::max()));
-    EXPECT_EQ(static_cast<__int128>(st.int_total), sum);
+    EXPECT_LE(sum, static_cast<Int128>(std::numeric_limits<std::int64_t>::max()));
+    EXPECT_EQ(static_cast<Int128>(st.int_total), sum);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <oneapi/tbb/task_arena.h>
 
 #include "support/test_support.h"
 
@@ -129,6 +130,53 @@ TEST(MultilevelGroup, OneRulerPerTailAnswersEveryScoreOfTheGroup) {
   EXPECT_LE(together[2], together[0]);
   EXPECT_LE(together[0], together[4]);
   EXPECT_LE(together[3], together[1]);
+}
+
+TEST(MultilevelGroup, SameBitsWithOneTwoAndEightThreads) {
+  // The samples' walks of a batch of passes may run on several threads; the
+  // cases are long enough for batches that are shared (one swap per call with
+  // swap facts, and several swaps per call without them).
+  struct Case {
+    const char* name;
+    std::uint32_t n;
+    std::uint32_t k;
+    std::vector<double> es;
+  };
+  const Case cases[] = {
+      {"small pathway", 3000, 12, {0.97, -0.95}},
+      {"larger pathway", 3000, 70, {0.6, -0.55}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto ranks = descending_ranks(c.n);
+    std::vector<std::vector<double>> runs;
+    for (const int threads : {1, 2, 8}) {
+      tbb::task_arena arena(threads);
+      arena.execute([&] {
+        runs.push_back(run_multilevel_gsea_group_impl(c.n, ranks, 1e-30, c.k, c.es, ScoreType::Std, 101, 7));
+      });
+    }
+    for (std::size_t r = 1; r < runs.size(); ++r) {
+      ASSERT_EQ(runs[r].size(), runs[0].size());
+      for (std::size_t i = 0; i < runs[0].size(); ++i) {
+        EXPECT_TRUE(same_bits(runs[r][i], runs[0][i])) << "run " << r << ", entry " << i;
+      }
+    }
+  }
+}
+
+TEST(MultilevelGroup, FloorWithoutLogarithmActsAsNoFloor) {
+  // A floor that is NaN, 0 or negative never ends the level loop; the target
+  // or the end of the splits does, in the same way for all three.
+  const auto ranks = descending_ranks(60);
+  const std::vector<double> es = {0.95, -0.9};
+  const auto none = run_multilevel_gsea_group_impl(60, ranks, 0.0, 3, es, ScoreType::Std, 51, 5);
+  for (const double eps : {std::numeric_limits<double>::quiet_NaN(), -1.0}) {
+    SCOPED_TRACE(eps);
+    const auto got = run_multilevel_gsea_group_impl(60, ranks, eps, 3, es, ScoreType::Std, 51, 5);
+    ASSERT_EQ(got.size(), none.size());
+    for (std::size_t i = 0; i < got.size(); ++i) EXPECT_TRUE(same_bits(got[i], none[i])) << i;
+  }
 }
 
 }  // namespace
