@@ -26,3 +26,14 @@ def test_example_prints_top_pathways_and_writes_both_plots(tmp_path):
     assert png_size(tmp_path / "enrichment_plot.png") == (900, 660)
     width, height = png_size(tmp_path / "table_plot.png")
     assert width == 1680 and height > 0
+
+
+def test_readme_snippet_runs(tmp_path):
+    readme = (ROOT / "README.md").read_text(encoding="utf-8")
+    snippet = readme.split("```python\n", 1)[1].split("```", 1)[0]
+    snippet = snippet.replace('"examples/data/', f'"{ROOT / "examples" / "data"}/')
+    proc = subprocess.run([sys.executable, "-c", snippet], cwd=tmp_path, capture_output=True, text=True, timeout=300)
+    assert proc.returncode == 0, proc.stderr
+    assert proc.stdout.startswith("HALLMARK_")
+    assert png_size(tmp_path / "enrichment.png") == (900, 660)
+    assert png_size(tmp_path / "table.png")[0] == 1680
