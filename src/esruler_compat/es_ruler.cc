@@ -205,10 +205,14 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
     // The inner chunk boundaries are recomputed once per iteration of this loop,
     // before the iteration's perturbation passes; all of its passes reuse them.
     update_chunk_boundaries();
-    chunked.clear();
-    for (const auto& sample : samples_) {
-      chunked.push_back(make_chunks(sample));
-      prepare_swap_cache(k, chunked.back(), bound);
+    // The chunked samples keep their storage from one iteration to the next.
+    if (chunked.size() != n_samples) {
+      chunked.clear();
+      for (std::uint32_t s = 0; s < n_samples; ++s) chunked.emplace_back(chunk_count_);
+    }
+    for (std::uint32_t s = 0; s < n_samples; ++s) {
+      refill_chunks(samples_[s], chunked[s]);
+      prepare_swap_cache(k, chunked[s], bound);
     }
 
     const std::int32_t needed = trunc_to_i32(static_cast<double>(n_samples) * move_scale_ *

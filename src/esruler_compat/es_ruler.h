@@ -71,6 +71,24 @@ struct SampleChunks {
     std::vector<Entry> entries;
   } cache;
 
+  // Per chunk, against the bound of `cache`: the largest X * c - rs * b0 * m
+  // over the chunk's members (c: the chunk's rank sum up to and including the
+  // member, m: non-members between the chunk's first member and it) for the
+  // rank sum rs it was taken at, and the m of its last member. Lets a scan
+  // pass over a chunk none of whose points can be above the bound; kept only
+  // for the narrow comparison, dropped when the chunk changes. Never changes
+  // a decision.
+  struct ChunkPeak {
+    Int128 peak = 0;
+    std::int64_t rank_sum = 0;  // rs the peak was taken at
+    std::int64_t span = 0;      // m of the chunk's last member
+    bool valid = false;
+  };
+  std::vector<ChunkPeak> peaks;
+  // Number of members in chunks 0 .. h, per h; rebuilt by every perturbate
+  // call and kept up to date by its swaps.
+  std::vector<std::uint32_t> member_ends;
+
   // `count` empty chunks with zero sums.
   explicit SampleChunks(std::uint32_t count) : chunk_sum(count, 0), chunks(count) {}
 };
@@ -145,6 +163,9 @@ class EsRulerCompat {
 
   // Cuts a sorted position list at the current chunk boundaries.
   [[nodiscard]] SampleChunks make_chunks(const std::vector<std::uint32_t>& positions) const;
+
+  // The same into an existing SampleChunks, keeping its storage.
+  void refill_chunks(const std::vector<std::uint32_t>& positions, SampleChunks& sc) const;
 
   [[nodiscard]] const std::vector<Level>& levels() const { return levels_; }
   [[nodiscard]] const std::vector<std::vector<std::uint32_t>>& samples() const { return samples_; }

@@ -3,11 +3,12 @@
 // of the resulting sample has its running-sum point above the level's bound.
 // The decision is made on the swapped sample without changing it (only an
 // accepted swap is written); the remembered candidate hit, the per-chunk rank
-// sums and, for small samples, per-member facts that decide most swaps in
-// constant time only make it cheaper. Every comparison is exact in integers,
-// and the draws do not depend on how a decision was reached. The samples of a
-// pass walk independently from draws taken up front, so a batch of passes may
-// be shared among the worker pool's threads with the same result.
+// sums and recorded per-chunk peaks and, for small samples, per-member facts
+// that decide most swaps in constant time only make it cheaper. Every
+// comparison is exact in integers, and the draws do not depend on how a
+// decision was reached. The samples of a pass walk independently from draws
+// taken up front, so a batch of passes may be shared among the worker pool's
+// threads with the same result.
 #include <algorithm>
 #include <limits>
 #include <type_traits>
@@ -102,8 +103,20 @@ void EsRulerCompat::update_chunk_boundaries() {
 }
 
 SampleChunks EsRulerCompat::make_chunks(const std::vector<std::uint32_t>& positions) const {
+  SampleChunks sc(chunk_count_);
+  refill_chunks(positions, sc);
+  return sc;
+}
+
+void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions, SampleChunks& sc) const {
   const std::uint32_t count = chunk_count_;
-  SampleChunks sc(count);
+  sc.chunk_sum.assign(count, 0);
+  sc.chunks.resize(count);
+  for (auto& chunk : sc.chunks) chunk.clear();
+  sc.rank_sum = 0;
+  sc.key = 0;
+  sc.cache.test = kUnprepared;  // the facts belong to the old members
+  sc.peaks.clear();
   std::uint32_t h = 0;
   for (const std::uint32_t p : positions) {
     while (h < count && chunk_last_[h] <= p) ++h;
@@ -114,7 +127,6 @@ SampleChunks EsRulerCompat::make_chunks(const std::vector<std::uint32_t>& positi
     sc.key ^= gene_keys_[p];
   }
   sc.positions = positions;
-  return sc;
 }
 
 // The swaps' random draws, in stream order: for each swap the removed
@@ -274,6 +286,7 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample, co
     cache.size = k;
     cache.generation = 1;
     cache.stamp.clear();
+    sample.peaks.clear();
     const bool same_ruler = bound.miss_total == miss_total && miss_total > 0 &&
                             miss_total < (std::int64_t{1} << 32) && bound.rank_sum > 0 &&
                             bound.rank_sum < kRankSumLimit && bound.peak_rank_sum >= 0 &&
@@ -331,6 +344,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   if (flat.size() != k) {
     // Chunks filled by hand: derive the flat list and the totals.
     ++cache.generation;
+    sample.peaks.clear();
     flat.clear();
     sample.rank_sum = 0;
     sample.key = 0;
@@ -344,6 +358,22 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   }
 
   const std::int32_t iterations = swap_iterations(k);
+  // Samples small enough to keep their flat member list (see keep_flat
+  // below) have few, short chunks: they go without peaks and member counts.
+  const bool large_sample = k > kCachedSampleLimit;
+  constexpr bool kNarrowTest = std::is_same_v<PointTest, NarrowPointTest>;
+  const bool use_peaks = kNarrowTest && large_sample;
+  auto& peaks = sample.peaks;
+  if (use_peaks && peaks.size() != count) peaks.assign(count, SampleChunks::ChunkPeak{});
+  auto& ends = sample.member_ends;
+  if (large_sample) {
+    ends.resize(count);
+    std::uint32_t members = 0;
+    for (std::uint32_t h = 0; h < count; ++h) {
+      members += static_cast<std::uint32_t>(chunks[h].size());
+      ends[h] = members;
+    }
+  }
 
   // Constant-time decisions for small samples against a bound of this ruler.
   bool use_cache = false;
@@ -430,15 +460,21 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   auto swapped_key = [&] { return sample.key ^ gene_keys_[old_pos] ^ gene_keys_[new_pos]; };
   // Small samples keep their flat member list up to date for the swap
   // facts; larger ones find members through their chunks only.
-  const bool keep_flat = k <= kCachedSampleLimit;
+  const bool keep_flat = !large_sample;
   bool located = false;
   auto locate = [&] {
     if (located) return;
-    j = drawn;
-    co = 0;
-    while (j >= chunks[co].size()) {
-      j -= static_cast<std::uint32_t>(chunks[co].size());
-      ++co;
+    if (large_sample) {
+      // The chunks ending at or before member `drawn` come before its chunk.
+      co = count_below(ends.data(), count, drawn + 1);
+      j = drawn - (co == 0 ? 0 : ends[co - 1]);
+    } else {
+      j = drawn;
+      co = 0;
+      while (j >= chunks[co].size()) {
+        j -= static_cast<std::uint32_t>(chunks[co].size());
+        ++co;
+      }
     }
     // Chunks and their boundary list hold about sqrt(k) values: counting
     // beats bisecting them (no chain of dependent loads). new_pos < n < 2^32.
@@ -465,10 +501,21 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     } else {
       chunks[co].erase(chunks[co].begin() + j);
       chunks[cn].insert(chunks[cn].begin() + j2, new_pos);
+      if (large_sample) {
+        if (co < cn) {
+          for (std::uint32_t h = co; h < cn; ++h) --ends[h];
+        } else {
+          for (std::uint32_t h = cn; h < co; ++h) ++ends[h];
+        }
+      }
     }
     if (keep_flat) shift_in(flat, drawn, drawn < flat_index ? flat_index - 1 : flat_index, new_pos);
     sums[co] -= old_rank;
     sums[cn] += new_rank;
+    if (use_peaks) {
+      peaks[co].valid = false;
+      peaks[cn].valid = false;
+    }
     sample.rank_sum = rank_sum;
     sample.key = key;
     if (++cache.generation == 0) {
@@ -542,6 +589,53 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     std::int64_t found_position = -1;
     std::int64_t found_misses = 0;
     std::int64_t found_cum = 0;
+    // Whether some point of chunk h (not the new position's chunk) may be
+    // above the bound, given the swapped sample's running state before it.
+    // Its members' points are at most those of the stored chunk shifted by
+    // that state (leaving the removed member out only lowers the points after
+    // it), so the chunk's recorded peak bounds them all; a peak taken at a
+    // greater rank sum is raised by the most the smaller rank sum can add.
+    // Without a recorded peak the chunk may rise.
+    auto chunk_may_rise = [&](const auto& t, std::uint32_t h, std::int64_t cum, std::int64_t misses,
+                              std::int64_t last) {
+      const auto& pk = peaks[h];
+      if (!pk.valid || chunks[h].empty()) return true;
+      const std::int64_t start_misses = misses + (static_cast<std::int64_t>(chunks[h][0]) - last - 1);
+      Int128 d = Int128{t.x} * cum - Int128{rank_sum} * (t.b0 * start_misses + t.k) + pk.peak;
+      if (pk.rank_sum > rank_sum) d += Int128{pk.rank_sum - rank_sum} * (t.b0 * pk.span);
+      return d > 0 || (d == 0 && key > t.bound_key);
+    };
+    // Walks chunk h (holding neither the removed member nor the new position)
+    // point by point; when none is above the bound, records its peak for
+    // later scans.
+    auto walk_recording = [&](const auto& t, std::uint32_t h, std::int64_t& cum, std::int64_t& misses,
+                              std::int64_t& last) {
+      const auto& chunk = chunks[h];
+      const std::int64_t first = chunk[0];
+      const std::int64_t start_misses = misses + (first - last - 1);
+      const Int128 base = Int128{t.x} * cum - Int128{rank_sum} * (t.b0 * start_misses + t.k);
+      Int128 best = kNoPoint;
+      for (const std::uint32_t p : chunk) {
+        misses += static_cast<std::int64_t>(p) - last - 1;
+        cum += ranks_[p];
+        last = p;
+        const Int128 d = Int128{t.x} * cum - Int128{rank_sum} * (t.b0 * misses + t.k);
+        if (d > 0 || (d == 0 && key > t.bound_key)) {
+          found_position = p;
+          found_misses = misses;
+          found_cum = cum;
+          return true;
+        }
+        if (d > best) best = d;
+      }
+      auto& pk = peaks[h];
+      pk.peak = best - base;
+      pk.rank_sum = rank_sum;
+      pk.span = (last - first) - static_cast<std::int64_t>(chunk.size() - 1);
+      pk.valid = true;
+      return false;
+    };
+
     auto scan = [&](bool unit) {
       const std::int64_t scan_rank_sum = unit ? static_cast<std::int64_t>(k) : rank_sum;
       std::int64_t cum = 0;
@@ -564,13 +658,23 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
         if (!unit) {
           const std::int64_t chunk_sum =
               sums[h] - (has_old ? old_rank : 0) + (has_new ? new_rank : 0);
-          if (!above(rank_sum, cum + chunk_sum, misses, key)) {
+          bool may_rise = above(rank_sum, cum + chunk_sum, misses, key);
+          if constexpr (kNarrowTest) {
+            if (may_rise && use_peaks && !has_new) may_rise = chunk_may_rise(above, h, cum, misses, last);
+          }
+          if (!may_rise) {
             // No point of this chunk is above the bound: account for it whole.
             const std::int64_t length = static_cast<std::int64_t>(chunk.size()) - has_old + has_new;
             const std::int64_t chunk_end = chunk_last_[h];
             cum += chunk_sum;
             misses += chunk_end - last - 1 - length;
             last = chunk_end - 1;
+            continue;
+          }
+        }
+        if constexpr (kNarrowTest) {
+          if (use_peaks && !unit && !has_old && !has_new && !chunk.empty()) {
+            if (walk_recording(above, h, cum, misses, last)) return true;
             continue;
           }
         }

@@ -114,6 +114,7 @@ const WalkSetup kSetups[] = {
     {"all weights zero", 30, 4, 1, false},
     {"tied weights", 90, 9, 0, true},
     {"twenty iterations per call", 1000, 200, 0, false},
+    {"fifty iterations, twenty-two chunks", 4000, 500, 0, false},
 };
 
 std::vector<std::int64_t> make_ranks(const WalkSetup& s, std::mt19937_64& gen) {
