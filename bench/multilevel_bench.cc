@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
 #include "multilevel/group.h"
 
 namespace {
@@ -22,16 +23,8 @@ constexpr std::uint32_t kGenes = 20000;
 
 // Integer weights of a normal-ish ranking, descending, summing to ~2^30.
 std::vector<std::int64_t> ranking_weights(std::uint32_t n, std::uint32_t seed) {
-  std::mt19937 gen(seed);
-  std::normal_distribution<double> dist(0.0, 1.0);
-  std::vector<double> s(n);
-  for (auto& v : s) v = std::fabs(dist(gen));
-  std::sort(s.rbegin(), s.rend());
-  double total = 0.0;
-  for (const double v : s) total += v;
-  std::vector<std::int64_t> w(n);
-  for (std::uint32_t i = 0; i < n; ++i) w[i] = std::llround(s[i] * (1073741824.0 / total));
-  return w;
+  const std::vector<double> d = varenko::bench::ranking_weights(n, seed);
+  return std::vector<std::int64_t>(d.begin(), d.end());
 }
 
 // Positive running-sum peak of the sorted positions `hits`.
