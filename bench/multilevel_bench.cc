@@ -1,17 +1,22 @@
 // Multilevel group driver on a 20,000-gene ranking: one extremely enriched
 // pathway (the top 15 genes, floor 1e-50, sample size 101), and groups of
-// sizes 15, 100 and 500 with planted enriched pathways (items = groups).
+// sizes 15, 100 and 500 with planted enriched pathways (items = groups). With
+// the shared data folder present, also the two slowest groups of the default
+// run of the large collection on the real MOV10 ranking (sizes 1481 and 862).
 // Timed in wall-clock time: a ruler shares its samples' walks among the worker
 // pool's threads (run under `taskset -c 0` for one thread).
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <fstream>
+#include <string>
 #include <random>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
+#include "core/records.h"
 #include "multilevel/group.h"
 
 namespace {
@@ -90,6 +95,45 @@ void BM_Group(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_Group)->Arg(15)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Integer weights of the MOV10 ranking as the analysis prepares them (empty
+// when the shared data folder is absent).
+const std::vector<std::int64_t>& mov10_weights() {
+  static const std::vector<std::int64_t> weights = [] {
+    std::ifstream rnk(VARENKO_SHARED_DATA_DIR "/mov10_oe_vs_control_hek293.rnk");
+    std::vector<std::string> genes;
+    std::vector<double> scores;
+    std::string gene;
+    double score = 0.0;
+    while (rnk >> gene >> score) {
+      genes.push_back(gene);
+      scores.push_back(score);
+    }
+    if (genes.empty()) return std::vector<std::int64_t>{};
+    return varenko::core::RankedList::make(std::move(genes), std::move(scores)).prepare(1.0).int_weights;
+  }();
+  return weights;
+}
+
+// One group of the real run: size k, one score (the sign picks the tail).
+void BM_RealGroup(benchmark::State& state, std::uint32_t k, double es) {
+  const auto& weights = mov10_weights();
+  if (weights.empty()) {
+    state.SkipWithError("mov10_oe_vs_control_hek293.rnk not found in the shared data folder");
+    return;
+  }
+  const auto n = static_cast<std::uint32_t>(weights.size());
+  const std::vector<double> scores = {es};
+  double p = 0.0;
+  for (auto _ : state) {
+    p = run_multilevel_gsea_group_impl(n, weights, 1e-50, k, scores, ScoreType::Std, 101, 42)[0];
+    benchmark::DoNotOptimize(p);
+  }
+  state.counters["pvalue"] = p;
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK_CAPTURE(BM_RealGroup, k1481_neg, 1481, -0.466506)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_RealGroup, k862_pos, 862, 0.494143)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -58,6 +58,12 @@ struct SampleChunks {
     std::uint32_t generation = 1;        // bumped whenever the sample changes
     std::vector<std::uint32_t> stamp;    // per removed member: generation of its entries
     std::vector<std::uint8_t> usable;    // per removed member
+    // A new position after every member and more than `tail_miss_limit`
+    // misses past them cannot lift its own point above the bound; the swap
+    // is then rejected when the new rank exceeds the removed member's
+    // `tail_rank_limit` (INT64_MAX: never). Set with the entries.
+    std::int64_t tail_miss_limit = 0;
+    std::vector<std::int64_t> tail_rank_limit;  // per removed member
     // Per removed member i and count q of remaining members before the new
     // position, at [q * k + i] (one cache line each).
     struct Entry {
@@ -190,8 +196,13 @@ class EsRulerCompat {
                            rng_compat::Mt19937& rng);
 
   // One perturbate call on a sample of this ruler's size with pre-drawn
-  // draws; rejections that the swap facts decide alone are made inline.
-  std::int32_t perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws);
+  // draws; with `facts` (swap facts prepared for `bound`, see
+  // has_swap_facts) rejections that they decide alone are made inline.
+  std::int32_t perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws, bool facts);
+
+  // Whether the sample keeps swap facts against `bound` and makes one swap
+  // per call (fixed while the bound stays the same).
+  [[nodiscard]] bool has_swap_facts(const SampleChunks& sample, const Gsea& bound) const;
 
   // Chooses the sample's comparison against `bound` and clears its swap facts
   // unless they already belong to this bound and k; draws nothing.
@@ -220,6 +231,8 @@ class EsRulerCompat {
   FixedBoundDraw draw_member_;    // index into a sample, m = k
   FixedBoundDraw draw_position_;  // position in the ranking, m = n
   std::vector<SwapDraw> pass_draws_;       // a batch of passes' draws, in stream order
+  std::vector<SwapDraw> next_draws_;       // the next batch's, drawn while a batch walks
+  std::vector<rng_compat::Mt19937> engine_copies_;  // engine states within next_draws_
   std::vector<std::int32_t> pass_moves_;   // per sample and pass of the batch
 };
 

@@ -15,6 +15,7 @@
 
 #include <oneapi/tbb/blocked_range.h>
 #include <oneapi/tbb/parallel_for.h>
+#include <oneapi/tbb/parallel_invoke.h>
 #include <oneapi/tbb/task_arena.h>
 
 #include "esruler_compat/es_ruler.h"
@@ -186,6 +187,15 @@ std::int32_t EsRulerCompat::swap_iterations(std::uint32_t k) {
 // is then checked pass by pass in order. A batch holds at most as many passes
 // as were run before it, and the budget is first reached at some pass P > that
 // count, so the passes of a batch never go beyond the 2P passes that run in all.
+//
+// With more than one thread the next batch's draws are taken while the
+// current batch walks. Until the budget is reached the next batch's size is
+// not known, only its largest possible size: that many passes are drawn, with
+// copies of the engine kept every few passes, and when fewer passes are
+// needed the engine is put back to the copy before the first unneeded pass
+// and brought forward to it by drawing again. The draws used and the engine's
+// final state are the same as when each batch is drawn after the previous
+// one has walked.
 void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, const Gsea& bound,
                                         std::int64_t needed, rng_compat::Mt19937& rng) {
   const std::uint32_t k = pathway_size_;
@@ -193,30 +203,41 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   const std::size_t count = chunked.size();
   if (count == 0) return;
   const std::size_t draws_per_pass = count * iterations;
-  // Bounds the draw buffer (8 bytes per draw pair).
-  constexpr std::size_t kBatchDraws = std::size_t{1} << 20;
+  // Swaps per batch at most (8 bytes of draws each): small enough that the
+  // draws taken ahead for a batch that turns out shorter waste little.
+  constexpr std::size_t kBatchDraws = std::size_t{1} << 16;
   const std::size_t max_batch = std::max<std::size_t>(1, kBatchDraws / draws_per_pass);
   // Below this many swaps per batch the work is not shared between threads.
   constexpr std::size_t kParallelSwaps = 4096;
+  // At most about this many engine copies per speculative batch.
+  constexpr std::size_t kCopies = 32;
   const bool threads = tbb::this_task_arena::max_concurrency() > 1;
 
-  std::int64_t done = 0;
-  std::int64_t moves = 0;
-  std::int64_t total = -1;  // passes in all, once the budget is reached
-  while (total < 0 || done < total) {
-    const std::int64_t want = total < 0 ? std::max<std::int64_t>(1, done) : total - done;
-    const auto batch = static_cast<std::size_t>(std::min<std::int64_t>(want, static_cast<std::int64_t>(max_batch)));
-    pass_draws_.resize(batch * draws_per_pass);
-    for (auto& d : pass_draws_) {
-      d.member = draw_member_(rng);
-      d.position = draw_position_(rng);
+  // Draws `passes` passes into `out`; with `copies`, keeps the engine's state
+  // before every `stride`-th pass.
+  auto draw_passes = [&](std::vector<SwapDraw>& out, std::size_t passes, std::vector<rng_compat::Mt19937>* copies,
+                         std::size_t stride) {
+    out.resize(passes * draws_per_pass);
+    if (copies != nullptr) copies->clear();
+    for (std::size_t b = 0; b < passes; ++b) {
+      if (copies != nullptr && b % stride == 0) copies->push_back(rng);
+      SwapDraw* d = out.data() + b * draws_per_pass;
+      for (std::size_t i = 0; i < draws_per_pass; ++i) {
+        d[i].member = draw_member_(rng);
+        d[i].position = draw_position_(rng);
+      }
     }
+  };
+  auto walk = [&](std::size_t batch) {
     pass_moves_.assign(batch * count, 0);
     auto run_samples = [&](std::size_t first, std::size_t last) {
       for (std::size_t s = first; s < last; ++s) {
+        // The bound is fixed for all passes, so whether the sample has swap
+        // facts does not change within them.
+        const bool facts = has_swap_facts(chunked[s], bound);
         for (std::size_t b = 0; b < batch; ++b) {
-          pass_moves_[s * batch + b] =
-              perturbate_drawn(chunked[s], bound, pass_draws_.data() + b * draws_per_pass + s * iterations);
+          pass_moves_[s * batch + b] = perturbate_drawn(
+              chunked[s], bound, pass_draws_.data() + b * draws_per_pass + s * iterations, facts);
         }
       }
     };
@@ -225,6 +246,37 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
                         [&](const tbb::blocked_range<std::size_t>& r) { run_samples(r.begin(), r.end()); });
     } else {
       run_samples(0, count);
+    }
+  };
+
+  std::int64_t done = 0;
+  std::int64_t moves = 0;
+  std::int64_t total = -1;  // passes in all, once the budget is reached
+  // Size of the batch after `done` passes: as many passes as were run until
+  // the budget is reached, then the rest.
+  auto batch_after = [&](std::int64_t passes_done) {
+    const std::int64_t want = total < 0 ? std::max<std::int64_t>(1, passes_done) : total - passes_done;
+    return static_cast<std::size_t>(std::min<std::int64_t>(want, static_cast<std::int64_t>(max_batch)));
+  };
+  std::size_t batch = batch_after(0);
+  draw_passes(pass_draws_, batch, nullptr, 1);
+  std::size_t drawn_ahead = 0;  // passes in next_draws_, drawn while the batch walked
+  while (batch > 0) {
+    // The next batch's largest size: its exact size once the budget is known,
+    // else the size it has when the budget is not reached in this batch (when
+    // it is, the rest, 2P - passes run, is no larger).
+    const auto after = done + static_cast<std::int64_t>(batch);
+    const std::size_t next_max = batch_after(after);
+    const bool overlap = threads && next_max > 0 && next_max * draws_per_pass >= kParallelSwaps &&
+                         batch * draws_per_pass >= kParallelSwaps && count > 1;
+    const std::size_t stride = std::max<std::size_t>(1, (next_max + kCopies - 1) / kCopies);
+    if (overlap) {
+      tbb::parallel_invoke([&] { walk(batch); },
+                           [&] { draw_passes(next_draws_, next_max, &engine_copies_, stride); });
+      drawn_ahead = next_max;
+    } else {
+      walk(batch);
+      drawn_ahead = 0;
     }
     if (total < 0) {
       for (std::size_t b = 0; b < batch; ++b) {
@@ -235,11 +287,35 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
         }
       }
     }
-    done += static_cast<std::int64_t>(batch);
+    done = after;
+    const std::size_t next = batch_after(done);
+    if (drawn_ahead > 0) {
+      if (next < drawn_ahead) {
+        // Fewer passes than drawn: back to the copy before pass `next`'s
+        // stride, then forward to pass `next` again.
+        const std::size_t copy = next / stride;
+        rng = engine_copies_[copy];
+        std::vector<SwapDraw>& scratch = pass_draws_;  // walked already; reused
+        draw_passes(scratch, next - copy * stride, nullptr, 1);
+        next_draws_.resize(next * draws_per_pass);
+      }
+      std::swap(pass_draws_, next_draws_);
+    } else if (next > 0) {
+      draw_passes(pass_draws_, next, nullptr, 1);
+    }
+    batch = next;
   }
 }
 
-std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws) {
+bool EsRulerCompat::has_swap_facts(const SampleChunks& sample, const Gsea& bound) const {
+  const std::uint32_t k = pathway_size_;
+  const auto& cache = sample.cache;
+  return k <= kCachedSampleLimit && swap_iterations(k) == 1 && cache.test == kNarrow &&
+         cache.stamp.size() == k && sample.positions.size() == k && cache.bound == bound;
+}
+
+std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws,
+                                             bool facts) {
   const std::uint32_t k = pathway_size_;
   const auto& cache = sample.cache;
   // Small samples make one swap per call, and most of their swaps are
@@ -247,10 +323,19 @@ std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& b
   // swap (a member drawn, stale facts, an accepted or undecided swap, a
   // weightless sample, facts of another bound) goes through perturbate with
   // the same draw, so the decisions are the same.
-  if (k <= kCachedSampleLimit && swap_iterations(k) == 1 && cache.test == kNarrow &&
-      cache.stamp.size() == k && sample.positions.size() == k && cache.bound == bound) {
+  if (facts) {
     const SwapDraw d = draws[0];
     const std::uint32_t* flat = sample.positions.data();
+    // The commonest case of a sample far above the rest: the new position
+    // comes after every member, far enough that its own point is not above
+    // the bound, so the swap stands or falls with the removed member's
+    // members-before-it test (decided by its rank limit, the same test as
+    // below with q = k - 1 and an empty suffix).
+    if (d.position > flat[k - 1] &&
+        static_cast<std::int64_t>(d.position) - static_cast<std::int64_t>(k - 1) > cache.tail_miss_limit &&
+        cache.stamp[d.member] == cache.generation && ranks_[d.position] > cache.tail_rank_limit[d.member]) {
+      return 0;
+    }
     const std::uint32_t before = count_below(flat, k, d.position);
     const bool member = before < k && flat[before] == d.position;
     if (!member && cache.stamp[d.member] == cache.generation && cache.usable[d.member] != 0) {
@@ -308,6 +393,13 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample, co
         if (k <= kCachedSampleLimit && std::uint64_t{k} * k * sample_size_ <= kCacheEntryBudget) {
           cache.stamp.assign(k, 0);
           cache.usable.assign(k, 0);
+          cache.tail_rank_limit.assign(k, std::numeric_limits<std::int64_t>::max());
+          // Largest miss count m with X - (b0 m + K) >= 0: beyond it a hit
+          // after every member has its point below the bound (floor division).
+          const Int128 room = x - c;
+          const Int128 b0 = bound.rank_sum;
+          const Int128 limit = room >= 0 ? room / b0 : -((-room + b0 - 1) / b0);
+          cache.tail_miss_limit = static_cast<std::int64_t>(limit);
           cache.entries.assign(std::size_t{k} * k, SampleChunks::SwapCache::Entry{});
         }
       }
@@ -431,6 +523,15 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
       row(i).suffix_alpha = std::max(row(i).suffix_alpha, row(i + 1).suffix_alpha);
       row(i).suffix_beta = std::max(row(i).suffix_beta, row(i + 1).suffix_beta);
     }
+    // Tail rank limit: with the new position after every member (q = k - 1)
+    // the members before it are not above the bound exactly when
+    // rs W* > X cum*, i.e. when the new rank exceeds floor(X cum* / W*) - rsT.
+    std::int64_t tail_limit = std::numeric_limits<std::int64_t>::max();
+    if (usable) {
+      const Int128 lim = Int128{t.x} * best_cum / best_weight - rest_sum;
+      if (lim < Int128{std::numeric_limits<std::int64_t>::max()}) tail_limit = static_cast<std::int64_t>(lim);
+    }
+    cache.tail_rank_limit[removed] = tail_limit;
     cache.stamp[removed] = cache.generation;
     cache.usable[removed] = usable;
   };
