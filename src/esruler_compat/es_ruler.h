@@ -58,12 +58,19 @@ struct SampleChunks {
     std::uint32_t generation = 1;        // bumped whenever the sample changes
     std::vector<std::uint32_t> stamp;    // per removed member: generation of its entries
     std::vector<std::uint8_t> usable;    // per removed member
-    // A new position after every member and more than `tail_miss_limit`
-    // misses past them cannot lift its own point above the bound; the swap
-    // is then rejected when the new rank exceeds the removed member's
-    // `tail_rank_limit` (INT64_MAX: never). Set with the entries.
-    std::int64_t tail_miss_limit = 0;
-    std::vector<std::int64_t> tail_rank_limit;  // per removed member
+    // A new hit with more than `miss_limit` misses before it has its own
+    // point below the bound whatever its rank. Such a swap is rejected
+    // exactly when its new rank lies in the range of the entry (q, removed
+    // member), at [q * k + i]: the members before it stay below the bound
+    // and the suffix bound holds. A range is derived from its entry when
+    // first needed and belongs to the generation it was derived in.
+    std::int64_t miss_limit = 0;
+    struct RankRange {
+      std::int64_t low = 1;
+      std::int64_t high = 0;
+      std::uint32_t generation = 0;
+    };
+    std::vector<RankRange> reject_ranks;
     // Per removed member i and count q of remaining members before the new
     // position, at [q * k + i] (one cache line each).
     struct Entry {

@@ -86,6 +86,33 @@ inline std::uint32_t count_below(const std::uint32_t* p, std::uint32_t k, std::u
   return c;
 }
 
+// The new ranks r for which a swap with swap facts `e` (removed member's
+// rest of the sample summing to rsT) keeps the members before the new
+// position below the bound, (rsT + r) W* > X cum*, i.e. r > floor(X cum* /
+// W*) - rsT, and satisfies the suffix bound alpha + r beta < 0; empty when
+// there are none.
+SampleChunks::SwapCache::RankRange rejection_range(const SampleChunks::SwapCache::Entry& e, std::int64_t x,
+                                                   std::int64_t rest_sum) {
+  constexpr Int128 kMax = std::numeric_limits<std::int64_t>::max();
+  SampleChunks::SwapCache::RankRange range;  // empty
+  Int128 low = Int128{x} * e.prefix_cum / e.prefix_weight - rest_sum + 1;
+  Int128 high = kMax;
+  const Int128 alpha = e.suffix_alpha;
+  const Int128 beta = e.suffix_beta;
+  if (beta > 0) {
+    if (alpha >= 0) return range;
+    high = (-alpha - 1) / beta;  // r beta < -alpha
+  } else if (alpha >= 0) {
+    if (beta == 0) return range;
+    low = std::max(low, alpha / -beta + 1);  // r (-beta) > alpha
+  }
+  low = std::max<Int128>(low, 0);
+  if (low > high || low > kMax) return range;
+  range.low = static_cast<std::int64_t>(low);
+  range.high = static_cast<std::int64_t>(std::min(high, kMax));
+  return range;
+}
+
 }  // namespace
 
 void EsRulerCompat::update_chunk_boundaries() {
@@ -209,6 +236,8 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   const std::size_t max_batch = std::max<std::size_t>(1, kBatchDraws / draws_per_pass);
   // Below this many swaps per batch the work is not shared between threads.
   constexpr std::size_t kParallelSwaps = 4096;
+  // Passes ahead whose first new rank is prefetched.
+  constexpr std::size_t kPrefetchPasses = 4;
   // At most about this many engine copies per speculative batch.
   constexpr std::size_t kCopies = 32;
   const bool threads = tbb::this_task_arena::max_concurrency() > 1;
@@ -235,9 +264,13 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
         // The bound is fixed for all passes, so whether the sample has swap
         // facts does not change within them.
         const bool facts = has_swap_facts(chunked[s], bound);
+        const SwapDraw* first_draw = pass_draws_.data() + s * iterations;
         for (std::size_t b = 0; b < batch; ++b) {
-          pass_moves_[s * batch + b] = perturbate_drawn(
-              chunked[s], bound, pass_draws_.data() + b * draws_per_pass + s * iterations, facts);
+          // The rank of a swap a few passes ahead is a random read: start it now.
+          if (b + kPrefetchPasses < batch) {
+            __builtin_prefetch(&ranks_[first_draw[(b + kPrefetchPasses) * draws_per_pass].position]);
+          }
+          pass_moves_[s * batch + b] = perturbate_drawn(chunked[s], bound, first_draw + b * draws_per_pass, facts);
         }
       }
     };
@@ -326,19 +359,23 @@ std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& b
   if (facts) {
     const SwapDraw d = draws[0];
     const std::uint32_t* flat = sample.positions.data();
-    // The commonest case of a sample far above the rest: the new position
-    // comes after every member, far enough that its own point is not above
-    // the bound, so the swap stands or falls with the removed member's
-    // members-before-it test (decided by its rank limit, the same test as
-    // below with q = k - 1 and an empty suffix).
-    if (d.position > flat[k - 1] &&
-        static_cast<std::int64_t>(d.position) - static_cast<std::int64_t>(k - 1) > cache.tail_miss_limit &&
-        cache.stamp[d.member] == cache.generation && ranks_[d.position] > cache.tail_rank_limit[d.member]) {
-      return 0;
-    }
     const std::uint32_t before = count_below(flat, k, d.position);
     const bool member = before < k && flat[before] == d.position;
     if (!member && cache.stamp[d.member] == cache.generation && cache.usable[d.member] != 0) {
+      // Most swaps of a sample far above the rest: a new hit far down whose
+      // rank lies in the entry's rejection range (the same decision as the
+      // tests below, made by two comparisons).
+      const std::uint32_t q0 = d.member < before ? before - 1 : before;
+      if (static_cast<std::int64_t>(d.position) - static_cast<std::int64_t>(q0) > cache.miss_limit) {
+        auto& range = sample.cache.reject_ranks[std::size_t{q0} * k + d.member];
+        if (range.generation != cache.generation) {
+          range = rejection_range(cache.entries[std::size_t{q0} * k + d.member], cache.narrow_x,
+                                  sample.rank_sum - ranks_[flat[d.member]]);
+          range.generation = cache.generation;
+        }
+        const std::int64_t r = ranks_[d.position];
+        if (range.low <= r && r <= range.high) return 0;
+      }
       const std::int64_t old_rank = ranks_[flat[d.member]];
       const std::int64_t new_rank = ranks_[d.position];
       const std::int64_t rank_sum = sample.rank_sum + new_rank - old_rank;
@@ -393,13 +430,15 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample, co
         if (k <= kCachedSampleLimit && std::uint64_t{k} * k * sample_size_ <= kCacheEntryBudget) {
           cache.stamp.assign(k, 0);
           cache.usable.assign(k, 0);
-          cache.tail_rank_limit.assign(k, std::numeric_limits<std::int64_t>::max());
-          // Largest miss count m with X - (b0 m + K) >= 0: beyond it a hit
-          // after every member has its point below the bound (floor division).
+          cache.reject_ranks.assign(std::size_t{k} * k, SampleChunks::SwapCache::RankRange{});
+          // Largest miss count m with X - (b0 m + K) >= 0 (floor division).
+          // With more misses W = b0 m + K exceeds X, and a new hit after q
+          // members, D = X (cum + r) - (rsT + r) W with cum <= rsT, is below
+          // the bound for every rank r (rsT + r > 0).
           const Int128 room = x - c;
           const Int128 b0 = bound.rank_sum;
           const Int128 limit = room >= 0 ? room / b0 : -((-room + b0 - 1) / b0);
-          cache.tail_miss_limit = static_cast<std::int64_t>(limit);
+          cache.miss_limit = static_cast<std::int64_t>(limit);
           cache.entries.assign(std::size_t{k} * k, SampleChunks::SwapCache::Entry{});
         }
       }
@@ -435,7 +474,11 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   auto& cache = sample.cache;
   if (flat.size() != k) {
     // Chunks filled by hand: derive the flat list and the totals.
-    ++cache.generation;
+    if (++cache.generation == 0) {
+      std::fill(cache.stamp.begin(), cache.stamp.end(), 0);
+      for (auto& range : cache.reject_ranks) range.generation = 0;
+      cache.generation = 1;
+    }
     sample.peaks.clear();
     flat.clear();
     sample.rank_sum = 0;
@@ -523,15 +566,6 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
       row(i).suffix_alpha = std::max(row(i).suffix_alpha, row(i + 1).suffix_alpha);
       row(i).suffix_beta = std::max(row(i).suffix_beta, row(i + 1).suffix_beta);
     }
-    // Tail rank limit: with the new position after every member (q = k - 1)
-    // the members before it are not above the bound exactly when
-    // rs W* > X cum*, i.e. when the new rank exceeds floor(X cum* / W*) - rsT.
-    std::int64_t tail_limit = std::numeric_limits<std::int64_t>::max();
-    if (usable) {
-      const Int128 lim = Int128{t.x} * best_cum / best_weight - rest_sum;
-      if (lim < Int128{std::numeric_limits<std::int64_t>::max()}) tail_limit = static_cast<std::int64_t>(lim);
-    }
-    cache.tail_rank_limit[removed] = tail_limit;
     cache.stamp[removed] = cache.generation;
     cache.usable[removed] = usable;
   };
@@ -621,6 +655,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     sample.key = key;
     if (++cache.generation == 0) {
       std::fill(cache.stamp.begin(), cache.stamp.end(), 0);
+      for (auto& range : cache.reject_ranks) range.generation = 0;
       cache.generation = 1;
     }
     ++moves;
