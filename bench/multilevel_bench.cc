@@ -9,8 +9,8 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
-#include <string>
 #include <random>
+#include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
@@ -52,13 +52,15 @@ double positive_es(const std::vector<std::int64_t>& w, const std::vector<std::ui
 void BM_ExtremePathway(benchmark::State& state) {
   const auto weights = ranking_weights(kGenes, 7);
   const std::vector<double> es = {1.0};  // the top 15 genes: every hit before any miss
-  const auto check = run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, 15, es, ScoreType::Pos, 101, 42);
+  const auto check =
+      run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, 15, es, ScoreType::Pos, 101, 42);
   if (!(check[0] > 0.0 && check[0] < 1e-45)) {
     state.SkipWithError("unexpected p-value for the top 15 genes");
     return;
   }
   for (auto _ : state) {
-    auto p = run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, 15, es, ScoreType::Pos, 101, 42);
+    auto p =
+        run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, 15, es, ScoreType::Pos, 101, 42);
     benchmark::DoNotOptimize(p.data());
   }
   state.counters["pvalue"] = check[0];
@@ -80,7 +82,8 @@ void BM_Group(benchmark::State& state) {
     std::sort(hits.begin(), hits.end());
     es.push_back(positive_es(weights, hits));
   }
-  const auto check = run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, k, es, ScoreType::Pos, 101, 42);
+  const auto check =
+      run_multilevel_gsea_group_impl(kGenes, weights, 1e-50, k, es, ScoreType::Pos, 101, 42);
   for (const double p : check) {
     if (!(p > 0.0 && p <= 1.0)) {
       state.SkipWithError("p-value out of range");
@@ -110,7 +113,9 @@ const std::vector<std::int64_t>& mov10_weights() {
       scores.push_back(score);
     }
     if (genes.empty()) return std::vector<std::int64_t>{};
-    return varenko::core::RankedList::make(std::move(genes), std::move(scores)).prepare(1.0).int_weights;
+    return varenko::core::RankedList::make(std::move(genes), std::move(scores))
+        .prepare(1.0)
+        .int_weights;
   }();
   return weights;
 }
@@ -132,8 +137,12 @@ void BM_RealGroup(benchmark::State& state, std::uint32_t k, double es) {
   state.counters["pvalue"] = p;
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK_CAPTURE(BM_RealGroup, k1481_neg, 1481, -0.466506)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(BM_RealGroup, k862_pos, 862, 0.494143)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_RealGroup, k1481_neg, 1481, -0.466506)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_RealGroup, k862_pos, 862, 0.494143)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

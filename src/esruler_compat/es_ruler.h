@@ -22,21 +22,21 @@ namespace varenko::esruler_compat {
 // A scored sample as stored in a level.
 struct ScoredEntry {
   Gsea gsea;
-  bool pos_dominant = true;      // the largest-magnitude deviation is not negative
+  bool pos_dominant = true;        // the largest-magnitude deviation is not negative
   std::uint32_t sample_index = 0;  // index in the population when it was scored
 };
 
 // One median split: the entries below it and those at or above it, ascending.
 struct Level {
-  Gsea bound;                       // score of the largest entry below the split
-  std::vector<ScoredEntry> lower;   // never empty
-  std::vector<ScoredEntry> upper;   // never empty
+  Gsea bound;                      // score of the largest entry below the split
+  std::vector<ScoredEntry> lower;  // never empty
+  std::vector<ScoredEntry> upper;  // never empty
 };
 
 // A sample cut at the ruler's chunk boundaries for cheap single-gene swaps;
 // built by EsRulerCompat::make_chunks, changed only by perturbate.
 struct SampleChunks {
-  std::vector<std::int64_t> chunk_sum;            // rank sum of each chunk
+  std::vector<std::int64_t> chunk_sum;             // rank sum of each chunk
   std::vector<std::vector<std::uint32_t>> chunks;  // ascending positions per chunk
   std::int64_t rank_sum = 0;                       // sum of chunk_sum
   std::uint64_t key = 0;                           // XOR of the members' gene keys
@@ -48,16 +48,16 @@ struct SampleChunks {
   // bound stay the same, for deciding most swaps of a small sample in
   // constant time (see perturbate). They never change a decision.
   struct SwapCache {
-    Gsea bound;                          // the bound the entries belong to
-    std::uint32_t size = 0;              // the k the entries belong to
-    std::uint8_t test = 0;               // prepared comparison kind (0: none yet)
-    std::int64_t narrow_x = 0;           // its constants X and K
+    Gsea bound;                 // the bound the entries belong to
+    std::uint32_t size = 0;     // the k the entries belong to
+    std::uint8_t test = 0;      // prepared comparison kind (0: none yet)
+    std::int64_t narrow_x = 0;  // its constants X and K
     std::int64_t narrow_k = 0;
     Int128 wide_x = 0;
     Int128 wide_k = 0;
-    std::uint32_t generation = 1;        // bumped whenever the sample changes
-    std::vector<std::uint32_t> stamp;    // per removed member: generation of its entries
-    std::vector<std::uint8_t> usable;    // per removed member
+    std::uint32_t generation = 1;      // bumped whenever the sample changes
+    std::vector<std::uint32_t> stamp;  // per removed member: generation of its entries
+    std::vector<std::uint8_t> usable;  // per removed member
     // A new hit with more than `miss_limit` misses before it has its own
     // point below the bound whatever its rank. Such a swap is rejected
     // exactly when its new rank lies in the range of the entry (q, removed
@@ -78,8 +78,8 @@ struct SampleChunks {
       std::int64_t prefix_weight = 0;  // and its b0 * misses + K (> 0)
       std::int64_t before_cum = 0;     // rank sum of the first q
       std::int64_t padding = 0;
-      Int128 suffix_alpha = 0;         // max over the rest of their shifted D at r = 0
-      Int128 suffix_beta = 0;          // max over the rest of dD / dr
+      Int128 suffix_alpha = 0;  // max over the rest of their shifted D at r = 0
+      Int128 suffix_beta = 0;   // max over the rest of dD / dr
     };
     std::vector<Entry> entries;
   } cache;
@@ -119,6 +119,9 @@ class FixedBoundDraw {
     while (u >= limit_) u = rng.next_u32();
     return remainder(u);
   }
+
+  // Whether a raw output is kept (below the rejection limit).
+  [[nodiscard]] bool accepts(std::uint32_t u) const { return u < limit_; }
 
   // a mod m.
   [[nodiscard]] std::uint32_t remainder(std::uint32_t a) const {
@@ -199,13 +202,14 @@ class EsRulerCompat {
 
   // Runs passes (one perturbate call per sample, in sample order) until their
   // moves reach `needed`, then as many passes again; see perturbate.cc.
-  void perturbation_passes(std::vector<SampleChunks>& chunked, const Gsea& bound, std::int64_t needed,
-                           rng_compat::Mt19937& rng);
+  void perturbation_passes(std::vector<SampleChunks>& chunked, const Gsea& bound,
+                           std::int64_t needed, rng_compat::Mt19937& rng);
 
   // One perturbate call on a sample of this ruler's size with pre-drawn
   // draws; with `facts` (swap facts prepared for `bound`, see
   // has_swap_facts) rejections that they decide alone are made inline.
-  std::int32_t perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws, bool facts);
+  std::int32_t perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws,
+                                bool facts);
 
   // Whether the sample keeps swap facts against `bound` and makes one swap
   // per call (fixed while the bound stays the same).
@@ -220,7 +224,8 @@ class EsRulerCompat {
 
   // perturbate with its draws taken from `draws` (see perturbate.cc).
   template <typename Draws>
-  std::int32_t perturbate_from(std::uint32_t k, SampleChunks& sample, const Gsea& bound, Draws& draws);
+  std::int32_t perturbate_from(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
+                               Draws& draws);
 
   template <typename PointTest, typename Draws>
   std::int32_t perturbate_with(std::uint32_t k, SampleChunks& sample, const PointTest& test,
@@ -235,12 +240,12 @@ class EsRulerCompat {
   std::uint32_t sample_size_;
   std::uint32_t pathway_size_;
   std::uint32_t chunk_count_ = 0;
-  FixedBoundDraw draw_member_;    // index into a sample, m = k
-  FixedBoundDraw draw_position_;  // position in the ranking, m = n
-  std::vector<SwapDraw> pass_draws_;       // a batch of passes' draws, in stream order
-  std::vector<SwapDraw> next_draws_;       // the next batch's, drawn while a batch walks
+  FixedBoundDraw draw_member_;                      // index into a sample, m = k
+  FixedBoundDraw draw_position_;                    // position in the ranking, m = n
+  std::vector<SwapDraw> pass_draws_;                // a batch of passes' draws, in stream order
+  std::vector<SwapDraw> next_draws_;                // the next batch's, drawn while a batch walks
   std::vector<rng_compat::Mt19937> engine_copies_;  // engine states within next_draws_
-  std::vector<std::int32_t> pass_moves_;   // per sample and pass of the batch
+  std::vector<std::int32_t> pass_moves_;            // per sample and pass of the batch
 };
 
 }  // namespace varenko::esruler_compat

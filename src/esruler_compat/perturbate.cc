@@ -10,6 +10,7 @@
 // taken up front, so a batch of passes may be shared among the worker pool's
 // threads with the same result.
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <type_traits>
 
@@ -91,8 +92,8 @@ inline std::uint32_t count_below(const std::uint32_t* p, std::uint32_t k, std::u
 // position below the bound, (rsT + r) W* > X cum*, i.e. r > floor(X cum* /
 // W*) - rsT, and satisfies the suffix bound alpha + r beta < 0; empty when
 // there are none.
-SampleChunks::SwapCache::RankRange rejection_range(const SampleChunks::SwapCache::Entry& e, std::int64_t x,
-                                                   std::int64_t rest_sum) {
+SampleChunks::SwapCache::RankRange rejection_range(const SampleChunks::SwapCache::Entry& e,
+                                                   std::int64_t x, std::int64_t rest_sum) {
   constexpr Int128 kMax = std::numeric_limits<std::int64_t>::max();
   SampleChunks::SwapCache::RankRange range;  // empty
   Int128 low = Int128{x} * e.prefix_cum / e.prefix_weight - rest_sum + 1;
@@ -136,7 +137,8 @@ SampleChunks EsRulerCompat::make_chunks(const std::vector<std::uint32_t>& positi
   return sc;
 }
 
-void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions, SampleChunks& sc) const {
+void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
+                                  SampleChunks& sc) const {
   const std::uint32_t count = chunk_count_;
   sc.chunk_sum.assign(count, 0);
   sc.chunks.resize(count);
@@ -165,7 +167,8 @@ namespace {
 
 class EngineDraws {
  public:
-  EngineDraws(rng_compat::Mt19937& rng, const FixedBoundDraw& member, const FixedBoundDraw& position)
+  EngineDraws(rng_compat::Mt19937& rng, const FixedBoundDraw& member,
+              const FixedBoundDraw& position)
       : rng_(rng), member_(member), position_(position) {}
   void next(std::uint32_t& member, std::uint32_t& position) {
     member = member_(rng_);
@@ -243,19 +246,39 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   const bool threads = tbb::this_task_arena::max_concurrency() > 1;
 
   // Draws `passes` passes into `out`; with `copies`, keeps the engine's state
-  // before every `stride`-th pass.
-  auto draw_passes = [&](std::vector<SwapDraw>& out, std::size_t passes, std::vector<rng_compat::Mt19937>* copies,
-                         std::size_t stride) {
+  // before every `stride`-th pass. The engine's words are tempered a block at
+  // a time; the words not used are undrawn at the end (and in the copies).
+  auto draw_passes = [&](std::vector<SwapDraw>& out, std::size_t passes,
+                         std::vector<rng_compat::Mt19937>* copies, std::size_t stride) {
     out.resize(passes * draws_per_pass);
     if (copies != nullptr) copies->clear();
+    std::array<std::uint32_t, rng_compat::Mt19937::kStateWords> words;
+    std::size_t have = 0;
+    std::size_t at = 0;
+    auto next_word = [&] {
+      if (at == have) {
+        have = rng.take_block(words.data());
+        at = 0;
+      }
+      return words[at++];
+    };
+    auto draw = [&](const FixedBoundDraw& bounded) {
+      std::uint32_t u = next_word();
+      while (!bounded.accepts(u)) u = next_word();
+      return bounded.remainder(u);
+    };
     for (std::size_t b = 0; b < passes; ++b) {
-      if (copies != nullptr && b % stride == 0) copies->push_back(rng);
+      if (copies != nullptr && b % stride == 0) {
+        copies->push_back(rng);
+        copies->back().untake(have - at);
+      }
       SwapDraw* d = out.data() + b * draws_per_pass;
       for (std::size_t i = 0; i < draws_per_pass; ++i) {
-        d[i].member = draw_member_(rng);
-        d[i].position = draw_position_(rng);
+        d[i].member = draw(draw_member_);
+        d[i].position = draw(draw_position_);
       }
     }
+    rng.untake(have - at);
   };
   auto walk = [&](std::size_t batch) {
     pass_moves_.assign(batch * count, 0);
@@ -268,15 +291,18 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
         for (std::size_t b = 0; b < batch; ++b) {
           // The rank of a swap a few passes ahead is a random read: start it now.
           if (b + kPrefetchPasses < batch) {
-            __builtin_prefetch(&ranks_[first_draw[(b + kPrefetchPasses) * draws_per_pass].position]);
+            __builtin_prefetch(
+                &ranks_[first_draw[(b + kPrefetchPasses) * draws_per_pass].position]);
           }
-          pass_moves_[s * batch + b] = perturbate_drawn(chunked[s], bound, first_draw + b * draws_per_pass, facts);
+          pass_moves_[s * batch + b] =
+              perturbate_drawn(chunked[s], bound, first_draw + b * draws_per_pass, facts);
         }
       }
     };
     if (threads && batch * draws_per_pass >= kParallelSwaps && count > 1) {
-      tbb::parallel_for(tbb::blocked_range<std::size_t>(0, count),
-                        [&](const tbb::blocked_range<std::size_t>& r) { run_samples(r.begin(), r.end()); });
+      tbb::parallel_for(
+          tbb::blocked_range<std::size_t>(0, count),
+          [&](const tbb::blocked_range<std::size_t>& r) { run_samples(r.begin(), r.end()); });
     } else {
       run_samples(0, count);
     }
@@ -288,8 +314,10 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   // Size of the batch after `done` passes: as many passes as were run until
   // the budget is reached, then the rest.
   auto batch_after = [&](std::int64_t passes_done) {
-    const std::int64_t want = total < 0 ? std::max<std::int64_t>(1, passes_done) : total - passes_done;
-    return static_cast<std::size_t>(std::min<std::int64_t>(want, static_cast<std::int64_t>(max_batch)));
+    const std::int64_t want =
+        total < 0 ? std::max<std::int64_t>(1, passes_done) : total - passes_done;
+    return static_cast<std::size_t>(
+        std::min<std::int64_t>(want, static_cast<std::int64_t>(max_batch)));
   };
   std::size_t batch = batch_after(0);
   draw_passes(pass_draws_, batch, nullptr, 1);
@@ -347,8 +375,8 @@ bool EsRulerCompat::has_swap_facts(const SampleChunks& sample, const Gsea& bound
          cache.stamp.size() == k && sample.positions.size() == k && cache.bound == bound;
 }
 
-std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws,
-                                             bool facts) {
+std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& bound,
+                                             const SwapDraw* draws, bool facts) {
   const std::uint32_t k = pathway_size_;
   const auto& cache = sample.cache;
   // Small samples make one swap per call, and most of their swaps are
@@ -366,7 +394,8 @@ std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& b
       // rank lies in the entry's rejection range (the same decision as the
       // tests below, made by two comparisons).
       const std::uint32_t q0 = d.member < before ? before - 1 : before;
-      if (static_cast<std::int64_t>(d.position) - static_cast<std::int64_t>(q0) > cache.miss_limit) {
+      if (static_cast<std::int64_t>(d.position) - static_cast<std::int64_t>(q0) >
+          cache.miss_limit) {
         auto& range = sample.cache.reject_ranks[std::size_t{q0} * k + d.member];
         if (range.generation != cache.generation) {
           range = rejection_range(cache.entries[std::size_t{q0} * k + d.member], cache.narrow_x,
@@ -388,8 +417,8 @@ std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& b
         // through the new hit, nor (by the suffix bound) after it.
         if (Int128{rank_sum} * e.prefix_weight > Int128{x} * e.prefix_cum) {
           const std::int64_t misses = static_cast<std::int64_t>(d.position) - q;
-          const Int128 dn =
-              Int128{x} * (e.before_cum + new_rank) - Int128{rank_sum} * (b0 * misses + cache.narrow_k);
+          const Int128 dn = Int128{x} * (e.before_cum + new_rank) -
+                            Int128{rank_sum} * (b0 * misses + cache.narrow_k);
           if (dn < 0 && e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0) return 0;
         }
       }
@@ -399,7 +428,8 @@ std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& b
   return perturbate_from(k, sample, bound, block);
 }
 
-void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample, const Gsea& bound) const {
+void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
+                                       const Gsea& bound) const {
   auto& cache = sample.cache;
   const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
   if (cache.test == kUnprepared || cache.size != k || !(cache.bound == bound)) {
@@ -417,7 +447,8 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample, co
     cache.test = kGeneral;
     if (same_ruler) {
       const Int128 x = Int128{bound.rank_sum} * miss_total;
-      const Int128 c = Int128{bound.peak_rank_sum} * miss_total - Int128{bound.rank_sum} * bound.peak_misses;
+      const Int128 c =
+          Int128{bound.peak_rank_sum} * miss_total - Int128{bound.rank_sum} * bound.peak_misses;
       const Int128 reach = Int128{bound.rank_sum} * static_cast<std::int64_t>(ranks_.size());
       constexpr Int128 kNarrowLimit = Int128{1} << 62;
       cache.wide_x = x;
@@ -447,18 +478,19 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample, co
 }
 
 template <typename Draws>
-std::int32_t EsRulerCompat::perturbate_from(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
-                                            Draws& draws) {
+std::int32_t EsRulerCompat::perturbate_from(std::uint32_t k, SampleChunks& sample,
+                                            const Gsea& bound, Draws& draws) {
   prepare_swap_cache(k, sample, bound);
   auto& cache = sample.cache;
   const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
   switch (cache.test) {
     case kNarrow:
-      return perturbate_with(k, sample,
-                             NarrowPointTest{cache.narrow_x, bound.rank_sum, cache.narrow_k, bound.key}, draws);
+      return perturbate_with(
+          k, sample, NarrowPointTest{cache.narrow_x, bound.rank_sum, cache.narrow_k, bound.key},
+          draws);
     case kWide:
-      return perturbate_with(k, sample, WidePointTest{cache.wide_x, bound.rank_sum, cache.wide_k, bound.key},
-                             draws);
+      return perturbate_with(
+          k, sample, WidePointTest{cache.wide_x, bound.rank_sum, cache.wide_k, bound.key}, draws);
     default:
       return perturbate_with(k, sample, GeneralPointTest{bound, miss_total}, draws);
   }
@@ -736,7 +768,8 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
                               std::int64_t last) {
       const auto& pk = peaks[h];
       if (!pk.valid || chunks[h].empty()) return true;
-      const std::int64_t start_misses = misses + (static_cast<std::int64_t>(chunks[h][0]) - last - 1);
+      const std::int64_t start_misses =
+          misses + (static_cast<std::int64_t>(chunks[h][0]) - last - 1);
       Int128 d = Int128{t.x} * cum - Int128{rank_sum} * (t.b0 * start_misses + t.k) + pk.peak;
       if (pk.rank_sum > rank_sum) d += Int128{pk.rank_sum - rank_sum} * (t.b0 * pk.span);
       return d > 0 || (d == 0 && key > t.bound_key);
@@ -744,8 +777,8 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     // Walks chunk h (holding neither the removed member nor the new position)
     // point by point; when none is above the bound, records its peak for
     // later scans.
-    auto walk_recording = [&](const auto& t, std::uint32_t h, std::int64_t& cum, std::int64_t& misses,
-                              std::int64_t& last) {
+    auto walk_recording = [&](const auto& t, std::uint32_t h, std::int64_t& cum,
+                              std::int64_t& misses, std::int64_t& last) {
       const auto& chunk = chunks[h];
       const std::int64_t first = chunk[0];
       const std::int64_t start_misses = misses + (first - last - 1);
@@ -796,7 +829,8 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
               sums[h] - (has_old ? old_rank : 0) + (has_new ? new_rank : 0);
           bool may_rise = above(rank_sum, cum + chunk_sum, misses, key);
           if constexpr (kNarrowTest) {
-            if (may_rise && use_peaks && !has_new) may_rise = chunk_may_rise(above, h, cum, misses, last);
+            if (may_rise && use_peaks && !has_new)
+              may_rise = chunk_may_rise(above, h, cum, misses, last);
           }
           if (!may_rise) {
             // No point of this chunk is above the bound: account for it whole.

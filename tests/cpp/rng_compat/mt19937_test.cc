@@ -1,5 +1,6 @@
 #include "rng_compat/mt19937.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -17,6 +18,32 @@ TEST(Mt19937, MatchesStandardLibraryEngineAcrossRegenerations) {
     Mt19937 mine(seed);
     std::mt19937 oracle(seed);
     for (int i = 0; i < 2000; ++i) ASSERT_EQ(mine.next_u32(), oracle()) << "draw " << i;
+  }
+}
+
+TEST(Mt19937, BlocksTakenAndPartlyGivenBackMatchSingleDraws) {
+  // Blocks taken from any point of the stream, with some of their words
+  // given back, continue the same stream as next_u32 alone.
+  for (const std::size_t skip :
+       {std::size_t{0}, std::size_t{1}, std::size_t{623}, std::size_t{624}, std::size_t{1000}}) {
+    for (const std::size_t keep : {std::size_t{0}, std::size_t{1}, std::size_t{300}}) {
+      SCOPED_TRACE(testing::Message() << "skip " << skip << ", keep " << keep);
+      Mt19937 single(7);
+      Mt19937 blocks(7);
+      for (std::size_t i = 0; i < skip; ++i) {
+        single.next_u32();
+        blocks.next_u32();
+      }
+      std::vector<std::uint32_t> words(Mt19937::kStateWords);
+      for (int round = 0; round < 3; ++round) {
+        const std::size_t got = blocks.take_block(words.data());
+        ASSERT_GE(got, 1u);
+        const std::size_t used = std::min(got, keep + 1);
+        for (std::size_t i = 0; i < used; ++i) ASSERT_EQ(words[i], single.next_u32());
+        blocks.untake(got - used);
+      }
+      for (int i = 0; i < 1500; ++i) ASSERT_EQ(blocks.next_u32(), single.next_u32());
+    }
   }
 }
 
@@ -47,10 +74,9 @@ TEST(BoundedDraw, SameValuesAndWordsAsBoundedForEveryKindOfBound) {
   // The multiplicative remainder must equal v % m for every 32-bit v and m:
   // small bounds, powers of two and their neighbours, the top of the range,
   // and pseudo-random bounds of every magnitude.
-  std::vector<std::uint32_t> bounds{1,           2,           3,           7,
-                                    10,          20000,       65535,       65536,
-                                    65537,       2147483647u, 2147483648u, 2147483649u,
-                                    4294967294u, 4294967295u};
+  std::vector<std::uint32_t> bounds{1,           2,           3,           7,          10,
+                                    20000,       65535,       65536,       65537,      2147483647u,
+                                    2147483648u, 2147483649u, 4294967294u, 4294967295u};
   for (int b = 1; b < 32; ++b) {
     bounds.push_back((1u << b) - 1);
     bounds.push_back((1u << b) + 1);
