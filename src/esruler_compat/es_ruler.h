@@ -246,6 +246,7 @@ class EsRulerCompat {
   std::vector<SwapDraw> next_draws_;                // the next batch's, drawn while a batch walks
   std::vector<rng_compat::Mt19937> engine_copies_;  // engine states within next_draws_
   std::vector<std::int32_t> pass_moves_;            // per sample and pass of the batch
+  std::vector<std::int64_t> sample_moves_;  // per sample, over the batch
 };
 
 }  // namespace varenko::esruler_compat

@@ -17,6 +17,7 @@
 #include <oneapi/tbb/blocked_range.h>
 #include <oneapi/tbb/parallel_for.h>
 #include <oneapi/tbb/parallel_invoke.h>
+#include <oneapi/tbb/partitioner.h>
 #include <oneapi/tbb/task_arena.h>
 
 #include "esruler_compat/es_ruler.h"
@@ -245,9 +246,13 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   constexpr std::size_t kCopies = 32;
   const bool threads = tbb::this_task_arena::max_concurrency() > 1;
 
-  // Draws `passes` passes into `out`; with `copies`, keeps the engine's state
-  // before every `stride`-th pass. The engine's words are tempered a block at
-  // a time; the words not used are undrawn at the end (and in the copies).
+  // Draws `passes` passes into `out`, in stream order, and stores each
+  // sample's draws of all passes together: the draws of swap i of pass b of
+  // sample s at (s * passes + b) * iterations + i, so that a sample's walk
+  // reads them in order (they are usually written on another core). With
+  // `copies`, keeps the engine's state before every `stride`-th pass. The
+  // engine's words are tempered a block at a time; the words not used are
+  // undrawn at the end (and in the copies).
   auto draw_passes = [&](std::vector<SwapDraw>& out, std::size_t passes,
                          std::vector<rng_compat::Mt19937>* copies, std::size_t stride) {
     out.resize(passes * draws_per_pass);
@@ -272,37 +277,49 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
         copies->push_back(rng);
         copies->back().untake(have - at);
       }
-      SwapDraw* d = out.data() + b * draws_per_pass;
-      for (std::size_t i = 0; i < draws_per_pass; ++i) {
-        d[i].member = draw(draw_member_);
-        d[i].position = draw(draw_position_);
+      for (std::size_t s = 0; s < count; ++s) {
+        SwapDraw* d = out.data() + (s * passes + b) * iterations;
+        for (std::size_t i = 0; i < iterations; ++i) {
+          d[i].member = draw(draw_member_);
+          d[i].position = draw(draw_position_);
+        }
       }
     }
     rng.untake(have - at);
   };
-  auto walk = [&](std::size_t batch) {
-    pass_moves_.assign(batch * count, 0);
+  // Keeps each sample on the thread that walked it in the previous batch
+  // where the load allows, so its data stays in that core's caches.
+  tbb::affinity_partitioner affinity;
+  // `row` is the number of passes the batch's draws were drawn for (at
+  // least `batch`).
+  auto walk = [&](std::size_t batch, std::size_t row) {
+    pass_moves_.resize(batch * count);  // every entry is written by the walk
+    sample_moves_.assign(count, 0);
     auto run_samples = [&](std::size_t first, std::size_t last) {
       for (std::size_t s = first; s < last; ++s) {
         // The bound is fixed for all passes, so whether the sample has swap
         // facts does not change within them.
         const bool facts = has_swap_facts(chunked[s], bound);
-        const SwapDraw* first_draw = pass_draws_.data() + s * iterations;
+        const SwapDraw* first_draw = pass_draws_.data() + s * row * iterations;
+        std::int64_t sample_total = 0;
         for (std::size_t b = 0; b < batch; ++b) {
           // The rank of a swap a few passes ahead is a random read: start it now.
           if (b + kPrefetchPasses < batch) {
-            __builtin_prefetch(
-                &ranks_[first_draw[(b + kPrefetchPasses) * draws_per_pass].position]);
+            __builtin_prefetch(&ranks_[first_draw[(b + kPrefetchPasses) * iterations].position]);
           }
-          pass_moves_[s * batch + b] =
-              perturbate_drawn(chunked[s], bound, first_draw + b * draws_per_pass, facts);
+          const std::int32_t m =
+              perturbate_drawn(chunked[s], bound, first_draw + b * iterations, facts);
+          pass_moves_[s * batch + b] = m;
+          sample_total += m;
         }
+        sample_moves_[s] = sample_total;
       }
     };
     if (threads && batch * draws_per_pass >= kParallelSwaps && count > 1) {
       tbb::parallel_for(
           tbb::blocked_range<std::size_t>(0, count),
-          [&](const tbb::blocked_range<std::size_t>& r) { run_samples(r.begin(), r.end()); });
+          [&](const tbb::blocked_range<std::size_t>& r) { run_samples(r.begin(), r.end()); },
+          affinity);
     } else {
       run_samples(0, count);
     }
@@ -322,6 +339,7 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   std::size_t batch = batch_after(0);
   draw_passes(pass_draws_, batch, nullptr, 1);
   std::size_t drawn_ahead = 0;  // passes in next_draws_, drawn while the batch walked
+  std::size_t row = batch;      // passes pass_draws_ was drawn for
   while (batch > 0) {
     // The next batch's largest size: its exact size once the budget is known,
     // else the size it has when the budget is not reached in this batch (when
@@ -332,14 +350,20 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
                          batch * draws_per_pass >= kParallelSwaps && count > 1;
     const std::size_t stride = std::max<std::size_t>(1, (next_max + kCopies - 1) / kCopies);
     if (overlap) {
-      tbb::parallel_invoke([&] { walk(batch); },
+      tbb::parallel_invoke([&] { walk(batch, row); },
                            [&] { draw_passes(next_draws_, next_max, &engine_copies_, stride); });
       drawn_ahead = next_max;
     } else {
-      walk(batch);
+      walk(batch, row);
       drawn_ahead = 0;
     }
+    std::int64_t batch_moves = 0;
     if (total < 0) {
+      for (std::size_t i = 0; i < count; ++i) batch_moves += sample_moves_[i];
+    }
+    if (total < 0 && moves + batch_moves < needed) {
+      moves += batch_moves;  // the budget is not reached within this batch
+    } else if (total < 0) {
       for (std::size_t b = 0; b < batch; ++b) {
         for (std::size_t s = 0; s < count; ++s) moves += pass_moves_[s * batch + b];
         if (moves >= needed) {
@@ -358,11 +382,13 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
         rng = engine_copies_[copy];
         std::vector<SwapDraw>& scratch = pass_draws_;  // walked already; reused
         draw_passes(scratch, next - copy * stride, nullptr, 1);
-        next_draws_.resize(next * draws_per_pass);
       }
+      // The first `next` passes of each sample's row are used.
       std::swap(pass_draws_, next_draws_);
+      row = drawn_ahead;
     } else if (next > 0) {
       draw_passes(pass_draws_, next, nullptr, 1);
+      row = next;
     }
     batch = next;
   }
