@@ -41,9 +41,7 @@ std::int32_t trunc_to_i32(double x) {
 }  // namespace
 
 FixedBoundDraw::FixedBoundDraw(std::uint32_t m)
-    : m_(m),
-      limit_(0xffffffffu - 0xffffffffu % m),
-      magic_(~std::uint64_t{0} / m + 1) {}
+    : m_(m), limit_(0xffffffffu - 0xffffffffu % m), magic_(~std::uint64_t{0} / m + 1) {}
 
 std::int64_t target_numerator(double score) {
   if (std::isnan(score)) return 0;
@@ -62,12 +60,26 @@ EsRulerCompat::EsRulerCompat(std::vector<std::int64_t> ranks, std::uint32_t samp
       sample_size_(sample_size),
       pathway_size_(pathway_size),
       draw_member_(std::max<std::uint32_t>(1, pathway_size)),
-      draw_position_(std::max<std::uint32_t>(1, static_cast<std::uint32_t>(ranks_.size()))) {}
+      draw_position_(std::max<std::uint32_t>(1, static_cast<std::uint32_t>(ranks_.size()))) {
+  reset_chunks(1);
+}
 
 void EsRulerCompat::reset_chunks(std::uint32_t count) {
+  if (count == 0) count = 1;
   chunk_count_ = count;
   chunk_last_.assign(count, 0);
-  if (count > 0) chunk_last_.back() = n();
+  chunk_last_.back() = n();
+  index_chunks();
+}
+
+void EsRulerCompat::index_chunks() {
+  const std::uint32_t count = chunk_count_;
+  chunk_of_.resize(ranks_.size());
+  std::uint32_t h = 0;
+  for (std::uint32_t p = 0; p < n(); ++p) {
+    while (h < count && chunk_last_[h] <= p) ++h;
+    chunk_of_[p] = std::min(h, count - 1);
+  }
 }
 
 ScoredEntry EsRulerCompat::score_sample(const std::vector<std::uint32_t>& positions,
@@ -184,7 +196,8 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
   }
   resample_genesets(rng);
 
-  reset_chunks(std::max<std::uint32_t>(1, static_cast<std::uint32_t>(std::sqrt(static_cast<double>(k)))));
+  reset_chunks(
+      std::max<std::uint32_t>(1, static_cast<std::uint32_t>(std::sqrt(static_cast<double>(k)))));
   const Gsea target = target_record(target_numerator(es));
   if (levels_.empty()) return;
 
@@ -215,16 +228,14 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
       prepare_swap_cache(k, chunked[s], bound);
     }
 
-    const std::int32_t needed = trunc_to_i32(static_cast<double>(n_samples) * move_scale_ *
-                                             static_cast<double>(k) * 0.5);
+    const std::int32_t needed =
+        trunc_to_i32(static_cast<double>(n_samples) * move_scale_ * static_cast<double>(k) * 0.5);
     // The budget is checked only between whole passes; the passes that
     // reached it are then repeated as many times again.
     if (needed >= 1) perturbation_passes(chunked, bound, needed, rng);
 
     for (std::uint32_t s = 0; s < n_samples; ++s) {
-      auto& flat = samples_[s];
-      flat.clear();
-      for (const auto& chunk : chunked[s].chunks) flat.insert(flat.end(), chunk.begin(), chunk.end());
+      samples_[s].assign(chunked[s].positions.begin(), chunked[s].positions.end());
     }
 
     const std::size_t level_count = levels_.size();
@@ -257,7 +268,8 @@ double EsRulerCompat::get_pvalue(bool count_all, double es) const {
       acc += negative_harmonic(level.upper.size() + 1, n_samples);
       continue;
     }
-    const std::uint64_t cnt = count_reaching(level.upper, false) + count_reaching(level.lower, true);
+    const std::uint64_t cnt =
+        count_reaching(level.upper, false) + count_reaching(level.lower, true);
     p = std::exp(acc + negative_harmonic(cnt == 0 ? 1 : cnt, n_samples));
     decided = true;
     break;

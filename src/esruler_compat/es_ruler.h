@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "esruler_compat/order.h"
@@ -34,15 +35,22 @@ struct Level {
 };
 
 // A sample cut at the ruler's chunk boundaries for cheap single-gene swaps;
-// built by EsRulerCompat::make_chunks, changed only by perturbate.
+// built by EsRulerCompat::make_chunks, changed only by perturbate. Chunk h
+// holds the members at indices [member_ends[h - 1], member_ends[h]) of the
+// ascending member list (from 0 for h = 0): those below the chunk's last
+// boundary and at or above the one before it.
 struct SampleChunks {
-  std::vector<std::int64_t> chunk_sum;             // rank sum of each chunk
-  std::vector<std::vector<std::uint32_t>> chunks;  // ascending positions per chunk
-  std::int64_t rank_sum = 0;                       // sum of chunk_sum
-  std::uint64_t key = 0;                           // XOR of the members' gene keys
-  // All members, ascending; kept up to date by perturbate only for samples
-  // small enough to keep swap facts (larger ones are read through `chunks`).
-  std::vector<std::uint32_t> positions;
+  std::vector<std::uint32_t> positions;    // all members, ascending
+  std::vector<std::uint32_t> member_ends;  // members in chunks 0 .. h, per h
+  std::vector<std::int64_t> chunk_sum;     // rank sum of each chunk
+  std::int64_t rank_sum = 0;               // sum of chunk_sum
+  std::uint64_t key = 0;                   // XOR of the members' gene keys
+
+  // The members of chunk h, ascending.
+  [[nodiscard]] std::span<const std::uint32_t> chunk(std::uint32_t h) const {
+    const std::uint32_t first = h == 0 ? 0 : member_ends[h - 1];
+    return {positions.data() + first, member_ends[h] - first};
+  }
 
   // Facts about the sample kept per removed member while the sample and the
   // bound stay the same, for deciding most swaps of a small sample in
@@ -98,12 +106,9 @@ struct SampleChunks {
     bool valid = false;
   };
   std::vector<ChunkPeak> peaks;
-  // Number of members in chunks 0 .. h, per h; rebuilt by every perturbate
-  // call and kept up to date by its swaps.
-  std::vector<std::uint32_t> member_ends;
 
   // `count` empty chunks with zero sums.
-  explicit SampleChunks(std::uint32_t count) : chunk_sum(count, 0), chunks(count) {}
+  explicit SampleChunks(std::uint32_t count) : member_ends(count, 0), chunk_sum(count, 0) {}
 };
 
 // Uniform index in [0, m) with the same rejection rule and results as
@@ -193,10 +198,14 @@ class EsRulerCompat {
   // Direct access for tests and for building populations by hand.
   std::vector<std::vector<std::uint32_t>>& mutable_samples() { return samples_; }
   std::vector<std::uint64_t>& mutable_gene_keys() { return gene_keys_; }
-  // Sets chunk_count chunks with the last boundary n and the others 0.
+  // Sets chunk_count chunks (at least 1) with the last boundary n and the
+  // others 0.
   void reset_chunks(std::uint32_t count);
 
  private:
+  // Rebuilds chunk_of_ from chunk_last_.
+  void index_chunks();
+
   // Number of ranks, as the type of positions.
   [[nodiscard]] std::uint32_t n() const { return static_cast<std::uint32_t>(ranks_.size()); }
 
@@ -237,6 +246,9 @@ class EsRulerCompat {
   std::vector<std::vector<std::uint32_t>> samples_;
   std::vector<Level> levels_;
   std::vector<std::uint32_t> chunk_last_;
+  // Chunk of every position at the current boundaries: the first h with
+  // chunk_last_[h] above it, at most chunk_count_ - 1.
+  std::vector<std::uint32_t> chunk_of_;
   std::uint32_t sample_size_;
   std::uint32_t pathway_size_;
   std::uint32_t chunk_count_ = 0;
@@ -246,7 +258,7 @@ class EsRulerCompat {
   std::vector<SwapDraw> next_draws_;                // the next batch's, drawn while a batch walks
   std::vector<rng_compat::Mt19937> engine_copies_;  // engine states within next_draws_
   std::vector<std::int32_t> pass_moves_;            // per sample and pass of the batch
-  std::vector<std::int64_t> sample_moves_;  // per sample, over the batch
+  std::vector<std::int64_t> sample_moves_;          // per sample, over the batch
 };
 
 }  // namespace varenko::esruler_compat

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <span>
 #include <type_traits>
 
 #include <oneapi/tbb/blocked_range.h>
@@ -130,6 +131,7 @@ void EsRulerCompat::update_chunk_boundaries() {
     std::nth_element(column.begin(), mid, column.end());
     chunk_last_[i] = *mid;
   }
+  index_chunks();
 }
 
 SampleChunks EsRulerCompat::make_chunks(const std::vector<std::uint32_t>& positions) const {
@@ -142,21 +144,19 @@ void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
                                   SampleChunks& sc) const {
   const std::uint32_t count = chunk_count_;
   sc.chunk_sum.assign(count, 0);
-  sc.chunks.resize(count);
-  for (auto& chunk : sc.chunks) chunk.clear();
+  sc.member_ends.assign(count, 0);
   sc.rank_sum = 0;
   sc.key = 0;
   sc.cache.test = kUnprepared;  // the facts belong to the old members
   sc.peaks.clear();
-  std::uint32_t h = 0;
   for (const std::uint32_t p : positions) {
-    while (h < count && chunk_last_[h] <= p) ++h;
-    const std::uint32_t c = std::min(h, count - 1);
-    sc.chunks[c].push_back(p);
+    const std::uint32_t c = chunk_of_[p];
+    ++sc.member_ends[c];
     sc.chunk_sum[c] += ranks_[p];
     sc.rank_sum += ranks_[p];
     sc.key ^= gene_keys_[p];
   }
+  for (std::uint32_t h = 1; h < count; ++h) sc.member_ends[h] += sc.member_ends[h - 1];
   sc.positions = positions;
 }
 
@@ -526,47 +526,27 @@ template <typename PointTest, typename Draws>
 std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sample,
                                             const PointTest& above, Draws& draws) {
   const std::uint32_t count = chunk_count_;
-  auto& chunks = sample.chunks;
   auto& sums = sample.chunk_sum;
   auto& flat = sample.positions;
+  auto& ends = sample.member_ends;
   auto& cache = sample.cache;
-  if (flat.size() != k) {
-    // Chunks filled by hand: derive the flat list and the totals.
-    if (++cache.generation == 0) {
-      std::fill(cache.stamp.begin(), cache.stamp.end(), 0);
-      for (auto& range : cache.reject_ranks) range.generation = 0;
-      cache.generation = 1;
-    }
-    sample.peaks.clear();
-    flat.clear();
-    sample.rank_sum = 0;
-    sample.key = 0;
-    for (const auto& chunk : chunks) {
-      for (const std::uint32_t p : chunk) {
-        flat.push_back(p);
-        sample.rank_sum += ranks_[p];
-        sample.key ^= gene_keys_[p];
-      }
-    }
-  }
+  // Not a sample of this size cut at the current boundaries: nothing to do.
+  if (flat.size() != k || ends.size() != count || sums.size() != count) return 0;
 
   const std::int32_t iterations = swap_iterations(k);
-  // Samples small enough to keep their flat member list (see keep_flat
-  // below) have few, short chunks: they go without peaks and member counts.
+  // Samples small enough to keep swap facts have few, short chunks: they go
+  // without recorded peaks.
   const bool large_sample = k > kCachedSampleLimit;
   constexpr bool kNarrowTest = std::is_same_v<PointTest, NarrowPointTest>;
   const bool use_peaks = kNarrowTest && large_sample;
   auto& peaks = sample.peaks;
   if (use_peaks && peaks.size() != count) peaks.assign(count, SampleChunks::ChunkPeak{});
-  auto& ends = sample.member_ends;
-  if (large_sample) {
-    ends.resize(count);
-    std::uint32_t members = 0;
-    for (std::uint32_t h = 0; h < count; ++h) {
-      members += static_cast<std::uint32_t>(chunks[h].size());
-      ends[h] = members;
-    }
-  }
+  // Chunk h: the members at indices [start(h), ends[h]) of the flat list.
+  auto chunk_start = [&](std::uint32_t h) { return h == 0 ? std::uint32_t{0} : ends[h - 1]; };
+  auto chunk_at = [&](std::uint32_t h) {
+    const std::uint32_t first = chunk_start(h);
+    return std::span<const std::uint32_t>(flat.data() + first, ends[h] - first);
+  };
 
   // Constant-time decisions for small samples against a bound of this ruler.
   bool use_cache = false;
@@ -651,30 +631,16 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   std::uint32_t cn = 0;
   std::uint32_t j2 = 0;
   auto swapped_key = [&] { return sample.key ^ gene_keys_[old_pos] ^ gene_keys_[new_pos]; };
-  // Small samples keep their flat member list up to date for the swap
-  // facts; larger ones find members through their chunks only.
-  const bool keep_flat = !large_sample;
-  bool located = false;
+  // Finds the chunks and offsets of the removed member and of the new
+  // position (whose chunk holds about sqrt(k) values: counting beats
+  // bisecting them, with no chain of dependent loads).
   auto locate = [&] {
-    if (located) return;
-    if (large_sample) {
-      // The chunks ending at or before member `drawn` come before its chunk.
-      co = count_below(ends.data(), count, drawn + 1);
-      j = drawn - (co == 0 ? 0 : ends[co - 1]);
-    } else {
-      j = drawn;
-      co = 0;
-      while (j >= chunks[co].size()) {
-        j -= static_cast<std::uint32_t>(chunks[co].size());
-        ++co;
-      }
-    }
-    // Chunks and their boundary list hold about sqrt(k) values: counting
-    // beats bisecting them (no chain of dependent loads). new_pos < n < 2^32.
-    cn = std::min(count_below(chunk_last_.data(), count, new_pos + 1), count - 1);
-    const auto& target = chunks[cn];
-    j2 = count_below(target.data(), static_cast<std::uint32_t>(target.size()), new_pos);
-    located = true;
+    co = chunk_of_[old_pos];
+    j = drawn - chunk_start(co);
+    cn = chunk_of_[new_pos];
+    const std::uint32_t first = chunk_start(cn);
+    j2 = count_below(flat.data() + first, ends[cn] - first, new_pos);
+    flat_index = first + j2;
   };
   // Moves the values of v from index `from` to index `to` (shifting those in
   // between by one) and stores `value` at `to`.
@@ -689,20 +655,12 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   };
   // Writes the located swap into the sample.
   auto commit = [&](std::uint64_t key) {
-    if (cn == co) {
-      shift_in(chunks[co], j, j < j2 ? j2 - 1 : j2, new_pos);
+    shift_in(flat, drawn, drawn < flat_index ? flat_index - 1 : flat_index, new_pos);
+    if (co < cn) {
+      for (std::uint32_t h = co; h < cn; ++h) --ends[h];
     } else {
-      chunks[co].erase(chunks[co].begin() + j);
-      chunks[cn].insert(chunks[cn].begin() + j2, new_pos);
-      if (large_sample) {
-        if (co < cn) {
-          for (std::uint32_t h = co; h < cn; ++h) --ends[h];
-        } else {
-          for (std::uint32_t h = cn; h < co; ++h) ++ends[h];
-        }
-      }
+      for (std::uint32_t h = cn; h < co; ++h) ++ends[h];
     }
-    if (keep_flat) shift_in(flat, drawn, drawn < flat_index ? flat_index - 1 : flat_index, new_pos);
     sums[co] -= old_rank;
     sums[cn] += new_rank;
     if (use_peaks) {
@@ -721,18 +679,11 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
 
   for (std::int32_t it = 0; it < iterations; ++it) {
     draws.next(drawn, new_pos);
-    located = false;
-    bool is_member = false;
-    if (keep_flat) {
-      // Number of members before new_pos, by a branch-free count.
-      old_pos = flat[drawn];
-      flat_index = count_below(flat.data(), k, new_pos);
-      is_member = flat_index < k && flat[flat_index] == new_pos;
-    } else {
-      locate();
-      old_pos = chunks[co][j];
-      is_member = j2 < chunks[cn].size() && chunks[cn][j2] == new_pos;
-    }
+    old_pos = flat[drawn];
+    locate();
+    // flat_index: the members before new_pos; a member at or after it that
+    // is not new_pos itself is greater.
+    const bool is_member = flat_index < k && flat[flat_index] == new_pos;
     if (is_member) {
       if (new_pos == old_pos) ++moves;
       continue;
@@ -761,7 +712,6 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
             accept = d > 0 || (d == 0 && key_wins());
           }
           if (accept) {
-            locate();
             commit(swapped_key());
             has_candidate = false;
             continue;
@@ -774,7 +724,6 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
       }
     }
 
-    locate();
     const std::uint64_t key = swapped_key();
 
     // Walks the swapped sample's hits in order (old_pos left out, new_pos
@@ -793,9 +742,9 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     auto chunk_may_rise = [&](const auto& t, std::uint32_t h, std::int64_t cum, std::int64_t misses,
                               std::int64_t last) {
       const auto& pk = peaks[h];
-      if (!pk.valid || chunks[h].empty()) return true;
-      const std::int64_t start_misses =
-          misses + (static_cast<std::int64_t>(chunks[h][0]) - last - 1);
+      const auto chunk = chunk_at(h);
+      if (!pk.valid || chunk.empty()) return true;
+      const std::int64_t start_misses = misses + (static_cast<std::int64_t>(chunk[0]) - last - 1);
       Int128 d = Int128{t.x} * cum - Int128{rank_sum} * (t.b0 * start_misses + t.k) + pk.peak;
       if (pk.rank_sum > rank_sum) d += Int128{pk.rank_sum - rank_sum} * (t.b0 * pk.span);
       return d > 0 || (d == 0 && key > t.bound_key);
@@ -805,7 +754,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     // later scans.
     auto walk_recording = [&](const auto& t, std::uint32_t h, std::int64_t& cum,
                               std::int64_t& misses, std::int64_t& last) {
-      const auto& chunk = chunks[h];
+      const auto chunk = chunk_at(h);
       const std::int64_t first = chunk[0];
       const std::int64_t start_misses = misses + (first - last - 1);
       const Int128 base = Int128{t.x} * cum - Int128{rank_sum} * (t.b0 * start_misses + t.k);
@@ -847,7 +796,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
         return true;
       };
       for (std::uint32_t h = 0; h < count; ++h) {
-        const auto& chunk = chunks[h];
+        const auto chunk = chunk_at(h);
         const bool has_old = h == co;
         const bool has_new = h == cn;
         if (!unit) {

@@ -44,7 +44,8 @@ TEST(ScoreSample, PeakAndDominantSideOfHandComputedSamples) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EsRulerCompat ruler(c.ranks, 1, static_cast<std::uint32_t>(c.sample.size()), 1.0);
-    for (std::size_t p = 0; p < c.ranks.size(); ++p) ruler.mutable_gene_keys()[p] = std::uint64_t{1} << p;
+    for (std::size_t p = 0; p < c.ranks.size(); ++p)
+      ruler.mutable_gene_keys()[p] = std::uint64_t{1} << p;
     const ScoredEntry e = ruler.score_sample(c.sample, 7);
     EXPECT_EQ(e.gsea, c.expected);
     EXPECT_EQ(e.pos_dominant, c.pos_dominant);
@@ -117,7 +118,8 @@ TEST(ScoreSample, OrderHasNoCycleAmongTwoHundredSamplesOfOneRuler) {
   EsRulerCompat ruler(ranks, 1, k, 1.0);
   for (auto& key : ruler.mutable_gene_keys()) key = gen() & 0xffffffffu;
   std::vector<Gsea> scores;
-  for (int i = 0; i < 200; ++i) scores.push_back(ruler.score_sample(random_sample(gen, n, k), 0).gsea);
+  for (int i = 0; i < 200; ++i)
+    scores.push_back(ruler.score_sample(random_sample(gen, n, k), 0).gsea);
   // A strict weak order sorts into a sequence in which nothing later precedes
   // anything earlier, and "precedes" is transitive.
   std::vector<Gsea> sorted = scores;
@@ -142,7 +144,8 @@ TEST(ScoreSample, OrderHasNoCycleAmongTwoHundredSamplesOfOneRuler) {
 // A ruler over n tied genes holding single-gene samples: the sample {p} has the
 // score 1 - p / (n - 1), so lower positions score higher.
 EsRulerCompat single_gene_ruler(std::uint32_t n, const std::vector<std::uint32_t>& genes) {
-  EsRulerCompat ruler(std::vector<std::int64_t>(n, 1), static_cast<std::uint32_t>(genes.size()), 1, 1.0);
+  EsRulerCompat ruler(std::vector<std::int64_t>(n, 1), static_cast<std::uint32_t>(genes.size()), 1,
+                      1.0);
   for (std::uint32_t p = 0; p < n; ++p) ruler.mutable_gene_keys()[p] = 1000 + p;
   for (std::size_t s = 0; s < genes.size(); ++s) ruler.mutable_samples()[s] = {genes[s]};
   return ruler;
@@ -161,7 +164,7 @@ TEST(ResampleGenesets, SplitsAtTheMedianAndRefillsFromTheUpperPart) {
   ruler.resample_genesets(rng);
   ASSERT_EQ(ruler.levels().size(), 1u);
   const Level& level = ruler.levels()[0];
-  EXPECT_EQ(indices_of(level.lower), (std::vector<std::uint32_t>{2, 3}));  // genes 7, 5
+  EXPECT_EQ(indices_of(level.lower), (std::vector<std::uint32_t>{2, 3}));     // genes 7, 5
   EXPECT_EQ(indices_of(level.upper), (std::vector<std::uint32_t>{0, 4, 1}));  // genes 3, 1, 0
   EXPECT_EQ(level.bound, (Gsea{1, 1, 9, 5, 1005}));
   // Two duplicates of random upper samples first, then the upper samples.
@@ -214,10 +217,10 @@ TEST(ChunkBoundaries, MediansOfThePositionsAtTheChunkStarts) {
   ruler.update_chunk_boundaries();
   EXPECT_EQ(ruler.chunk_last(), (std::vector<std::uint32_t>{13, 16, 40}));
   const SampleChunks sc = ruler.make_chunks(ruler.samples()[2]);
-  EXPECT_EQ(sc.chunks, (std::vector<Positions>{{10, 11, 12}, {13, 14, 15}, {16, 17, 18}}));
+  EXPECT_EQ(sc.member_ends, (std::vector<std::uint32_t>{3, 6, 9}));  // {10..12}, {13..15}, {16..18}
   EXPECT_EQ(sc.chunk_sum, (std::vector<std::int64_t>{6, 6, 6}));
   const SampleChunks low = ruler.make_chunks(ruler.samples()[1]);
-  EXPECT_EQ(low.chunks, (std::vector<Positions>{{0, 1, 2, 3, 4, 5, 6, 7, 8}, {}, {}}));
+  EXPECT_EQ(low.member_ends, (std::vector<std::uint32_t>{9, 9, 9}));  // all in the first chunk
 }
 
 TEST(Extend, TargetZeroStopsAfterTheFirstSplit) {

@@ -72,20 +72,26 @@ std::int32_t reference_perturbate(const std::vector<std::int64_t>& ranks,
   return moves;
 }
 
+// The members chunk by chunk.
 Positions flatten(const SampleChunks& sc) {
   Positions out;
-  for (const auto& c : sc.chunks) out.insert(out.end(), c.begin(), c.end());
+  for (std::uint32_t h = 0; h < sc.member_ends.size(); ++h) {
+    const auto c = sc.chunk(h);
+    out.insert(out.end(), c.begin(), c.end());
+  }
   return out;
 }
 
 // Chunk h holds only positions of its range and chunk_sum its rank total.
 void expect_valid_chunks(const SampleChunks& sc, const std::vector<std::uint32_t>& chunk_last,
                          const std::vector<std::int64_t>& ranks) {
-  for (std::size_t h = 0; h < sc.chunks.size(); ++h) {
+  const auto count = static_cast<std::uint32_t>(sc.member_ends.size());
+  ASSERT_EQ(sc.member_ends.back(), sc.positions.size());
+  for (std::uint32_t h = 0; h < count; ++h) {
     const std::uint32_t lo = h == 0 ? 0 : chunk_last[h - 1];
     std::int64_t sum = 0;
-    for (auto p : sc.chunks[h]) {
-      if (h + 1 < sc.chunks.size()) {
+    for (auto p : sc.chunk(h)) {
+      if (h + 1 < count) {
         ASSERT_LT(p, chunk_last[h]);
       }
       ASSERT_GE(p, lo);
@@ -129,8 +135,8 @@ std::vector<std::int64_t> make_ranks(const WalkSetup& s, std::mt19937_64& gen) {
 
 // A ruler with a random population, chunk boundaries set from it and the
 // score at the given quantile of the population as the bound.
-EsRulerCompat make_ruler(const WalkSetup& s, std::uint32_t sample_size, std::uint64_t seed, double quantile,
-                         Gsea& bound) {
+EsRulerCompat make_ruler(const WalkSetup& s, std::uint32_t sample_size, std::uint64_t seed,
+                         double quantile, Gsea& bound) {
   std::mt19937_64 gen(seed);
   EsRulerCompat ruler(make_ranks(s, gen), sample_size, s.k, 1.0);
   for (auto& key : ruler.mutable_gene_keys()) key = gen() & 0xffffffffu;
@@ -145,7 +151,8 @@ EsRulerCompat make_ruler(const WalkSetup& s, std::uint32_t sample_size, std::uin
   for (const auto& sample : ruler.samples()) scores.push_back(ruler.score_sample(sample, 0).gsea);
   std::sort(scores.begin(), scores.end(), precedes);
   bound = scores[static_cast<std::size_t>(quantile * static_cast<double>(scores.size() - 1))];
-  ruler.reset_chunks(std::max<std::uint32_t>(1, static_cast<std::uint32_t>(std::sqrt(double(s.k)))));
+  ruler.reset_chunks(
+      std::max<std::uint32_t>(1, static_cast<std::uint32_t>(std::sqrt(double(s.k)))));
   ruler.update_chunk_boundaries();
   return ruler;
 }
@@ -176,7 +183,8 @@ TEST(Perturbate, DecisionsAndDrawsMatchAFullRescoringWalk) {
       Positions reference = ruler.samples()[j];
       for (int call = 0; call < 40; ++call) {
         const std::int32_t moves = ruler.perturbate(s.k, sc, bound, rng);
-        const std::int32_t expected = reference_perturbate(ranks, keys, reference, bound, reference_rng);
+        const std::int32_t expected =
+            reference_perturbate(ranks, keys, reference, bound, reference_rng);
         ASSERT_EQ(moves, expected) << "sample " << j << ", call " << call;
         ASSERT_EQ(flatten(sc), reference) << "sample " << j << ", call " << call;
         expect_valid_chunks(sc, ruler.chunk_last(), ranks);
@@ -210,7 +218,8 @@ TEST(Perturbate, RejectedSwapsLeaveTheSampleIdentical) {
           self_draws += uniform_index(replay, s.n) == old_pos;
         }
         ASSERT_EQ(moves, self_draws);
-        ASSERT_EQ(sc.chunks, before.chunks);
+        ASSERT_EQ(sc.positions, before.positions);
+        ASSERT_EQ(sc.member_ends, before.member_ends);
         ASSERT_EQ(sc.chunk_sum, before.chunk_sum);
       }
     }
