@@ -280,6 +280,14 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
       for (std::size_t s = 0; s < count; ++s) {
         SwapDraw* d = out.data() + (s * passes + b) * iterations;
         for (std::size_t i = 0; i < iterations; ++i) {
+          // Nearly always two words at hand, both kept.
+          if (have - at >= 2 && draw_member_.accepts(words[at]) &&
+              draw_position_.accepts(words[at + 1])) {
+            d[i].member = draw_member_.remainder(words[at]);
+            d[i].position = draw_position_.remainder(words[at + 1]);
+            at += 2;
+            continue;
+          }
           d[i].member = draw(draw_member_);
           d[i].position = draw(draw_position_);
         }
