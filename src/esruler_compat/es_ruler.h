@@ -214,11 +214,14 @@ class EsRulerCompat {
   void perturbation_passes(std::vector<SampleChunks>& chunked, const Gsea& bound,
                            std::int64_t needed, rng_compat::Mt19937& rng);
 
-  // One perturbate call on a sample of this ruler's size with pre-drawn
-  // draws; with `facts` (swap facts prepared for `bound`, see
-  // has_swap_facts) rejections that they decide alone are made inline.
-  std::int32_t perturbate_drawn(SampleChunks& sample, const Gsea& bound, const SwapDraw* draws,
-                                bool facts);
+  // Whether the swap facts of a sample reject the swap `d` by themselves.
+  [[nodiscard]] bool rejected_by_facts(SampleChunks& sample, const Gsea& bound, SwapDraw d) const;
+
+  // The first pass in [from, to) whose swap (draws[b], one per pass) the
+  // sample's swap facts do not reject by themselves; `to` when there is none.
+  [[nodiscard]] std::size_t skip_rejected(SampleChunks& sample, const Gsea& bound,
+                                          const SwapDraw* draws, std::size_t from,
+                                          std::size_t to) const;
 
   // Whether the sample keeps swap facts against `bound` and makes one swap
   // per call (fixed while the bound stays the same).

@@ -210,6 +210,60 @@ std::int32_t EsRulerCompat::swap_iterations(std::uint32_t k) {
              : std::max<std::int32_t>(1, static_cast<std::int32_t>(scaled));
 }
 
+// Whether the swap facts of a sample that keeps them (see has_swap_facts)
+// reject the swap `d` by themselves, with the same decision as the exact
+// walk; false when they do not decide it.
+inline bool EsRulerCompat::rejected_by_facts(SampleChunks& sample, const Gsea& bound,
+                                             SwapDraw d) const {
+  const std::uint32_t k = pathway_size_;
+  auto& cache = sample.cache;
+  const std::uint32_t* flat = sample.positions.data();
+  const std::uint32_t before = count_below(flat, k, d.position);
+  const bool member = before < k && flat[before] == d.position;
+  if (member || cache.stamp[d.member] != cache.generation || cache.usable[d.member] == 0) {
+    return false;
+  }
+  // Most swaps of a sample far above the rest: a new hit far down whose rank
+  // lies in the entry's rejection range (the same decision as the tests
+  // below, made by two comparisons).
+  const std::uint32_t q = d.member < before ? before - 1 : before;
+  const std::int64_t new_rank = ranks_[d.position];
+  if (static_cast<std::int64_t>(d.position) - static_cast<std::int64_t>(q) > cache.miss_limit) {
+    auto& range = cache.reject_ranks[std::size_t{q} * k + d.member];
+    if (range.generation != cache.generation) {
+      range = rejection_range(cache.entries[std::size_t{q} * k + d.member], cache.narrow_x,
+                              sample.rank_sum - ranks_[flat[d.member]]);
+      range.generation = cache.generation;
+    }
+    if (range.low <= new_rank && new_rank <= range.high) return true;
+  }
+  const std::int64_t old_rank = ranks_[flat[d.member]];
+  const std::int64_t rank_sum = sample.rank_sum + new_rank - old_rank;
+  if (rank_sum == 0) return false;
+  const auto& e = cache.entries[std::size_t{q} * k + d.member];
+  const std::int64_t x = cache.narrow_x;
+  const std::int64_t b0 = bound.rank_sum;
+  // Not above through the members before the new position, nor through the
+  // new hit, nor (by the suffix bound) after it.
+  if (Int128{rank_sum} * e.prefix_weight <= Int128{x} * e.prefix_cum) return false;
+  const std::int64_t misses = static_cast<std::int64_t>(d.position) - q;
+  const Int128 dn =
+      Int128{x} * (e.before_cum + new_rank) - Int128{rank_sum} * (b0 * misses + cache.narrow_k);
+  return dn < 0 && e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0;
+}
+
+std::size_t EsRulerCompat::skip_rejected(SampleChunks& sample, const Gsea& bound,
+                                         const SwapDraw* draws, std::size_t from,
+                                         std::size_t to) const {
+  // The rank of a swap a few passes ahead is a random read: start it early.
+  constexpr std::size_t kAhead = 4;
+  for (std::size_t b = from; b < to; ++b) {
+    if (b + kAhead < to) __builtin_prefetch(&ranks_[draws[b + kAhead].position]);
+    if (!rejected_by_facts(sample, bound, draws[b])) return b;
+  }
+  return to;
+}
+
 // Passes in batches. A sample's walk reads only its own chunks, the ruler's
 // fixed tables, the bound and its draws, and every pass consumes the same
 // number of draws, so once a batch's draws are taken from the engine in
@@ -240,8 +294,6 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   const std::size_t max_batch = std::max<std::size_t>(1, kBatchDraws / draws_per_pass);
   // Below this many swaps per batch the work is not shared between threads.
   constexpr std::size_t kParallelSwaps = 4096;
-  // Passes ahead whose first new rank is prefetched.
-  constexpr std::size_t kPrefetchPasses = 4;
   // At most about this many engine copies per speculative batch.
   constexpr std::size_t kCopies = 32;
   const bool threads = tbb::this_task_arena::max_concurrency() > 1;
@@ -309,15 +361,21 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
         // facts does not change within them.
         const bool facts = has_swap_facts(chunked[s], bound);
         const SwapDraw* first_draw = pass_draws_.data() + s * row * iterations;
+        std::int32_t* moves_out = pass_moves_.data() + s * batch;
         std::int64_t sample_total = 0;
         for (std::size_t b = 0; b < batch; ++b) {
-          // The rank of a swap a few passes ahead is a random read: start it now.
-          if (b + kPrefetchPasses < batch) {
-            __builtin_prefetch(&ranks_[first_draw[(b + kPrefetchPasses) * iterations].position]);
+          if (facts) {
+            // One swap per pass: most are rejected by the swap facts alone.
+            // The others go through perturbate with the same draw, so the
+            // decisions are the same.
+            const std::size_t stop = skip_rejected(chunked[s], bound, first_draw, b, batch);
+            std::fill(moves_out + b, moves_out + stop, 0);
+            if (stop == batch) break;
+            b = stop;
           }
-          const std::int32_t m =
-              perturbate_drawn(chunked[s], bound, first_draw + b * iterations, facts);
-          pass_moves_[s * batch + b] = m;
+          BlockDraws block(first_draw + b * iterations);
+          const std::int32_t m = perturbate_from(k, chunked[s], bound, block);
+          moves_out[b] = m;
           sample_total += m;
         }
         sample_moves_[s] = sample_total;
@@ -407,59 +465,6 @@ bool EsRulerCompat::has_swap_facts(const SampleChunks& sample, const Gsea& bound
   const auto& cache = sample.cache;
   return k <= kCachedSampleLimit && swap_iterations(k) == 1 && cache.test == kNarrow &&
          cache.stamp.size() == k && sample.positions.size() == k && cache.bound == bound;
-}
-
-std::int32_t EsRulerCompat::perturbate_drawn(SampleChunks& sample, const Gsea& bound,
-                                             const SwapDraw* draws, bool facts) {
-  const std::uint32_t k = pathway_size_;
-  const auto& cache = sample.cache;
-  // Small samples make one swap per call, and most of their swaps are
-  // rejected by the swap facts alone; those are decided here. Every other
-  // swap (a member drawn, stale facts, an accepted or undecided swap, a
-  // weightless sample, facts of another bound) goes through perturbate with
-  // the same draw, so the decisions are the same.
-  if (facts) {
-    const SwapDraw d = draws[0];
-    const std::uint32_t* flat = sample.positions.data();
-    const std::uint32_t before = count_below(flat, k, d.position);
-    const bool member = before < k && flat[before] == d.position;
-    if (!member && cache.stamp[d.member] == cache.generation && cache.usable[d.member] != 0) {
-      // Most swaps of a sample far above the rest: a new hit far down whose
-      // rank lies in the entry's rejection range (the same decision as the
-      // tests below, made by two comparisons).
-      const std::uint32_t q0 = d.member < before ? before - 1 : before;
-      if (static_cast<std::int64_t>(d.position) - static_cast<std::int64_t>(q0) >
-          cache.miss_limit) {
-        auto& range = sample.cache.reject_ranks[std::size_t{q0} * k + d.member];
-        if (range.generation != cache.generation) {
-          range = rejection_range(cache.entries[std::size_t{q0} * k + d.member], cache.narrow_x,
-                                  sample.rank_sum - ranks_[flat[d.member]]);
-          range.generation = cache.generation;
-        }
-        const std::int64_t r = ranks_[d.position];
-        if (range.low <= r && r <= range.high) return 0;
-      }
-      const std::int64_t old_rank = ranks_[flat[d.member]];
-      const std::int64_t new_rank = ranks_[d.position];
-      const std::int64_t rank_sum = sample.rank_sum + new_rank - old_rank;
-      if (rank_sum != 0) {
-        const std::uint32_t q = d.member < before ? before - 1 : before;
-        const auto& e = cache.entries[std::size_t{q} * k + d.member];
-        const std::int64_t x = cache.narrow_x;
-        const std::int64_t b0 = bound.rank_sum;
-        // Not above through the members before the new position, nor
-        // through the new hit, nor (by the suffix bound) after it.
-        if (Int128{rank_sum} * e.prefix_weight > Int128{x} * e.prefix_cum) {
-          const std::int64_t misses = static_cast<std::int64_t>(d.position) - q;
-          const Int128 dn = Int128{x} * (e.before_cum + new_rank) -
-                            Int128{rank_sum} * (b0 * misses + cache.narrow_k);
-          if (dn < 0 && e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0) return 0;
-        }
-      }
-    }
-  }
-  BlockDraws block(draws);
-  return perturbate_from(k, sample, bound, block);
 }
 
 void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
