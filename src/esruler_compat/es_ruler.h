@@ -214,6 +214,10 @@ class EsRulerCompat {
   void perturbation_passes(std::vector<SampleChunks>& chunked, const Gsea& bound,
                            std::int64_t needed, rng_compat::Mt19937& rng);
 
+  // Derives the swap facts of removing member `removed` from the sample
+  // against its prepared narrow comparison (b0: the bound's rank sum).
+  void fill_swap_facts(SampleChunks& sample, std::uint32_t removed, std::int64_t b0) const;
+
   // Whether the swap facts of a sample reject the swap `d` by themselves.
   [[nodiscard]] bool rejected_by_facts(SampleChunks& sample, const Gsea& bound, SwapDraw d) const;
 

@@ -210,6 +210,66 @@ std::int32_t EsRulerCompat::swap_iterations(std::uint32_t k) {
              : std::max<std::int32_t>(1, static_cast<std::int32_t>(scaled));
 }
 
+// With member `removed` taken out, the other members T_0 < ... < T_{k-2}
+// keep their points (cum_j, misses_j) when the new position comes after
+// them, and shift to (cum_j + r, misses_j - 1) when it comes before them
+// (r: the new rank; the rank sum becomes rs = rsT + r). A point is above the
+// bound when D = X cum - rs W > 0 (or D = 0 and the key is greater), with
+// W = b0 misses + K. For the first q members (all W > 0) that holds for
+// some member exactly when rs W* < X cum* for the best ratio cum / W among
+// them; for the others D = alpha_j + r beta_j, bounded above by the
+// maxima of alpha and beta over them.
+void EsRulerCompat::fill_swap_facts(SampleChunks& sample, std::uint32_t removed,
+                                    std::int64_t b0) const {
+  const std::uint32_t k = pathway_size_;
+  auto& cache = sample.cache;
+  const std::uint32_t* flat = sample.positions.data();
+  const std::int64_t x = cache.narrow_x;
+  const std::int64_t kk = cache.narrow_k;
+  // Entry (removed, q) lives at q * k + removed: the counts q near k, which
+  // most draws ask for, share a few cache lines for all removed members.
+  auto row = [&](std::uint32_t q) -> SampleChunks::SwapCache::Entry& {
+    return cache.entries[std::size_t{q} * k + removed];
+  };
+  const std::int64_t rest_sum = sample.rank_sum - ranks_[flat[removed]];
+  std::int64_t cum = 0;
+  std::int64_t best_cum = 0;
+  std::int64_t best_weight = 1;  // no member yet: never above
+  bool usable = true;
+  std::uint32_t q = 0;
+  for (std::uint32_t i = 0; i < k; ++i) {
+    if (i == removed) continue;
+    auto& e = row(q);
+    e.prefix_cum = best_cum;
+    e.prefix_weight = best_weight;
+    e.before_cum = cum;
+    const std::int64_t p = flat[i];
+    cum += ranks_[p];
+    const std::int64_t weight = b0 * (p - q) + kk;
+    if (weight <= 0) usable = false;
+    if (usable && Int128{cum} * best_weight > Int128{best_cum} * weight) {
+      best_cum = cum;
+      best_weight = weight;
+    }
+    // Shifted point of this member: misses - 1, so W - b0.
+    e.suffix_alpha = Int128{x} * cum - Int128{rest_sum} * (weight - b0);
+    e.suffix_beta = Int128{x} - weight + b0;
+    ++q;
+  }
+  auto& last = row(q);
+  last.prefix_cum = best_cum;
+  last.prefix_weight = best_weight;
+  last.before_cum = cum;
+  last.suffix_alpha = kNoPoint;
+  last.suffix_beta = 0;
+  for (std::uint32_t i = q; i-- > 0;) {
+    row(i).suffix_alpha = std::max(row(i).suffix_alpha, row(i + 1).suffix_alpha);
+    row(i).suffix_beta = std::max(row(i).suffix_beta, row(i + 1).suffix_beta);
+  }
+  cache.stamp[removed] = cache.generation;
+  cache.usable[removed] = usable;
+}
+
 // Whether the swap facts of a sample that keeps them (see has_swap_facts)
 // reject the swap `d` by themselves, with the same decision as the exact
 // walk; false when they do not decide it.
@@ -220,9 +280,9 @@ inline bool EsRulerCompat::rejected_by_facts(SampleChunks& sample, const Gsea& b
   const std::uint32_t* flat = sample.positions.data();
   const std::uint32_t before = count_below(flat, k, d.position);
   const bool member = before < k && flat[before] == d.position;
-  if (member || cache.stamp[d.member] != cache.generation || cache.usable[d.member] == 0) {
-    return false;
-  }
+  if (member) return false;
+  if (cache.stamp[d.member] != cache.generation) fill_swap_facts(sample, d.member, bound.rank_sum);
+  if (cache.usable[d.member] == 0) return false;
   // Most swaps of a sample far above the rest: a new hit far down whose rank
   // lies in the entry's rejection range (the same decision as the tests
   // below, made by two comparisons).
@@ -567,60 +627,6 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     use_cache = cache.stamp.size() == k && flat.size() == k;
   }
 
-  // With member `removed` taken out, the other members T_0 < ... < T_{k-2}
-  // keep their points (cum_j, misses_j) when the new position comes after
-  // them, and shift to (cum_j + r, misses_j - 1) when it comes before them
-  // (r: the new rank; the rank sum becomes rs = rsT + r). A point is above the
-  // bound when D = X cum - rs W > 0 (or D = 0 and the key is greater), with
-  // W = b0 misses + K. For the first q members (all W > 0) that holds for
-  // some member exactly when rs W* < X cum* for the best ratio cum / W among
-  // them; for the others D = alpha_j + r beta_j, bounded above by the
-  // maxima of alpha and beta over them.
-  auto fill_cache = [&](std::uint32_t removed, const NarrowPointTest& t) {
-    // Entry (removed, q) lives at q * k + removed: the counts q near k, which
-    // most draws ask for, share a few cache lines for all removed members.
-    auto row = [&](std::uint32_t q) -> SampleChunks::SwapCache::Entry& {
-      return cache.entries[std::size_t{q} * k + removed];
-    };
-    const std::int64_t rest_sum = sample.rank_sum - ranks_[flat[removed]];
-    std::int64_t cum = 0;
-    std::int64_t best_cum = 0;
-    std::int64_t best_weight = 1;  // no member yet: never above
-    bool usable = true;
-    std::uint32_t q = 0;
-    for (std::uint32_t i = 0; i < k; ++i) {
-      if (i == removed) continue;
-      auto& e = row(q);
-      e.prefix_cum = best_cum;
-      e.prefix_weight = best_weight;
-      e.before_cum = cum;
-      const std::int64_t p = flat[i];
-      cum += ranks_[p];
-      const std::int64_t weight = t.b0 * (p - q) + t.k;
-      if (weight <= 0) usable = false;
-      if (usable && Int128{cum} * best_weight > Int128{best_cum} * weight) {
-        best_cum = cum;
-        best_weight = weight;
-      }
-      // Shifted point of this member: misses - 1, so W - b0.
-      e.suffix_alpha = Int128{t.x} * cum - Int128{rest_sum} * (weight - t.b0);
-      e.suffix_beta = Int128{t.x} - weight + t.b0;
-      ++q;
-    }
-    auto& last = row(q);
-    last.prefix_cum = best_cum;
-    last.prefix_weight = best_weight;
-    last.before_cum = cum;
-    last.suffix_alpha = kNoPoint;
-    last.suffix_beta = 0;
-    for (std::uint32_t i = q; i-- > 0;) {
-      row(i).suffix_alpha = std::max(row(i).suffix_alpha, row(i + 1).suffix_alpha);
-      row(i).suffix_beta = std::max(row(i).suffix_beta, row(i + 1).suffix_beta);
-    }
-    cache.stamp[removed] = cache.generation;
-    cache.usable[removed] = usable;
-  };
-
   std::int32_t moves = 0;
   bool has_candidate = false;
   std::int64_t candidate_position = -1;
@@ -708,7 +714,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
 
     if constexpr (std::is_same_v<PointTest, NarrowPointTest>) {
       if (use_cache && rank_sum != 0) {
-        if (cache.stamp[drawn] != cache.generation) fill_cache(drawn, above);
+        if (cache.stamp[drawn] != cache.generation) fill_swap_facts(sample, drawn, above.b0);
         if (cache.usable[drawn]) {
           const std::uint32_t q = drawn < flat_index ? flat_index - 1 : flat_index;
           const auto& e = cache.entries[std::size_t{q} * k + drawn];
