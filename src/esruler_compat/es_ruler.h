@@ -195,6 +195,11 @@ class EsRulerCompat {
   [[nodiscard]] std::uint32_t sample_size() const { return sample_size_; }
   [[nodiscard]] std::uint32_t pathway_size() const { return pathway_size_; }
 
+  // One swap of a sample making one swap per call, decided as the batched
+  // passes decide it (by the swap facts alone when they can); returns 1 when
+  // accepted or when the removed gene itself was drawn, else 0.
+  std::int32_t pass_swap(SampleChunks& sample, const Gsea& bound, SwapDraw draw);
+
   // Direct access for tests and for building populations by hand.
   std::vector<std::vector<std::uint32_t>>& mutable_samples() { return samples_; }
   std::vector<std::uint64_t>& mutable_gene_keys() { return gene_keys_; }

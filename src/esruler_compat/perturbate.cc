@@ -520,6 +520,13 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   }
 }
 
+std::int32_t EsRulerCompat::pass_swap(SampleChunks& sample, const Gsea& bound, SwapDraw draw) {
+  prepare_swap_cache(pathway_size_, sample, bound);
+  if (has_swap_facts(sample, bound) && rejected_by_facts(sample, bound, draw)) return 0;
+  BlockDraws block(&draw);
+  return perturbate_from(pathway_size_, sample, bound, block);
+}
+
 bool EsRulerCompat::has_swap_facts(const SampleChunks& sample, const Gsea& bound) const {
   const std::uint32_t k = pathway_size_;
   const auto& cache = sample.cache;

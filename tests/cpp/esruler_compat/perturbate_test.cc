@@ -196,6 +196,69 @@ TEST(Perturbate, DecisionsAndDrawsMatchAFullRescoringWalk) {
   }
 }
 
+// The swaps of the batched passes, some decided by the swap facts alone,
+// agree with a full rescoring on every decision, for samples near the bound
+// and for samples far above it (where nearly every swap is decided by the
+// facts, after accepted swaps have made them stale).
+TEST(Perturbate, PassSwapsMatchAFullRescoringWalk) {
+  const WalkSetup setups[] = {
+      {"single gene", 50, 1, 0, false},      {"small set", 400, 5, 0, false},
+      {"fifteen genes", 2000, 15, 0, false}, {"nineteen genes, weightless tail", 600, 19, 3, false},
+      {"tied weights", 300, 12, 0, true},
+  };
+  for (const auto& s : setups) {
+    for (const bool top : {false, true}) {
+      SCOPED_TRACE(std::string(s.name) + (top ? ", samples at the top" : ", random samples"));
+      Gsea bound;
+      EsRulerCompat ruler = make_ruler(s, 6, 3000 + s.n + s.k, 0.5, bound);
+      std::vector<std::int64_t> ranks;
+      std::vector<std::uint64_t> keys;
+      {
+        std::mt19937_64 gen(3000 + s.n + s.k);
+        ranks = make_ranks(s, gen);
+        for (std::uint32_t p = 0; p < s.n; ++p) keys.push_back(gen() & 0xffffffffu);
+      }
+      std::mt19937_64 pick(s.k);
+      std::int64_t accepted = 0;
+      for (std::uint32_t j = 0; j < ruler.sample_size(); ++j) {
+        Positions reference = ruler.samples()[j];
+        if (top) {
+          // The top genes with a few spread out: far above the median bound.
+          for (std::uint32_t i = 0; i < s.k; ++i) reference[i] = i * (i % 3 == 2 ? 7 : 1);
+          std::sort(reference.begin(), reference.end());
+          reference.erase(std::unique(reference.begin(), reference.end()), reference.end());
+          if (reference.size() != s.k) reference = ruler.samples()[j];
+        }
+        SampleChunks sc = ruler.make_chunks(reference);
+        for (int swap = 0; swap < 3000; ++swap) {
+          const EsRulerCompat::SwapDraw draw{static_cast<std::uint32_t>(pick() % s.k),
+                                             static_cast<std::uint32_t>(pick() % s.n)};
+          const std::int32_t moves = ruler.pass_swap(sc, bound, draw);
+          // The same swap on the plain list.
+          const std::uint32_t old_pos = reference[draw.member];
+          std::int32_t expected = 0;
+          if (std::binary_search(reference.begin(), reference.end(), draw.position)) {
+            expected = draw.position == old_pos;
+          } else {
+            Positions next = reference;
+            next.erase(next.begin() + draw.member);
+            next.insert(std::lower_bound(next.begin(), next.end(), draw.position), draw.position);
+            if (reference_above(ranks, keys, next, bound)) {
+              reference = next;
+              expected = 1;
+            }
+          }
+          ASSERT_EQ(moves, expected) << "sample " << j << ", swap " << swap;
+          ASSERT_EQ(sc.positions, reference) << "sample " << j << ", swap " << swap;
+          accepted += moves;
+        }
+        expect_valid_chunks(sc, ruler.chunk_last(), ranks);
+      }
+      EXPECT_GT(accepted, 0);
+    }
+  }
+}
+
 TEST(Perturbate, RejectedSwapsLeaveTheSampleIdentical) {
   for (const auto& s : kSetups) {
     SCOPED_TRACE(s.name);
