@@ -38,7 +38,8 @@ inline bool cross_term_64(const Gsea& x, const Gsea& y, std::int64_t& out) {
   std::int64_t right = 0;
   return !__builtin_sub_overflow(y.peak_misses, x.peak_misses, &gap) &&
          !__builtin_mul_overflow(x.peak_rank_sum, x.miss_total, &t1) &&
-         !__builtin_mul_overflow(x.rank_sum, gap, &t2) && !__builtin_add_overflow(t1, t2, &inner) &&
+         !__builtin_mul_overflow(x.rank_sum, gap, &t2) &&
+         !__builtin_add_overflow(t1, t2, &inner) &&
          !__builtin_mul_overflow(y.rank_sum, inner, &left) &&
          !__builtin_mul_overflow(x.rank_sum, x.miss_total, &t3) &&
          !__builtin_mul_overflow(y.peak_rank_sum, t3, &right) &&

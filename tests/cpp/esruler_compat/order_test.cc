@@ -37,19 +37,13 @@ TEST(Precedes, WorkedExamplesAndOverflowingOperands) {
       // Products beyond 2^63: only the 128-bit path is exact.
       {"128-bit: one unit above one half",
        {kTwo40, kTwo40 / 2, std::int64_t{1} << 31, 0, 5},
-       {kTwo40, kTwo40 / 2 + 1, std::int64_t{1} << 31, 0, 0},
-       true,
-       false},
+       {kTwo40, kTwo40 / 2 + 1, std::int64_t{1} << 31, 0, 0}, true, false},
       {"128-bit: equal values, keys decide",
        {kTwo40, kTwo40 / 2, std::int64_t{1} << 31, 3, 5},
-       {kTwo40 / 2, kTwo40 / 4, std::int64_t{1} << 31, 3, 4},
-       false,
-       true},
+       {kTwo40 / 2, kTwo40 / 4, std::int64_t{1} << 31, 3, 4}, false, true},
       {"128-bit: one miss more is lower",
        {kTwo40, kTwo40 - 1, (std::int64_t{1} << 32) - 1, 1, 0},
-       {kTwo40, kTwo40 - 1, (std::int64_t{1} << 32) - 1, 0, 0},
-       true,
-       false},
+       {kTwo40, kTwo40 - 1, (std::int64_t{1} << 32) - 1, 0, 0}, true, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -72,9 +66,7 @@ TEST(Precedes, TargetRecordComparesByValueOnly) {
       {"just below 0.5", {100, 49, 50, 0, 5}, true},
       {"0.5 minus one miss", {100, 70, 50, 10, 0}, false},  // 0.7 - 0.2
       {"0.7 minus 11 misses", {100, 70, 50, 11, 0}, true},  // 0.7 - 0.22
-      {"large sums, 128-bit",
-       {kTwo30 * 3, kTwo30 * 3 / 2, (std::int64_t{1} << 32) - 1, 0, 1},
-       false},
+      {"large sums, 128-bit", {kTwo30 * 3, kTwo30 * 3 / 2, (std::int64_t{1} << 32) - 1, 0, 1}, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -118,19 +110,11 @@ TEST(UniformIndex, RejectsOutputsAtOrAboveTheLimit) {
     std::size_t taken;
   };
   const Case cases[] = {
-      {"m 1000: 4294967000 and above are redrawn",
-       1000,
-       {4294967295u, 4294967000u, 4294966999u},
-       999,
-       3},
+      {"m 1000: 4294967000 and above are redrawn", 1000, {4294967295u, 4294967000u, 4294966999u}, 999, 3},
       {"m 1000: first output accepted", 1000, {123456789u}, 789, 1},
       {"m 3: only 4294967295 is redrawn", 3, {4294967295u, 4294967294u}, 4294967294u % 3, 2},
       {"m 1: everything but the maximum maps to 0", 1, {4294967295u, 77u}, 0, 2},
-      {"m 2^31: the whole upper half is redrawn",
-       1u << 31,
-       {2147483648u, 2147483647u},
-       2147483647u,
-       2},
+      {"m 2^31: the whole upper half is redrawn", 1u << 31, {2147483648u, 2147483647u}, 2147483647u, 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
