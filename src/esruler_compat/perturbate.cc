@@ -379,10 +379,14 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   const std::size_t count = chunked.size();
   if (count == 0) return;
   const std::size_t draws_per_pass = count * iterations;
-  // Swaps per batch at most (8 bytes of draws each): small enough that the
-  // draws taken ahead for a batch that turns out shorter waste little.
+  // Swaps per batch at most (8 bytes of draws each): until the budget is
+  // reached few enough that the draws taken ahead for a batch that turns out
+  // shorter waste little; then, with the number of passes known, more, so
+  // that the threads meet less often.
   constexpr std::size_t kBatchDraws = std::size_t{1} << 16;
+  constexpr std::size_t kKnownBatchDraws = std::size_t{1} << 18;
   const std::size_t max_batch = std::max<std::size_t>(1, kBatchDraws / draws_per_pass);
+  const std::size_t max_known_batch = std::max<std::size_t>(1, kKnownBatchDraws / draws_per_pass);
   // Below this many swaps per batch the work is not shared between threads.
   constexpr std::size_t kParallelSwaps = 4096;
   // At most about this many engine copies per speculative batch.
@@ -490,8 +494,8 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   auto batch_after = [&](std::int64_t passes_done) {
     const std::int64_t want =
         total < 0 ? std::max<std::int64_t>(1, passes_done) : total - passes_done;
-    return static_cast<std::size_t>(
-        std::min<std::int64_t>(want, static_cast<std::int64_t>(max_batch)));
+    const std::size_t cap = total < 0 ? max_batch : max_known_batch;
+    return static_cast<std::size_t>(std::min<std::int64_t>(want, static_cast<std::int64_t>(cap)));
   };
   std::size_t batch = batch_after(0);
   draw_passes(pass_draws_, batch, nullptr, 1);
@@ -530,7 +534,10 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
       }
     }
     done = after;
-    const std::size_t next = batch_after(done);
+    // Once the number of passes is known, any batch up to the rest will do:
+    // no more than were drawn ahead.
+    std::size_t next = batch_after(done);
+    if (drawn_ahead > 0) next = std::min(next, drawn_ahead);
     if (drawn_ahead > 0) {
       if (next < drawn_ahead) {
         // Fewer passes than drawn: back to the copy before pass `next`'s
