@@ -8,15 +8,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <random>
-#include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
-#include "core/records.h"
 #include "multilevel/group.h"
 
 namespace {
@@ -103,19 +100,10 @@ BENCHMARK(BM_Group)->Arg(15)->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond)-
 // when the shared data folder is absent).
 const std::vector<std::int64_t>& mov10_weights() {
   static const std::vector<std::int64_t> weights = [] {
-    std::ifstream rnk(VARENKO_SHARED_DATA_DIR "/mov10_oe_vs_control_hek293.rnk");
-    std::vector<std::string> genes;
-    std::vector<double> scores;
-    std::string gene;
-    double score = 0.0;
-    while (rnk >> gene >> score) {
-      genes.push_back(gene);
-      scores.push_back(score);
-    }
-    if (genes.empty()) return std::vector<std::int64_t>{};
-    return varenko::core::RankedList::make(std::move(genes), std::move(scores))
-        .prepare(1.0)
-        .int_weights;
+    const auto ranked =
+        varenko::bench::read_ranking(VARENKO_SHARED_DATA_DIR "/mov10_oe_vs_control_hek293.rnk");
+    if (ranked.size() == 0) return std::vector<std::int64_t>{};
+    return ranked.prepare(1.0).int_weights;
   }();
   return weights;
 }

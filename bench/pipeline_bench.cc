@@ -4,13 +4,13 @@
 // Uses the bundled Hallmark collection and ranking; the C2 collection from the
 // shared data folder when it is present. Rates use wall time: the work runs
 // on the pool threads, not on the benchmark thread.
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
 #include "algo/pipeline.h"
+#include "bench_support.h"
 #include "core/records.h"
 #include "io/gmt_reader.h"
 
@@ -28,26 +28,19 @@ struct Input {
 
 Input load(const std::string& rnk_path, const std::string& gmt_path) {
   Input in;
-  std::ifstream rnk(rnk_path);
-  std::vector<std::string> genes;
-  std::vector<double> scores;
-  std::string gene;
-  double score = 0.0;
-  while (rnk >> gene >> score) {
-    genes.push_back(gene);
-    scores.push_back(score);
-  }
+  RankedList ranked = varenko::bench::read_ranking(rnk_path);
   auto db = varenko::io::read_gmt(gmt_path);
-  if (genes.empty() || !db) return in;
-  in.ranked = RankedList::make(std::move(genes), std::move(scores));
+  if (ranked.size() == 0 || !db) return in;
+  in.ranked = std::move(ranked);
   in.db = std::move(*db);
   in.ok = true;
   return in;
 }
 
 const Input& hallmark() {
-  static const Input in = load(VARENKO_EXAMPLE_DATA_DIR "/tcga_ov_mesenchymal_vs_immunoreactive.rnk",
-                               VARENKO_EXAMPLE_DATA_DIR "/h.all.v7.1.symbols.gmt");
+  static const Input in =
+      load(VARENKO_EXAMPLE_DATA_DIR "/tcga_ov_mesenchymal_vs_immunoreactive.rnk",
+           VARENKO_EXAMPLE_DATA_DIR "/h.all.v7.1.symbols.gmt");
   return in;
 }
 
