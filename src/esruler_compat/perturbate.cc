@@ -577,11 +577,17 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
   auto& cache = sample.cache;
   const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
   if (cache.test == kUnprepared || cache.size != k || !(cache.bound == bound)) {
-    // A new bound (or size): choose the comparison and forget the swap facts.
+    // A new bound (or size): choose the comparison and forget the swap facts
+    // by starting a new generation (facts and ranges of older ones never
+    // match it, so their storage is kept as it is).
     cache.bound = bound;
     cache.size = k;
-    cache.generation = 1;
-    cache.stamp.clear();
+    if (++cache.generation == 0) {
+      std::fill(cache.stamp.begin(), cache.stamp.end(), 0);
+      for (auto& range : cache.reject_ranks) range.generation = 0;
+      cache.generation = 1;
+    }
+    bool keeps_facts = false;
     sample.peaks.clear();
     const bool same_ruler = bound.miss_total == miss_total && miss_total > 0 &&
                             miss_total < (std::int64_t{1} << 32) && bound.rank_sum > 0 &&
@@ -603,9 +609,15 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
         cache.narrow_k = static_cast<std::int64_t>(c);
         cache.test = kNarrow;
         if (k <= kCachedSampleLimit && std::uint64_t{k} * k * sample_size_ <= kCacheEntryBudget) {
-          cache.stamp.assign(k, 0);
-          cache.usable.assign(k, 0);
-          cache.reject_ranks.assign(std::size_t{k} * k, SampleChunks::SwapCache::RankRange{});
+          keeps_facts = true;
+          if (cache.stamp.size() != k) {
+            cache.stamp.assign(k, 0);
+            cache.usable.assign(k, 0);
+          }
+          const std::size_t entry_count = std::size_t{k} * k;
+          if (cache.reject_ranks.size() != entry_count) {
+            cache.reject_ranks.assign(entry_count, SampleChunks::SwapCache::RankRange{});
+          }
           // Largest miss count m with X - (b0 m + K) >= 0 (floor division).
           // With more misses W = b0 m + K exceeds X, and a new hit after q
           // members, D = X (cum + r) - (rsT + r) W with cum <= rsT, is below
@@ -614,10 +626,11 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
           const Int128 b0 = bound.rank_sum;
           const Int128 limit = room >= 0 ? room / b0 : -((-room + b0 - 1) / b0);
           cache.miss_limit = static_cast<std::int64_t>(limit);
-          cache.entries.assign(std::size_t{k} * k, SampleChunks::SwapCache::Entry{});
+          cache.entries.resize(entry_count);  // read only under a current stamp
         }
       }
     }
+    if (!keeps_facts) cache.stamp.clear();
   }
 }
 
