@@ -388,7 +388,7 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   const std::size_t max_batch = std::max<std::size_t>(1, kBatchDraws / draws_per_pass);
   const std::size_t max_known_batch = std::max<std::size_t>(1, kKnownBatchDraws / draws_per_pass);
   // Below this many swaps per batch the work is not shared between threads.
-  constexpr std::size_t kParallelSwaps = 4096;
+  constexpr std::size_t kParallelSwaps = 1024;
   // At most about this many engine copies per speculative batch.
   constexpr std::size_t kCopies = 32;
   const bool threads = tbb::this_task_arena::max_concurrency() > 1;
