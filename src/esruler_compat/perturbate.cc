@@ -263,6 +263,9 @@ void EsRulerCompat::fill_swap_facts(SampleChunks& sample, std::uint32_t removed,
     return cache.entries[std::size_t{q} * k + removed];
   };
   const std::int64_t rest_sum = sample.rank_sum - ranks_[flat[removed]];
+  // Forward: the prefix facts, and each remaining member's rank sum and W.
+  std::array<std::int64_t, kCachedSampleLimit> cums;
+  std::array<std::int64_t, kCachedSampleLimit> weights;
   std::int64_t cum = 0;
   std::int64_t best_cum = 0;
   std::int64_t best_weight = 1;  // no member yet: never above
@@ -282,9 +285,8 @@ void EsRulerCompat::fill_swap_facts(SampleChunks& sample, std::uint32_t removed,
       best_cum = cum;
       best_weight = weight;
     }
-    // Shifted point of this member: misses - 1, so W - b0.
-    e.suffix_alpha = Int128{x} * cum - Int128{rest_sum} * (weight - b0);
-    e.suffix_beta = Int128{x} - weight + b0;
+    cums[q] = cum;
+    weights[q] = weight;
     ++q;
   }
   auto& last = row(q);
@@ -293,9 +295,15 @@ void EsRulerCompat::fill_swap_facts(SampleChunks& sample, std::uint32_t removed,
   last.before_cum = cum;
   last.suffix_alpha = kNoPoint;
   last.suffix_beta = 0;
+  // Backward: the suffix maxima of the shifted points (misses - 1, so W - b0).
+  Int128 alpha = kNoPoint;
+  Int128 beta = 0;
   for (std::uint32_t i = q; i-- > 0;) {
-    row(i).suffix_alpha = std::max(row(i).suffix_alpha, row(i + 1).suffix_alpha);
-    row(i).suffix_beta = std::max(row(i).suffix_beta, row(i + 1).suffix_beta);
+    alpha = std::max(alpha, Int128{x} * cums[i] - Int128{rest_sum} * (weights[i] - b0));
+    beta = std::max(beta, Int128{x} - weights[i] + b0);
+    auto& e = row(i);
+    e.suffix_alpha = alpha;
+    e.suffix_beta = beta;
   }
   cache.stamp[removed] = cache.generation;
   cache.usable[removed] = usable;
