@@ -226,10 +226,11 @@ class EsRulerCompat {
   // Whether the swap facts of a sample reject the swap `d` by themselves.
   [[nodiscard]] bool rejected_by_facts(SampleChunks& sample, const Gsea& bound, SwapDraw d) const;
 
-  // The first pass in [from, to) whose swap (draws[b], one per pass) the
-  // sample's swap facts do not reject by themselves; `to` when there is none.
+  // The first pass in [from, to) whose swap (packed[b], one per pass, see
+  // perturbate.cc) the sample's swap facts do not reject by themselves; `to`
+  // when there is none.
   [[nodiscard]] std::size_t skip_rejected(SampleChunks& sample, const Gsea& bound,
-                                          const SwapDraw* draws, std::size_t from,
+                                          const std::uint32_t* packed, std::size_t from,
                                           std::size_t to) const;
 
   // Whether the sample keeps swap facts against `bound` and makes one swap
@@ -264,10 +265,12 @@ class EsRulerCompat {
   std::uint32_t sample_size_;
   std::uint32_t pathway_size_;
   std::uint32_t chunk_count_ = 0;
-  FixedBoundDraw draw_member_;                      // index into a sample, m = k
-  FixedBoundDraw draw_position_;                    // position in the ranking, m = n
-  std::vector<SwapDraw> pass_draws_;                // a batch of passes' draws, in stream order
-  std::vector<SwapDraw> next_draws_;                // the next batch's, drawn while a batch walks
+  FixedBoundDraw draw_member_;              // index into a sample, m = k
+  FixedBoundDraw draw_position_;            // position in the ranking, m = n
+  std::vector<SwapDraw> pass_draws_;        // a batch of passes' draws, in stream order
+  std::vector<SwapDraw> next_draws_;        // the next batch's, drawn while a batch walks
+  std::vector<std::uint32_t> pass_packed_;  // the same, packed, for one swap per pass
+  std::vector<std::uint32_t> next_packed_;
   std::vector<rng_compat::Mt19937> engine_copies_;  // engine states within next_draws_
   std::vector<std::int32_t> pass_moves_;            // per sample and pass of the batch
   std::vector<std::int64_t> sample_moves_;          // per sample, over the batch

@@ -82,6 +82,13 @@ constexpr std::uint32_t kCachedSampleLimit = 48;
 constexpr std::uint64_t kCacheEntryBudget = std::uint64_t{1} << 19;
 // Below every suffix bound: an empty suffix holds no point.
 constexpr Int128 kNoPoint = -(Int128{1} << 126);
+// A swap's draws packed in 32 bits (samples of at most 256 members making one
+// swap per pass, rankings of at most 2^24 genes): member index in the top
+// eight bits, position below.
+constexpr std::uint32_t kPackedPosition = (std::uint32_t{1} << 24) - 1;
+inline EsRulerCompat::SwapDraw unpack_draw(std::uint32_t packed) {
+  return {packed >> 24, packed & kPackedPosition};
+}
 
 // Number of the k positions p[0 .. k) below x (unsigned order), without
 // branches; the sign-flip turns the unsigned order into the signed one that
@@ -352,13 +359,13 @@ inline bool EsRulerCompat::rejected_by_facts(SampleChunks& sample, const Gsea& b
 }
 
 std::size_t EsRulerCompat::skip_rejected(SampleChunks& sample, const Gsea& bound,
-                                         const SwapDraw* draws, std::size_t from,
+                                         const std::uint32_t* packed, std::size_t from,
                                          std::size_t to) const {
   // The rank of a swap a few passes ahead is a random read: start it early.
   constexpr std::size_t kAhead = 4;
   for (std::size_t b = from; b < to; ++b) {
-    if (b + kAhead < to) __builtin_prefetch(&ranks_[draws[b + kAhead].position]);
-    if (!rejected_by_facts(sample, bound, draws[b])) return b;
+    if (b + kAhead < to) __builtin_prefetch(&ranks_[packed[b + kAhead] & kPackedPosition]);
+    if (!rejected_by_facts(sample, bound, unpack_draw(packed[b]))) return b;
   }
   return to;
 }
@@ -408,9 +415,17 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
   // `copies`, keeps the engine's state before every `stride`-th pass. The
   // engine's words are tempered a block at a time; the words not used are
   // undrawn at the end (and in the copies).
-  auto draw_passes = [&](std::vector<SwapDraw>& out, std::size_t passes,
-                         std::vector<rng_compat::Mt19937>* copies, std::size_t stride) {
-    out.resize(passes * draws_per_pass);
+  // Samples making one swap per pass store each swap's draws in 32 bits when
+  // they fit, halving what the walks read.
+  const bool packed = iterations == 1 && k <= 256 && ranks_.size() <= kPackedPosition + 1;
+  auto draw_passes = [&](std::vector<SwapDraw>& out, std::vector<std::uint32_t>& out_packed,
+                         std::size_t passes, std::vector<rng_compat::Mt19937>* copies,
+                         std::size_t stride) {
+    if (packed) {
+      out_packed.resize(passes * draws_per_pass);
+    } else {
+      out.resize(passes * draws_per_pass);
+    }
     if (copies != nullptr) copies->clear();
     std::array<std::uint32_t, rng_compat::Mt19937::kStateWords> words;
     std::size_t have = 0;
@@ -431,6 +446,23 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
       if (copies != nullptr && b % stride == 0) {
         copies->push_back(rng);
         copies->back().untake(have - at);
+      }
+      if (packed) {
+        for (std::size_t s = 0; s < count; ++s) {
+          std::uint32_t member = 0;
+          std::uint32_t position = 0;
+          if (have - at >= 2 && draw_member_.accepts(words[at]) &&
+              draw_position_.accepts(words[at + 1])) {
+            member = draw_member_.remainder(words[at]);
+            position = draw_position_.remainder(words[at + 1]);
+            at += 2;
+          } else {
+            member = draw(draw_member_);
+            position = draw(draw_position_);
+          }
+          out_packed[s * passes + b] = member << 24 | position;
+        }
+        continue;
       }
       for (std::size_t s = 0; s < count; ++s) {
         SwapDraw* d = out.data() + (s * passes + b) * iterations;
@@ -463,20 +495,22 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
         // The bound is fixed for all passes, so whether the sample has swap
         // facts does not change within them.
         const bool facts = has_swap_facts(chunked[s], bound);
-        const SwapDraw* first_draw = pass_draws_.data() + s * row * iterations;
+        const SwapDraw* first_draw = packed ? nullptr : pass_draws_.data() + s * row * iterations;
+        const std::uint32_t* first_packed = packed ? pass_packed_.data() + s * row : nullptr;
         std::int32_t* moves_out = pass_moves_.data() + s * batch;
         std::int64_t sample_total = 0;
         for (std::size_t b = 0; b < batch; ++b) {
-          if (facts) {
-            // One swap per pass: most are rejected by the swap facts alone.
-            // The others go through perturbate with the same draw, so the
-            // decisions are the same.
-            const std::size_t stop = skip_rejected(chunked[s], bound, first_draw, b, batch);
+          // One swap per pass with swap facts (and packed draws): most are
+          // rejected by the facts alone. The others go through perturbate
+          // with the same draw, so the decisions are the same.
+          if (facts && packed) {
+            const std::size_t stop = skip_rejected(chunked[s], bound, first_packed, b, batch);
             std::fill(moves_out + b, moves_out + stop, 0);
             if (stop == batch) break;
             b = stop;
           }
-          BlockDraws block(first_draw + b * iterations);
+          const SwapDraw one = packed ? unpack_draw(first_packed[b]) : SwapDraw{};
+          BlockDraws block(packed ? &one : first_draw + b * iterations);
           const std::int32_t m = perturbate_from(k, chunked[s], bound, block);
           moves_out[b] = m;
           sample_total += m;
@@ -506,7 +540,7 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
     return static_cast<std::size_t>(std::min<std::int64_t>(want, static_cast<std::int64_t>(cap)));
   };
   std::size_t batch = batch_after(0);
-  draw_passes(pass_draws_, batch, nullptr, 1);
+  draw_passes(pass_draws_, pass_packed_, batch, nullptr, 1);
   std::size_t drawn_ahead = 0;  // passes in next_draws_, drawn while the batch walked
   std::size_t row = batch;      // passes pass_draws_ was drawn for
   while (batch > 0) {
@@ -519,8 +553,9 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
                          batch * draws_per_pass >= kParallelSwaps && count > 1;
     const std::size_t stride = std::max<std::size_t>(1, (next_max + kCopies - 1) / kCopies);
     if (overlap) {
-      tbb::parallel_invoke([&] { walk(batch, row); },
-                           [&] { draw_passes(next_draws_, next_max, &engine_copies_, stride); });
+      tbb::parallel_invoke(
+          [&] { walk(batch, row); },
+          [&] { draw_passes(next_draws_, next_packed_, next_max, &engine_copies_, stride); });
       drawn_ahead = next_max;
     } else {
       walk(batch, row);
@@ -552,14 +587,15 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
         // stride, then forward to pass `next` again.
         const std::size_t copy = next / stride;
         rng = engine_copies_[copy];
-        std::vector<SwapDraw>& scratch = pass_draws_;  // walked already; reused
-        draw_passes(scratch, next - copy * stride, nullptr, 1);
+        // Into the buffers just walked.
+        draw_passes(pass_draws_, pass_packed_, next - copy * stride, nullptr, 1);
       }
       // The first `next` passes of each sample's row are used.
       std::swap(pass_draws_, next_draws_);
+      std::swap(pass_packed_, next_packed_);
       row = drawn_ahead;
     } else if (next > 0) {
-      draw_passes(pass_draws_, next, nullptr, 1);
+      draw_passes(pass_draws_, pass_packed_, next, nullptr, 1);
       row = next;
     }
     batch = next;
