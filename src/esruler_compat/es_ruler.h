@@ -66,8 +66,9 @@ struct SampleChunks {
     std::uint32_t generation = 1;      // bumped whenever the sample changes
     std::vector<std::uint32_t> stamp;  // per removed member: generation of its entries
     std::vector<std::uint8_t> usable;  // per removed member
-    // A new hit with more than `miss_limit` misses before it has its own
-    // point below the bound whatever its rank. Such a swap is rejected
+    // No point with more than `miss_limit` misses before it is above the
+    // bound, whatever the ranks (set with the narrow comparison). So a new
+    // hit with more misses has its own point below the bound. Such a swap is rejected
     // exactly when its new rank lies in the range of the entry (q, removed
     // member), at [q * k + i]: the members before it stay below the bound
     // and the suffix bound holds. A range is derived from its entry when

@@ -652,6 +652,14 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
         cache.narrow_x = static_cast<std::int64_t>(x);
         cache.narrow_k = static_cast<std::int64_t>(c);
         cache.test = kNarrow;
+        // Largest miss count m with X - (b0 m + K) >= 0 (floor division).
+        // With more misses W = b0 m + K exceeds X, and a point with rank sum
+        // cum <= rs has D = X cum - rs W < 0 (rs > 0): no point with more
+        // misses is above the bound, whatever the ranks.
+        const Int128 room = x - c;
+        const Int128 b0 = bound.rank_sum;
+        const Int128 limit = room >= 0 ? room / b0 : -((-room + b0 - 1) / b0);
+        cache.miss_limit = static_cast<std::int64_t>(limit);
         if (k <= kCachedSampleLimit && std::uint64_t{k} * k * sample_size_ <= kCacheEntryBudget) {
           keeps_facts = true;
           if (cache.stamp.size() != k) {
@@ -662,14 +670,6 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
           if (cache.reject_ranks.size() != entry_count) {
             cache.reject_ranks.assign(entry_count, SampleChunks::SwapCache::RankRange{});
           }
-          // Largest miss count m with X - (b0 m + K) >= 0 (floor division).
-          // With more misses W = b0 m + K exceeds X, and a new hit after q
-          // members, D = X (cum + r) - (rsT + r) W with cum <= rsT, is below
-          // the bound for every rank r (rsT + r > 0).
-          const Int128 room = x - c;
-          const Int128 b0 = bound.rank_sum;
-          const Int128 limit = room >= 0 ? room / b0 : -((-room + b0 - 1) / b0);
-          cache.miss_limit = static_cast<std::int64_t>(limit);
           cache.entries.resize(entry_count);  // read only under a current stamp
         }
       }
@@ -917,6 +917,11 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
         return true;
       };
       for (std::uint32_t h = 0; h < count; ++h) {
+        if constexpr (kNarrowTest) {
+          // Every later point has at least these misses: past the limit none
+          // is above the bound.
+          if (!unit && misses > cache.miss_limit) return false;
+        }
         const auto chunk = chunk_at(h);
         const bool has_old = h == co;
         const bool has_new = h == cn;
