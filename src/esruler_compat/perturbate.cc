@@ -378,6 +378,7 @@ std::size_t EsRulerCompat::skip_rejected(SampleChunks& sample, const Gsea& bound
 // is then checked pass by pass in order. A batch holds at most as many passes
 // as were run before it, and the budget is first reached at some pass P > that
 // count, so the passes of a batch never go beyond the 2P passes that run in all.
+// Once P is known, the rest is cut into batches of any size.
 //
 // With more than one thread the next batch's draws are taken while the
 // current batch walks. Until the budget is reached the next batch's size is
