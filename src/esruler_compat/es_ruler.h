@@ -11,6 +11,7 @@
 // depend on the number of threads.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -63,7 +64,7 @@ struct SampleChunks {
     std::int64_t narrow_k = 0;
     Int128 wide_x = 0;
     Int128 wide_k = 0;
-    std::uint32_t generation = 1;      // bumped whenever the sample changes
+    std::uint32_t generation = 1;      // bumped whenever the sample or bound changes
     std::vector<std::uint32_t> stamp;  // per removed member: generation of its entries
     std::vector<std::uint8_t> usable;  // per removed member
     // No point with more than `miss_limit` misses before it is above the
@@ -91,6 +92,16 @@ struct SampleChunks {
       Int128 suffix_beta = 0;   // max over the rest of dD / dr
     };
     std::vector<Entry> entries;
+
+    // Starts a new generation: no stamp or range of an earlier one matches
+    // it (after the counter wraps, all are reset).
+    void next_generation() {
+      if (++generation == 0) {
+        std::fill(stamp.begin(), stamp.end(), 0);
+        for (auto& range : reject_ranks) range.generation = 0;
+        generation = 1;
+      }
+    }
   } cache;
 
   // Per chunk, against the bound of `cache`: the largest X * c - rs * b0 * m

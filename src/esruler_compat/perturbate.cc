@@ -343,6 +343,7 @@ inline bool EsRulerCompat::rejected_by_facts(SampleChunks& sample, const Gsea& b
     }
     if (range.low <= new_rank && new_rank <= range.high) return true;
   }
+  // The removed member's rank is read only here: most swaps end above.
   const std::int64_t old_rank = ranks_[flat[d.member]];
   const std::int64_t rank_sum = sample.rank_sum + new_rank - old_rank;
   if (rank_sum == 0) return false;
@@ -627,11 +628,7 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
     // match it, so their storage is kept as it is).
     cache.bound = bound;
     cache.size = k;
-    if (++cache.generation == 0) {
-      std::fill(cache.stamp.begin(), cache.stamp.end(), 0);
-      for (auto& range : cache.reject_ranks) range.generation = 0;
-      cache.generation = 1;
-    }
+    cache.next_generation();
     bool keeps_facts = false;
     sample.peaks.clear();
     const bool same_ruler = bound.miss_total == miss_total && miss_total > 0 &&
@@ -791,11 +788,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     }
     sample.rank_sum = rank_sum;
     sample.key = key;
-    if (++cache.generation == 0) {
-      std::fill(cache.stamp.begin(), cache.stamp.end(), 0);
-      for (auto& range : cache.reject_ranks) range.generation = 0;
-      cache.generation = 1;
-    }
+    cache.next_generation();
     ++moves;
   };
 
