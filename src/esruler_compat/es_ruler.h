@@ -119,6 +119,16 @@ struct SampleChunks {
   };
   std::vector<ChunkPeak> peaks;
 
+  // A member's running-sum point in the current sample (the non-members
+  // before it and the rank sum up to and including it), kept up to date by
+  // the swaps; a swap keeping it above the bound is accepted without a scan.
+  // Position -1: none known.
+  struct Candidate {
+    std::int64_t position = -1;
+    std::int64_t misses = 0;
+    std::int64_t rank_sum = 0;
+  } candidate;
+
   // `count` empty chunks with zero sums.
   explicit SampleChunks(std::uint32_t count) : member_ends(count, 0), chunk_sum(count, 0) {}
 };

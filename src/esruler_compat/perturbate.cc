@@ -187,6 +187,7 @@ void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
   sc.key = 0;
   sc.cache.test = kUnprepared;  // the facts belong to the old members
   sc.peaks.clear();
+  sc.candidate = {};
   for (const std::uint32_t p : positions) {
     const std::uint32_t c = chunk_of_[p];
     ++sc.member_ends[c];
@@ -728,10 +729,11 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   }
 
   std::int32_t moves = 0;
-  bool has_candidate = false;
-  std::int64_t candidate_position = -1;
-  std::int64_t candidate_misses = 0;
-  std::int64_t candidate_rank_sum = 0;
+  // The remembered hit carries over from the sample's previous call.
+  bool has_candidate = sample.candidate.position >= 0;
+  std::int64_t candidate_position = sample.candidate.position;
+  std::int64_t candidate_misses = sample.candidate.misses;
+  std::int64_t candidate_rank_sum = sample.candidate.rank_sum;
 
   // The current swap: the removed member (index and position), the new
   // position, the number of members before it, the ranks and the swapped
@@ -993,9 +995,11 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
       candidate_rank_sum = found_cum;
       continue;
     }
-    // Rejected: the sample is untouched, so a kept candidate is still valid.
-    has_candidate = keep;
+    // Rejected: the sample is untouched, so the candidate (if any) still
+    // describes it.
   }
+  sample.candidate = {has_candidate ? candidate_position : -1, candidate_misses,
+                      candidate_rank_sum};
   return moves;
 }
 
