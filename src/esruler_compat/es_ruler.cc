@@ -18,6 +18,9 @@ constexpr double kTwoPow30 = 1073741824.0;
 // Target numerators are cut to +-2^31 (score +-2): every ruler score lies in
 // [-1, 1], so all targets beyond that order identically.
 constexpr std::int64_t kTargetLimit = std::int64_t{1} << 31;
+// Chunk numbers are stored in 16 bits (a k-subset of 2^32 positions has
+// fewer than 2^16 chunks of the default count).
+constexpr std::uint32_t kMaxChunks = std::uint32_t{1} << 16;
 
 // sum_{i = from .. to} (-1 / i) in increasing i, starting from 0.0.
 double negative_harmonic(std::uint64_t from, std::uint64_t to) {
@@ -65,7 +68,7 @@ EsRulerCompat::EsRulerCompat(std::vector<std::int64_t> ranks, std::uint32_t samp
 }
 
 void EsRulerCompat::reset_chunks(std::uint32_t count) {
-  if (count == 0) count = 1;
+  count = std::clamp<std::uint32_t>(count, 1, kMaxChunks);
   chunk_count_ = count;
   chunk_last_.assign(count, 0);
   chunk_last_.back() = n();
@@ -78,7 +81,7 @@ void EsRulerCompat::index_chunks() {
   std::uint32_t h = 0;
   for (std::uint32_t p = 0; p < n(); ++p) {
     while (h < count && chunk_last_[h] <= p) ++h;
-    chunk_of_[p] = std::min(h, count - 1);
+    chunk_of_[p] = static_cast<std::uint16_t>(std::min(h, count - 1));
   }
 }
 

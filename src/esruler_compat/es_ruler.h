@@ -225,8 +225,8 @@ class EsRulerCompat {
   // Direct access for tests and for building populations by hand.
   std::vector<std::vector<std::uint32_t>>& mutable_samples() { return samples_; }
   std::vector<std::uint64_t>& mutable_gene_keys() { return gene_keys_; }
-  // Sets chunk_count chunks (at least 1) with the last boundary n and the
-  // others 0.
+  // Sets chunk_count chunks (at least 1, at most 2^16) with the last
+  // boundary n and the others 0.
   void reset_chunks(std::uint32_t count);
 
  private:
@@ -282,8 +282,9 @@ class EsRulerCompat {
   std::vector<Level> levels_;
   std::vector<std::uint32_t> chunk_last_;
   // Chunk of every position at the current boundaries: the first h with
-  // chunk_last_[h] above it, at most chunk_count_ - 1.
-  std::vector<std::uint32_t> chunk_of_;
+  // chunk_last_[h] above it, at most chunk_count_ - 1 (16 bits keep the
+  // table small; there are at most 2^16 chunks).
+  std::vector<std::uint16_t> chunk_of_;
   std::uint32_t sample_size_;
   std::uint32_t pathway_size_;
   std::uint32_t chunk_count_ = 0;

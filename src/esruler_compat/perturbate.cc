@@ -154,6 +154,140 @@ SampleChunks::SwapCache::RankRange rejection_range(const SampleChunks::SwapCache
   return range;
 }
 
+// A swap under test: the removed member's chunk, its offset there and its
+// rank; the new position, its chunk, the offset of the first member after it
+// there and its rank; the swapped sample's rank sum and key.
+struct SwapUnderTest {
+  std::uint32_t co;
+  std::uint32_t j;
+  std::uint32_t new_pos;
+  std::uint32_t cn;
+  std::uint32_t j2;
+  std::int64_t old_rank;
+  std::int64_t new_rank;
+  std::int64_t rank_sum;
+  std::uint64_t key;
+};
+
+// A point above the bound found by a scan: the member, the non-members
+// before it and the rank sum up to and including it.
+struct FoundPoint {
+  std::int64_t position = -1;
+  std::int64_t misses = 0;
+  std::int64_t cum = 0;
+};
+
+// A chunked sample as a scan reads it (see SampleChunks), with the ruler's
+// ranks and chunk boundaries.
+struct ChunkView {
+  const std::uint32_t* flat;
+  const std::uint32_t* ends;
+  const std::int64_t* sums;
+  const std::uint32_t* chunk_last;
+  const std::int64_t* ranks;
+  std::uint32_t count;
+};
+
+// Whether some point of chunk h of the swapped sample is above the bound,
+// given the rank sum `cum` and the non-members `misses` before the chunk's
+// first position. With `peaks`, a chunk's recorded peak may rule it out, and
+// a walked chunk holding neither the removed member nor the new position
+// has its peak recorded. Its members' points are at most those of the
+// stored chunk shifted by the state before it (leaving the removed member
+// out only lowers the points after it), so a peak bounds them all; a peak
+// taken at a greater rank sum is raised by the most the smaller rank sum can
+// add.
+[[gnu::noinline]] bool chunk_has_point_above(const NarrowPointTest& t, const ChunkView& v,
+                                             SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s,
+                                             std::uint32_t h, std::int64_t cum, std::int64_t misses,
+                                             FoundPoint& found) {
+  const std::uint32_t first = h == 0 ? 0 : v.ends[h - 1];
+  const std::uint32_t* chunk = v.flat + first;
+  const std::uint32_t length = v.ends[h] - first;
+  const std::int64_t rs = s.rank_sum;
+  std::int64_t last = (h == 0 ? 0 : static_cast<std::int64_t>(v.chunk_last[h - 1])) - 1;
+  const bool has_old = h == s.co;
+  const bool has_new = h == s.cn;
+  auto above = [&](std::int64_t c, std::int64_t m) {
+    const Int128 d = Int128{t.x} * c - Int128{rs} * (t.b0 * m + t.k);
+    return d > 0 || (d == 0 && s.key > t.bound_key);
+  };
+  if (peaks != nullptr && !has_new && length > 0) {
+    const auto& pk = peaks[h];
+    if (pk.valid) {
+      const std::int64_t start_misses = misses + (static_cast<std::int64_t>(chunk[0]) - last - 1);
+      Int128 d = Int128{t.x} * cum - Int128{rs} * (t.b0 * start_misses + t.k) + pk.peak;
+      if (pk.rank_sum > rs) d += Int128{pk.rank_sum - rs} * (t.b0 * pk.span);
+      if (!(d > 0 || (d == 0 && s.key > t.bound_key))) return false;
+    }
+  }
+  if (peaks != nullptr && !has_old && !has_new && length > 0) {
+    // Walk recording the peak.
+    const std::int64_t first_pos = chunk[0];
+    const std::int64_t start_misses = misses + (first_pos - last - 1);
+    const Int128 base = Int128{t.x} * cum - Int128{rs} * (t.b0 * start_misses + t.k);
+    Int128 best = kNoPoint;
+    for (std::uint32_t i = 0; i < length; ++i) {
+      const std::int64_t p = chunk[i];
+      misses += p - last - 1;
+      cum += v.ranks[p];
+      last = p;
+      const Int128 d = Int128{t.x} * cum - Int128{rs} * (t.b0 * misses + t.k);
+      if (d > 0 || (d == 0 && s.key > t.bound_key)) {
+        found = {p, misses, cum};
+        return true;
+      }
+      if (d > best) best = d;
+    }
+    auto& pk = peaks[h];
+    pk.peak = best - base;
+    pk.rank_sum = rs;
+    pk.span = (last - first_pos) - static_cast<std::int64_t>(length - 1);
+    pk.valid = true;
+    return false;
+  }
+  auto visit = [&](std::int64_t p, std::int64_t rank) {
+    misses += p - last - 1;
+    cum += rank;
+    last = p;
+    if (!above(cum, misses)) return false;
+    found = {p, misses, cum};
+    return true;
+  };
+  for (std::uint32_t i = 0; i < length; ++i) {
+    if (has_new && i == s.j2 && visit(s.new_pos, s.new_rank)) return true;
+    if (has_old && i == s.j) continue;
+    if (visit(chunk[i], v.ranks[chunk[i]])) return true;
+  }
+  return has_new && s.j2 == length && visit(s.new_pos, s.new_rank);
+}
+
+// Whether some point of the swapped sample is above the bound (the first
+// one found goes to `found`). A chunk is looked at point by point only when
+// its optimistic point, with the chunk's whole rank sum and the misses
+// before it, is above the bound; past `miss_limit` misses no point is.
+bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkView& v,
+                 SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
+  const std::int64_t rs = s.rank_sum;
+  std::int64_t cum = 0;
+  for (std::uint32_t h = 0; h < v.count; ++h) {
+    // Non-members before the chunk's first position in the swapped sample.
+    const std::int64_t start = h == 0 ? 0 : v.chunk_last[h - 1];
+    const std::int64_t members = (h == 0 ? 0 : static_cast<std::int64_t>(v.ends[h - 1])) -
+                                 (s.co < h ? 1 : 0) + (s.cn < h ? 1 : 0);
+    const std::int64_t misses = start - members;
+    if (misses > miss_limit) return false;
+    const std::int64_t sum =
+        v.sums[h] - (h == s.co ? s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
+    const Int128 d = Int128{t.x} * (cum + sum) - Int128{rs} * (t.b0 * misses + t.k);
+    if (d > 0 || (d == 0 && s.key > t.bound_key)) [[unlikely]] {
+      if (chunk_has_point_above(t, v, peaks, s, h, cum, misses, found)) return true;
+    }
+    cum += sum;
+  }
+  return false;
+}
+
 }  // namespace
 
 void EsRulerCompat::update_chunk_boundaries() {
@@ -849,54 +983,6 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     std::int64_t found_position = -1;
     std::int64_t found_misses = 0;
     std::int64_t found_cum = 0;
-    // Whether some point of chunk h (not the new position's chunk) may be
-    // above the bound, given the swapped sample's running state before it.
-    // Its members' points are at most those of the stored chunk shifted by
-    // that state (leaving the removed member out only lowers the points after
-    // it), so the chunk's recorded peak bounds them all; a peak taken at a
-    // greater rank sum is raised by the most the smaller rank sum can add.
-    // Without a recorded peak the chunk may rise.
-    auto chunk_may_rise = [&](const auto& t, std::uint32_t h, std::int64_t cum, std::int64_t misses,
-                              std::int64_t last) {
-      const auto& pk = peaks[h];
-      const auto chunk = chunk_at(h);
-      if (!pk.valid || chunk.empty()) return true;
-      const std::int64_t start_misses = misses + (static_cast<std::int64_t>(chunk[0]) - last - 1);
-      Int128 d = Int128{t.x} * cum - Int128{rank_sum} * (t.b0 * start_misses + t.k) + pk.peak;
-      if (pk.rank_sum > rank_sum) d += Int128{pk.rank_sum - rank_sum} * (t.b0 * pk.span);
-      return d > 0 || (d == 0 && key > t.bound_key);
-    };
-    // Walks chunk h (holding neither the removed member nor the new position)
-    // point by point; when none is above the bound, records its peak for
-    // later scans.
-    auto walk_recording = [&](const auto& t, std::uint32_t h, std::int64_t& cum,
-                              std::int64_t& misses, std::int64_t& last) {
-      const auto chunk = chunk_at(h);
-      const std::int64_t first = chunk[0];
-      const std::int64_t start_misses = misses + (first - last - 1);
-      const Int128 base = Int128{t.x} * cum - Int128{rank_sum} * (t.b0 * start_misses + t.k);
-      Int128 best = kNoPoint;
-      for (const std::uint32_t p : chunk) {
-        misses += static_cast<std::int64_t>(p) - last - 1;
-        cum += ranks_[p];
-        last = p;
-        const Int128 d = Int128{t.x} * cum - Int128{rank_sum} * (t.b0 * misses + t.k);
-        if (d > 0 || (d == 0 && key > t.bound_key)) {
-          found_position = p;
-          found_misses = misses;
-          found_cum = cum;
-          return true;
-        }
-        if (d > best) best = d;
-      }
-      auto& pk = peaks[h];
-      pk.peak = best - base;
-      pk.rank_sum = rank_sum;
-      pk.span = (last - first) - static_cast<std::int64_t>(chunk.size() - 1);
-      pk.valid = true;
-      return false;
-    };
-
     auto scan = [&](bool unit) {
       const std::int64_t scan_rank_sum = unit ? static_cast<std::int64_t>(k) : rank_sum;
       std::int64_t cum = 0;
@@ -913,35 +999,19 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
         return true;
       };
       for (std::uint32_t h = 0; h < count; ++h) {
-        if constexpr (kNarrowTest) {
-          // Every later point has at least these misses: past the limit none
-          // is above the bound.
-          if (!unit && misses > cache.miss_limit) return false;
-        }
         const auto chunk = chunk_at(h);
         const bool has_old = h == co;
         const bool has_new = h == cn;
         if (!unit) {
           const std::int64_t chunk_sum =
               sums[h] - (has_old ? old_rank : 0) + (has_new ? new_rank : 0);
-          bool may_rise = above(rank_sum, cum + chunk_sum, misses, key);
-          if constexpr (kNarrowTest) {
-            if (may_rise && use_peaks && !has_new)
-              may_rise = chunk_may_rise(above, h, cum, misses, last);
-          }
-          if (!may_rise) {
+          if (!above(rank_sum, cum + chunk_sum, misses, key)) {
             // No point of this chunk is above the bound: account for it whole.
             const std::int64_t length = static_cast<std::int64_t>(chunk.size()) - has_old + has_new;
             const std::int64_t chunk_end = chunk_last_[h];
             cum += chunk_sum;
             misses += chunk_end - last - 1 - length;
             last = chunk_end - 1;
-            continue;
-          }
-        }
-        if constexpr (kNarrowTest) {
-          if (use_peaks && !unit && !has_old && !has_new && !chunk.empty()) {
-            if (walk_recording(above, h, cum, misses, last)) return true;
             continue;
           }
         }
@@ -987,7 +1057,21 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
       }
     }
 
-    if (scan(false)) {
+    bool found_above = false;
+    if constexpr (kNarrowTest) {
+      const ChunkView view{flat.data(),        ends.data(),   sums.data(),
+                           chunk_last_.data(), ranks_.data(), count};
+      const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
+      FoundPoint found;
+      found_above = scan_narrow(above, cache.miss_limit, view, use_peaks ? peaks.data() : nullptr,
+                                swap, found);
+      found_position = found.position;
+      found_misses = found.misses;
+      found_cum = found.cum;
+    } else {
+      found_above = scan(false);
+    }
+    if (found_above) {
       commit(key);
       has_candidate = true;
       candidate_position = found_position;
