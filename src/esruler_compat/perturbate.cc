@@ -363,6 +363,8 @@ class BlockDraws {
     position = next_->position;
     ++next_;
   }
+  // The draws of the swap after the next one (there must be one).
+  [[nodiscard]] const EsRulerCompat::SwapDraw& peek_second() const { return next_[1]; }
 
  private:
   const EsRulerCompat::SwapDraw* next_;
@@ -930,6 +932,21 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
 
   for (std::int32_t it = 0; it < iterations; ++it) {
     draws.next(drawn, new_pos);
+    // The tables a swap reads at random places are mostly out of the first
+    // cache level: start the reads of the swap after next now (its removed
+    // member is looked up in the sample as it stands, which is only a hint).
+    if constexpr (requires { draws.peek_second(); }) {
+      if (it + 2 < iterations) {
+        const auto& nx = draws.peek_second();
+        __builtin_prefetch(&chunk_of_[nx.position]);
+        __builtin_prefetch(&ranks_[nx.position]);
+        __builtin_prefetch(&gene_keys_[nx.position]);
+        const std::uint32_t op = flat[nx.member];
+        __builtin_prefetch(&chunk_of_[op]);
+        __builtin_prefetch(&ranks_[op]);
+        __builtin_prefetch(&gene_keys_[op]);
+      }
+    }
     old_pos = flat[drawn];
     locate();
     // flat_index: the members before new_pos; a member at or after it that
