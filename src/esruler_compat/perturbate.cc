@@ -11,6 +11,7 @@
 // threads with the same result.
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 #include <span>
 #include <type_traits>
@@ -903,20 +904,25 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   // between by one) and stores `value` at `to`.
   auto shift_in = [](std::vector<std::uint32_t>& v, std::uint32_t from, std::uint32_t to,
                      std::uint32_t value) {
-    if (from < to) {
-      std::copy(v.begin() + from + 1, v.begin() + to + 1, v.begin() + from);
-    } else if (to < from) {
-      std::copy_backward(v.begin() + to, v.begin() + from, v.begin() + from + 1);
-    }
+    // One overlapping move either way: the values after `from` up to `to`
+    // go down by one, or those from `to` up to before `from` go up by one.
+    const bool down = from < to;
+    const std::uint32_t dst = down ? from : to + 1;
+    const std::uint32_t src = down ? from + 1 : to;
+    const std::uint32_t length = down ? to - from : from - to;
+    std::memmove(v.data() + dst, v.data() + src, std::size_t{length} * sizeof(std::uint32_t));
     v[to] = value;
   };
   // Writes the located swap into the sample.
   auto commit = [&](std::uint64_t key) {
     shift_in(flat, drawn, drawn < flat_index ? flat_index - 1 : flat_index, new_pos);
-    if (co < cn) {
-      for (std::uint32_t h = co; h < cn; ++h) --ends[h];
-    } else {
-      for (std::uint32_t h = cn; h < co; ++h) ++ends[h];
+    {
+      // The chunks from the earlier of the two up to before the later one
+      // lose a member (removed first) or gain one (inserted first).
+      const std::uint32_t lo = std::min(co, cn);
+      const std::uint32_t hi = std::max(co, cn);
+      const std::uint32_t step = co < cn ? ~std::uint32_t{0} : 1;
+      for (std::uint32_t h = lo; h < hi; ++h) ends[h] += step;
     }
     sums[co] -= old_rank;
     sums[cn] += new_rank;
