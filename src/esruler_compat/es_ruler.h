@@ -104,17 +104,16 @@ struct SampleChunks {
     }
   } cache;
 
-  // Per chunk, against the bound of `cache`: the largest X * c - rs * b0 * m
-  // over the chunk's members (c: the chunk's rank sum up to and including the
-  // member, m: non-members between the chunk's first member and it) for the
-  // rank sum rs it was taken at, and the m of its last member. Lets a scan
-  // pass over a chunk none of whose points can be above the bound; kept only
-  // for the narrow comparison, dropped when the chunk changes. Never changes
-  // a decision.
+  // Per chunk, against the bound of `cache`: an upper bound on X * c - rs *
+  // b0 * m over the chunk's members (c: the chunk's rank sum up to and
+  // including the member, m: non-members between the chunk's first position
+  // and it) for the rank sum rs it was taken at; exact when recorded, raised
+  // by each member put into the chunk since. Lets a scan pass over a chunk
+  // none of whose points can be above the bound; kept only for the narrow
+  // comparison. Never changes a decision.
   struct ChunkPeak {
     Int128 peak = 0;
     std::int64_t rank_sum = 0;  // rs the peak was taken at
-    std::int64_t span = 0;      // m of the chunk's last member
     bool valid = false;
   };
   std::vector<ChunkPeak> peaks;

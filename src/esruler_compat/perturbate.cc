@@ -83,6 +83,8 @@ constexpr std::uint32_t kCachedSampleLimit = 48;
 constexpr std::uint64_t kCacheEntryBudget = std::uint64_t{1} << 19;
 // Below every suffix bound: an empty suffix holds no point.
 constexpr Int128 kNoPoint = -(Int128{1} << 126);
+// Recorded chunk peaks stay below this (a point's D is below 2^110 in size).
+constexpr Int128 kPeakLimit = Int128{1} << 112;
 // A swap's draws packed in 32 bits (samples of at most 256 members making one
 // swap per pass, rankings of at most 2^24 genes): member index in the top
 // eight bits, position below.
@@ -191,13 +193,9 @@ struct ChunkView {
 
 // Whether some point of chunk h of the swapped sample is above the bound,
 // given the rank sum `cum` and the non-members `misses` before the chunk's
-// first position. With `peaks`, a chunk's recorded peak may rule it out, and
-// a walked chunk holding neither the removed member nor the new position
-// has its peak recorded. Its members' points are at most those of the
-// stored chunk shifted by the state before it (leaving the removed member
-// out only lowers the points after it), so a peak bounds them all; a peak
-// taken at a greater rank sum is raised by the most the smaller rank sum can
-// add.
+// first position, walking it point by point. With `peaks`, a walked chunk
+// holding neither the removed member nor the new position has its peak
+// recorded.
 [[gnu::noinline]] bool chunk_has_point_above(const NarrowPointTest& t, const ChunkView& v,
                                              SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s,
                                              std::uint32_t h, std::int64_t cum, std::int64_t misses,
@@ -206,27 +204,16 @@ struct ChunkView {
   const std::uint32_t* chunk = v.flat + first;
   const std::uint32_t length = v.ends[h] - first;
   const std::int64_t rs = s.rank_sum;
-  std::int64_t last = (h == 0 ? 0 : static_cast<std::int64_t>(v.chunk_last[h - 1])) - 1;
+  const std::int64_t start = h == 0 ? 0 : static_cast<std::int64_t>(v.chunk_last[h - 1]);
+  std::int64_t last = start - 1;
   const bool has_old = h == s.co;
   const bool has_new = h == s.cn;
   auto above = [&](std::int64_t c, std::int64_t m) {
     const Int128 d = Int128{t.x} * c - Int128{rs} * (t.b0 * m + t.k);
     return d > 0 || (d == 0 && s.key > t.bound_key);
   };
-  if (peaks != nullptr && !has_new && length > 0) {
-    const auto& pk = peaks[h];
-    if (pk.valid) {
-      const std::int64_t start_misses = misses + (static_cast<std::int64_t>(chunk[0]) - last - 1);
-      Int128 d = Int128{t.x} * cum - Int128{rs} * (t.b0 * start_misses + t.k) + pk.peak;
-      if (pk.rank_sum > rs) d += Int128{pk.rank_sum - rs} * (t.b0 * pk.span);
-      if (!(d > 0 || (d == 0 && s.key > t.bound_key))) return false;
-    }
-  }
-  if (peaks != nullptr && !has_old && !has_new && length > 0) {
-    // Walk recording the peak.
-    const std::int64_t first_pos = chunk[0];
-    const std::int64_t start_misses = misses + (first_pos - last - 1);
-    const Int128 base = Int128{t.x} * cum - Int128{rs} * (t.b0 * start_misses + t.k);
+  if (peaks != nullptr && !has_old && !has_new) {
+    const Int128 base = Int128{t.x} * cum - Int128{rs} * (t.b0 * misses + t.k);
     Int128 best = kNoPoint;
     for (std::uint32_t i = 0; i < length; ++i) {
       const std::int64_t p = chunk[i];
@@ -241,9 +228,8 @@ struct ChunkView {
       if (d > best) best = d;
     }
     auto& pk = peaks[h];
-    pk.peak = best - base;
+    pk.peak = length == 0 ? kNoPoint : best - base;
     pk.rank_sum = rs;
-    pk.span = (last - first_pos) - static_cast<std::int64_t>(length - 1);
     pk.valid = true;
     return false;
   }
@@ -263,10 +249,24 @@ struct ChunkView {
   return has_new && s.j2 == length && visit(s.new_pos, s.new_rank);
 }
 
+// A recorded peak after inserting a member of rank r into its chunk (the
+// peak taken at rank sum rs_p): the points after the new member rise by at
+// most X r + rs_p b0, and the new member's own point is at most the one
+// before it plus X r (or X r when it comes first).
+Int128 peak_after_insert(const SampleChunks::ChunkPeak& pk, const NarrowPointTest& t,
+                         std::int64_t r) {
+  const Int128 rise = Int128{t.x} * r;
+  return std::max(pk.peak + rise + Int128{pk.rank_sum} * t.b0, rise);
+}
+
 // Whether some point of the swapped sample is above the bound (the first
-// one found goes to `found`). A chunk is looked at point by point only when
-// its optimistic point, with the chunk's whole rank sum and the misses
-// before it, is above the bound; past `miss_limit` misses no point is.
+// one found goes to `found`). Every point of chunk h lies at or below the
+// chunk's optimistic point (its whole rank sum with the misses before it)
+// and, with a recorded peak, below the chunk's base plus the peak (with the
+// new member's rise when it goes into the chunk, and raised by the most a
+// smaller rank sum than the peak's can add, over the chunk's width); a chunk
+// is walked point by point only when both bounds are above the bound. Past
+// `miss_limit` misses no point is above the bound.
 bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkView& v,
                  SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
   const std::int64_t rs = s.rank_sum;
@@ -280,7 +280,17 @@ bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkV
     if (misses > miss_limit) return false;
     const std::int64_t sum =
         v.sums[h] - (h == s.co ? s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
-    const Int128 d = Int128{t.x} * (cum + sum) - Int128{rs} * (t.b0 * misses + t.k);
+    const Int128 base = Int128{t.x} * cum - Int128{rs} * (t.b0 * misses + t.k);
+    Int128 d = base + Int128{t.x} * sum;
+    if (peaks != nullptr && peaks[h].valid) {
+      const auto& pk = peaks[h];
+      Int128 dp = base + (h == s.cn ? peak_after_insert(pk, t, s.new_rank) : pk.peak);
+      if (pk.rank_sum > rs) {
+        const std::int64_t width = static_cast<std::int64_t>(v.chunk_last[h]) - start;
+        dp += Int128{pk.rank_sum - rs} * (t.b0 * width);
+      }
+      d = std::min(d, dp);
+    }
     if (d > 0 || (d == 0 && s.key > t.bound_key)) [[unlikely]] {
       if (chunk_has_point_above(t, v, peaks, s, h, cum, misses, found)) return true;
     }
@@ -926,9 +936,15 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     }
     sums[co] -= old_rank;
     sums[cn] += new_rank;
-    if (use_peaks) {
-      peaks[co].valid = false;
-      peaks[cn].valid = false;
+    if constexpr (kNarrowTest) {
+      // The removed member only lowers the points of its chunk; the new one
+      // raises those of its chunk by at most its rise. A peak grown beyond
+      // any use is dropped before its sums could overflow.
+      if (use_peaks && peaks[cn].valid) {
+        auto& pk = peaks[cn];
+        pk.peak = peak_after_insert(pk, above, new_rank);
+        if (pk.peak > kPeakLimit) pk.valid = false;
+      }
     }
     sample.rank_sum = rank_sum;
     sample.key = key;
