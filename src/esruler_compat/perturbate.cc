@@ -271,6 +271,7 @@ bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkV
                  SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
   const std::int64_t rs = s.rank_sum;
   std::int64_t cum = 0;
+  Int128 x_cum = 0;  // X * cum
   for (std::uint32_t h = 0; h < v.count; ++h) {
     // Non-members before the chunk's first position in the swapped sample.
     const std::int64_t start = h == 0 ? 0 : v.chunk_last[h - 1];
@@ -280,21 +281,21 @@ bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkV
     if (misses > miss_limit) return false;
     const std::int64_t sum =
         v.sums[h] - (h == s.co ? s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
-    const Int128 base = Int128{t.x} * cum - Int128{rs} * (t.b0 * misses + t.k);
-    Int128 d = base + Int128{t.x} * sum;
+    const Int128 x_sum = Int128{t.x} * sum;
+    const Int128 base = x_cum - Int128{rs} * (t.b0 * misses + t.k);
+    Int128 d = base + x_sum;
     if (peaks != nullptr && peaks[h].valid) {
       const auto& pk = peaks[h];
       Int128 dp = base + (h == s.cn ? peak_after_insert(pk, t, s.new_rank) : pk.peak);
-      if (pk.rank_sum > rs) {
-        const std::int64_t width = static_cast<std::int64_t>(v.chunk_last[h]) - start;
-        dp += Int128{pk.rank_sum - rs} * (t.b0 * width);
-      }
+      const std::int64_t width = static_cast<std::int64_t>(v.chunk_last[h]) - start;
+      dp += Int128{std::max<std::int64_t>(0, pk.rank_sum - rs)} * (t.b0 * width);
       d = std::min(d, dp);
     }
     if (d > 0 || (d == 0 && s.key > t.bound_key)) [[unlikely]] {
       if (chunk_has_point_above(t, v, peaks, s, h, cum, misses, found)) return true;
     }
     cum += sum;
+    x_cum += x_sum;
   }
   return false;
 }
