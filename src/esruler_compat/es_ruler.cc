@@ -206,7 +206,30 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
 
   const double log_eps = std::log(eps);
   double acc = 0.0;
-  std::vector<SampleChunks> chunked;
+  // Chunked samples for the passes (one kind used per ruler), keeping their
+  // storage from one iteration to the next: positions in 16 bits when every
+  // position fits, else in 32.
+  std::vector<BasicSampleChunks<std::uint16_t>> chunked16;
+  std::vector<SampleChunks> chunked32;
+  const bool short_positions = n_genes <= (std::uint32_t{1} << 16);
+  auto run_passes = [&](auto& chunked, const Gsea& bound) {
+    if (chunked.size() != n_samples) {
+      chunked.clear();
+      for (std::uint32_t s = 0; s < n_samples; ++s) chunked.emplace_back(chunk_count_);
+    }
+    for (std::uint32_t s = 0; s < n_samples; ++s) {
+      refill_chunks(samples_[s], chunked[s]);
+      prepare_swap_cache(k, chunked[s], bound);
+    }
+    const std::int32_t needed =
+        trunc_to_i32(static_cast<double>(n_samples) * move_scale_ * static_cast<double>(k) * 0.5);
+    // The budget is checked only between whole passes; the passes that
+    // reached it are then repeated as many times again.
+    if (needed >= 1) perturbation_passes(chunked, bound, needed, rng);
+    for (std::uint32_t s = 0; s < n_samples; ++s) {
+      samples_[s].assign(chunked[s].positions.begin(), chunked[s].positions.end());
+    }
+  };
   while (true) {
     const Gsea bound = levels_.back().bound;
     if (!precedes(bound, target)) return;  // the level reached the target
@@ -221,24 +244,10 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
     // The inner chunk boundaries are recomputed once per iteration of this loop,
     // before the iteration's perturbation passes; all of its passes reuse them.
     update_chunk_boundaries();
-    // The chunked samples keep their storage from one iteration to the next.
-    if (chunked.size() != n_samples) {
-      chunked.clear();
-      for (std::uint32_t s = 0; s < n_samples; ++s) chunked.emplace_back(chunk_count_);
-    }
-    for (std::uint32_t s = 0; s < n_samples; ++s) {
-      refill_chunks(samples_[s], chunked[s]);
-      prepare_swap_cache(k, chunked[s], bound);
-    }
-
-    const std::int32_t needed =
-        trunc_to_i32(static_cast<double>(n_samples) * move_scale_ * static_cast<double>(k) * 0.5);
-    // The budget is checked only between whole passes; the passes that
-    // reached it are then repeated as many times again.
-    if (needed >= 1) perturbation_passes(chunked, bound, needed, rng);
-
-    for (std::uint32_t s = 0; s < n_samples; ++s) {
-      samples_[s].assign(chunked[s].positions.begin(), chunked[s].positions.end());
+    if (short_positions) {
+      run_passes(chunked16, bound);
+    } else {
+      run_passes(chunked32, bound);
     }
 
     const std::size_t level_count = levels_.size();

@@ -35,23 +35,12 @@ struct Level {
   std::vector<ScoredEntry> upper;  // never empty
 };
 
-// A sample cut at the ruler's chunk boundaries for cheap single-gene swaps;
-// built by EsRulerCompat::make_chunks, changed only by perturbate. Chunk h
-// holds the members at indices [member_ends[h - 1], member_ends[h]) of the
-// ascending member list (from 0 for h = 0): those below the chunk's last
-// boundary and at or above the one before it.
-struct SampleChunks {
-  std::vector<std::uint32_t> positions;    // all members, ascending
+// What a chunked sample keeps besides its members (see BasicSampleChunks).
+struct SampleChunksState {
   std::vector<std::uint32_t> member_ends;  // members in chunks 0 .. h, per h
   std::vector<std::int64_t> chunk_sum;     // rank sum of each chunk
   std::int64_t rank_sum = 0;               // sum of chunk_sum
   std::uint64_t key = 0;                   // XOR of the members' gene keys
-
-  // The members of chunk h, ascending.
-  [[nodiscard]] std::span<const std::uint32_t> chunk(std::uint32_t h) const {
-    const std::uint32_t first = h == 0 ? 0 : member_ends[h - 1];
-    return {positions.data() + first, member_ends[h] - first};
-  }
 
   // Facts about the sample kept per removed member while the sample and the
   // bound stay the same, for deciding most swaps of a small sample in
@@ -129,8 +118,29 @@ struct SampleChunks {
   } candidate;
 
   // `count` empty chunks with zero sums.
-  explicit SampleChunks(std::uint32_t count) : member_ends(count, 0), chunk_sum(count, 0) {}
+  explicit SampleChunksState(std::uint32_t count) : member_ends(count, 0), chunk_sum(count, 0) {}
 };
+
+// A sample cut at the ruler's chunk boundaries for cheap single-gene swaps;
+// built by EsRulerCompat::make_chunks, changed only by perturbate. Chunk h
+// holds the members at indices [member_ends[h - 1], member_ends[h]) of the
+// ascending member list (from 0 for h = 0): those below the chunk's last
+// boundary and at or above the one before it. Positions are stored as `Pos`:
+// 32 bits in general, 16 bits inside the ruler when the ranking is short
+// enough (half the bytes to move and to compare).
+template <typename Pos>
+struct BasicSampleChunks : SampleChunksState {
+  std::vector<Pos> positions;  // all members, ascending
+
+  // The members of chunk h, ascending.
+  [[nodiscard]] std::span<const Pos> chunk(std::uint32_t h) const {
+    const std::uint32_t first = h == 0 ? 0 : member_ends[h - 1];
+    return {positions.data() + first, member_ends[h] - first};
+  }
+
+  explicit BasicSampleChunks(std::uint32_t count) : SampleChunksState(count) {}
+};
+using SampleChunks = BasicSampleChunks<std::uint32_t>;
 
 // Uniform index in [0, m) with the same rejection rule and results as
 // uniform_index, for a fixed m: the limit is computed once and the remainder
@@ -192,7 +202,9 @@ class EsRulerCompat {
   // make_chunks at the current boundaries, keeping each exactly when the
   // sample stays above `bound`; returns accepted swaps plus draws that picked
   // the removed gene itself.
-  std::int32_t perturbate(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
+  // Positions in 32 or (for rankings of at most 2^16 genes) 16 bits.
+  template <typename Pos>
+  std::int32_t perturbate(std::uint32_t k, BasicSampleChunks<Pos>& sample, const Gsea& bound,
                           rng_compat::Mt19937& rng);
 
   // Exact score of a sorted position list against this ruler's ranks and keys.
@@ -203,11 +215,16 @@ class EsRulerCompat {
   // at the chunk starts; chunk_count and the last boundary must already be set.
   void update_chunk_boundaries();
 
-  // Cuts a sorted position list at the current chunk boundaries.
-  [[nodiscard]] SampleChunks make_chunks(const std::vector<std::uint32_t>& positions) const;
+  // Cuts a sorted position list at the current chunk boundaries (positions
+  // must fit Pos).
+  template <typename Pos = std::uint32_t>
+  [[nodiscard]] BasicSampleChunks<Pos> make_chunks(
+      const std::vector<std::uint32_t>& positions) const;
 
-  // The same into an existing SampleChunks, keeping its storage.
-  void refill_chunks(const std::vector<std::uint32_t>& positions, SampleChunks& sc) const;
+  // The same into existing chunks, keeping their storage (positions must fit
+  // Pos).
+  template <typename Pos>
+  void refill_chunks(const std::vector<std::uint32_t>& positions, BasicSampleChunks<Pos>& sc) const;
 
   [[nodiscard]] const std::vector<Level>& levels() const { return levels_; }
   [[nodiscard]] const std::vector<std::vector<std::uint32_t>>& samples() const { return samples_; }
@@ -237,42 +254,49 @@ class EsRulerCompat {
 
   // Runs passes (one perturbate call per sample, in sample order) until their
   // moves reach `needed`, then as many passes again; see perturbate.cc.
-  void perturbation_passes(std::vector<SampleChunks>& chunked, const Gsea& bound,
+  template <typename Pos>
+  void perturbation_passes(std::vector<BasicSampleChunks<Pos>>& chunked, const Gsea& bound,
                            std::int64_t needed, rng_compat::Mt19937& rng);
 
   // Derives the swap facts of removing member `removed` from the sample
   // against its prepared narrow comparison (b0: the bound's rank sum).
-  void fill_swap_facts(SampleChunks& sample, std::uint32_t removed, std::int64_t b0) const;
+  template <typename Pos>
+  void fill_swap_facts(BasicSampleChunks<Pos>& sample, std::uint32_t removed,
+                       std::int64_t b0) const;
 
   // Whether the swap facts of a sample reject the swap `d` by themselves.
-  [[nodiscard]] bool rejected_by_facts(SampleChunks& sample, const Gsea& bound, SwapDraw d) const;
+  template <typename Pos>
+  [[nodiscard]] bool rejected_by_facts(BasicSampleChunks<Pos>& sample, const Gsea& bound,
+                                       SwapDraw d) const;
 
   // The first pass in [from, to) whose swap (packed[b], one per pass, see
   // perturbate.cc) the sample's swap facts do not reject by themselves; `to`
   // when there is none.
-  [[nodiscard]] std::size_t skip_rejected(SampleChunks& sample, const Gsea& bound,
+  template <typename Pos>
+  [[nodiscard]] std::size_t skip_rejected(BasicSampleChunks<Pos>& sample, const Gsea& bound,
                                           const std::uint32_t* packed, std::size_t from,
                                           std::size_t to) const;
 
   // Whether the sample keeps swap facts against `bound` and makes one swap
   // per call (fixed while the bound stays the same).
-  [[nodiscard]] bool has_swap_facts(const SampleChunks& sample, const Gsea& bound) const;
+  [[nodiscard]] bool has_swap_facts(const SampleChunksState& sample, std::size_t members,
+                                    const Gsea& bound) const;
 
   // Chooses the sample's comparison against `bound` and clears its swap facts
   // unless they already belong to this bound and k; draws nothing.
-  void prepare_swap_cache(std::uint32_t k, SampleChunks& sample, const Gsea& bound) const;
+  void prepare_swap_cache(std::uint32_t k, SampleChunksState& sample, const Gsea& bound) const;
 
   // Number of swaps of one perturbate call: max(1, trunc(0.1 k)).
   static std::int32_t swap_iterations(std::uint32_t k);
 
   // perturbate with its draws taken from `draws` (see perturbate.cc).
-  template <typename Draws>
-  std::int32_t perturbate_from(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
+  template <typename Pos, typename Draws>
+  std::int32_t perturbate_from(std::uint32_t k, BasicSampleChunks<Pos>& sample, const Gsea& bound,
                                Draws& draws);
 
-  template <typename PointTest, typename Draws>
-  std::int32_t perturbate_with(std::uint32_t k, SampleChunks& sample, const PointTest& test,
-                               Draws& draws);
+  template <typename PointTest, typename Pos, typename Draws>
+  std::int32_t perturbate_with(std::uint32_t k, BasicSampleChunks<Pos>& sample,
+                               const PointTest& test, Draws& draws);
 
   double move_scale_;
   std::vector<std::int64_t> ranks_;

@@ -130,6 +130,43 @@ inline std::uint32_t count_below(const std::uint32_t* p, std::uint32_t k, std::u
   return c;
 }
 
+// The same for positions stored in 16 bits (x below 2^16), eight positions
+// per instruction.
+inline std::uint32_t count_below(const std::uint16_t* p, std::uint32_t k, std::uint32_t x) {
+  const auto bx = static_cast<std::int16_t>(static_cast<std::uint16_t>(x ^ 0x8000u));
+#if defined(__SSE2__)
+  if (k >= 8) {
+    const __m128i flip = _mm_set1_epi16(static_cast<short>(0x8000));
+    const __m128i vx = _mm_set1_epi16(bx);
+    // Each lane counts at most k / 8 + 1 positions: no 16-bit overflow for
+    // k below 2^18.
+    __m128i acc = _mm_setzero_si128();
+    std::uint32_t i = 0;
+    for (; i + 8 <= k; i += 8) {
+      const __m128i v =
+          _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), flip);
+      acc = _mm_sub_epi16(acc, _mm_cmplt_epi16(v, vx));
+    }
+    if (i < k) {
+      // Lanes 0 .. 7 - (k - i) of the final eight were counted above.
+      const auto skip = static_cast<short>(8 - (k - i));
+      const __m128i lane = _mm_set_epi16(7, 6, 5, 4, 3, 2, 1, 0);
+      const __m128i keep = _mm_cmpgt_epi16(lane, _mm_set1_epi16(static_cast<short>(skip - 1)));
+      const __m128i v =
+          _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k - 8)), flip);
+      acc = _mm_sub_epi16(acc, _mm_and_si128(_mm_cmplt_epi16(v, vx), keep));
+    }
+    acc = _mm_madd_epi16(acc, _mm_set1_epi16(1));
+    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0x4e));
+    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0xb1));
+    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(acc));
+  }
+#endif
+  std::uint32_t c = 0;
+  for (std::uint32_t i = 0; i < k; ++i) c += static_cast<std::uint32_t>(p[i]) < x;
+  return c;
+}
+
 // The new ranks r for which a swap with swap facts `e` (removed member's
 // rest of the sample summing to rsT) keeps the members before the new
 // position below the bound, (rsT + r) W* > X cum*, i.e. r > floor(X cum* /
@@ -180,10 +217,11 @@ struct FoundPoint {
   std::int64_t cum = 0;
 };
 
-// A chunked sample as a scan reads it (see SampleChunks), with the ruler's
-// ranks and chunk boundaries.
+// A chunked sample as a scan reads it (see BasicSampleChunks), with the
+// ruler's ranks and chunk boundaries.
+template <typename Pos>
 struct ChunkView {
-  const std::uint32_t* flat;
+  const Pos* flat;
   const std::uint32_t* ends;
   const std::int64_t* sums;
   const std::uint32_t* chunk_last;
@@ -196,12 +234,13 @@ struct ChunkView {
 // first position, walking it point by point. With `peaks`, a walked chunk
 // holding neither the removed member nor the new position has its peak
 // recorded.
-[[gnu::noinline]] bool chunk_has_point_above(const NarrowPointTest& t, const ChunkView& v,
+template <typename Pos>
+[[gnu::noinline]] bool chunk_has_point_above(const NarrowPointTest& t, const ChunkView<Pos>& v,
                                              SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s,
                                              std::uint32_t h, std::int64_t cum, std::int64_t misses,
                                              FoundPoint& found) {
   const std::uint32_t first = h == 0 ? 0 : v.ends[h - 1];
-  const std::uint32_t* chunk = v.flat + first;
+  const Pos* chunk = v.flat + first;
   const std::uint32_t length = v.ends[h] - first;
   const std::int64_t rs = s.rank_sum;
   const std::int64_t start = h == 0 ? 0 : static_cast<std::int64_t>(v.chunk_last[h - 1]);
@@ -267,7 +306,8 @@ Int128 peak_after_insert(const SampleChunks::ChunkPeak& pk, const NarrowPointTes
 // smaller rank sum than the peak's can add, over the chunk's width); a chunk
 // is walked point by point only when both bounds are above the bound. Past
 // `miss_limit` misses no point is above the bound.
-bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkView& v,
+template <typename Pos>
+bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkView<Pos>& v,
                  SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
   const std::int64_t rs = s.rank_sum;
   std::int64_t cum = 0;
@@ -318,14 +358,17 @@ void EsRulerCompat::update_chunk_boundaries() {
   index_chunks();
 }
 
-SampleChunks EsRulerCompat::make_chunks(const std::vector<std::uint32_t>& positions) const {
-  SampleChunks sc(chunk_count_);
+template <typename Pos>
+BasicSampleChunks<Pos> EsRulerCompat::make_chunks(
+    const std::vector<std::uint32_t>& positions) const {
+  BasicSampleChunks<Pos> sc(chunk_count_);
   refill_chunks(positions, sc);
   return sc;
 }
 
+template <typename Pos>
 void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
-                                  SampleChunks& sc) const {
+                                  BasicSampleChunks<Pos>& sc) const {
   const std::uint32_t count = chunk_count_;
   sc.chunk_sum.assign(count, 0);
   sc.member_ends.assign(count, 0);
@@ -342,7 +385,14 @@ void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
     sc.key ^= gene_keys_[p];
   }
   for (std::uint32_t h = 1; h < count; ++h) sc.member_ends[h] += sc.member_ends[h - 1];
-  sc.positions = positions;
+  if constexpr (std::is_same_v<Pos, std::uint32_t>) {
+    sc.positions = positions;
+  } else {
+    sc.positions.resize(positions.size());
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+      sc.positions[i] = static_cast<Pos>(positions[i]);
+    }
+  }
 }
 
 // The swaps' random draws, in stream order: for each swap the removed
@@ -384,8 +434,9 @@ class BlockDraws {
 
 }  // namespace
 
-std::int32_t EsRulerCompat::perturbate(std::uint32_t k, SampleChunks& sample, const Gsea& bound,
-                                       rng_compat::Mt19937& rng) {
+template <typename Pos>
+std::int32_t EsRulerCompat::perturbate(std::uint32_t k, BasicSampleChunks<Pos>& sample,
+                                       const Gsea& bound, rng_compat::Mt19937& rng) {
   EngineDraws draws(rng, k == pathway_size_ ? draw_member_ : FixedBoundDraw(k), draw_position_);
   return perturbate_from(k, sample, bound, draws);
 }
@@ -406,11 +457,12 @@ std::int32_t EsRulerCompat::swap_iterations(std::uint32_t k) {
 // some member exactly when rs W* < X cum* for the best ratio cum / W among
 // them; for the others D = alpha_j + r beta_j, bounded above by the
 // maxima of alpha and beta over them.
-void EsRulerCompat::fill_swap_facts(SampleChunks& sample, std::uint32_t removed,
+template <typename Pos>
+void EsRulerCompat::fill_swap_facts(BasicSampleChunks<Pos>& sample, std::uint32_t removed,
                                     std::int64_t b0) const {
   const std::uint32_t k = pathway_size_;
   auto& cache = sample.cache;
-  const std::uint32_t* flat = sample.positions.data();
+  const Pos* flat = sample.positions.data();
   const std::int64_t x = cache.narrow_x;
   const std::int64_t kk = cache.narrow_k;
   // Entry (removed, q) lives at q * k + removed: the counts q near k, which
@@ -468,11 +520,12 @@ void EsRulerCompat::fill_swap_facts(SampleChunks& sample, std::uint32_t removed,
 // Whether the swap facts of a sample that keeps them (see has_swap_facts)
 // reject the swap `d` by themselves, with the same decision as the exact
 // walk; false when they do not decide it.
-inline bool EsRulerCompat::rejected_by_facts(SampleChunks& sample, const Gsea& bound,
+template <typename Pos>
+inline bool EsRulerCompat::rejected_by_facts(BasicSampleChunks<Pos>& sample, const Gsea& bound,
                                              SwapDraw d) const {
   const std::uint32_t k = pathway_size_;
   auto& cache = sample.cache;
-  const std::uint32_t* flat = sample.positions.data();
+  const Pos* flat = sample.positions.data();
   const std::uint32_t before = count_below(flat, k, d.position);
   const bool member = before < k && flat[before] == d.position;
   if (member) return false;
@@ -508,7 +561,8 @@ inline bool EsRulerCompat::rejected_by_facts(SampleChunks& sample, const Gsea& b
   return dn < 0 && e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0;
 }
 
-std::size_t EsRulerCompat::skip_rejected(SampleChunks& sample, const Gsea& bound,
+template <typename Pos>
+std::size_t EsRulerCompat::skip_rejected(BasicSampleChunks<Pos>& sample, const Gsea& bound,
                                          const std::uint32_t* packed, std::size_t from,
                                          std::size_t to) const {
   // The rank of a swap a few passes ahead is a random read: start it early.
@@ -538,8 +592,10 @@ std::size_t EsRulerCompat::skip_rejected(SampleChunks& sample, const Gsea& bound
 // and brought forward to it by drawing again. The draws used and the engine's
 // final state are the same as when each batch is drawn after the previous
 // one has walked.
-void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, const Gsea& bound,
-                                        std::int64_t needed, rng_compat::Mt19937& rng) {
+template <typename Pos>
+void EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<Pos>>& chunked,
+                                        const Gsea& bound, std::int64_t needed,
+                                        rng_compat::Mt19937& rng) {
   const std::uint32_t k = pathway_size_;
   const auto iterations = static_cast<std::size_t>(swap_iterations(k));
   const std::size_t count = chunked.size();
@@ -645,7 +701,7 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
       for (std::size_t s = first; s < last; ++s) {
         // The bound is fixed for all passes, so whether the sample has swap
         // facts does not change within them.
-        const bool facts = has_swap_facts(chunked[s], bound);
+        const bool facts = has_swap_facts(chunked[s], chunked[s].positions.size(), bound);
         const SwapDraw* first_draw = packed ? nullptr : pass_draws_.data() + s * row * iterations;
         const std::uint32_t* first_packed = packed ? pass_packed_.data() + s * row : nullptr;
         std::int32_t* moves_out = pass_moves_.data() + s * batch;
@@ -755,19 +811,23 @@ void EsRulerCompat::perturbation_passes(std::vector<SampleChunks>& chunked, cons
 
 std::int32_t EsRulerCompat::pass_swap(SampleChunks& sample, const Gsea& bound, SwapDraw draw) {
   prepare_swap_cache(pathway_size_, sample, bound);
-  if (has_swap_facts(sample, bound) && rejected_by_facts(sample, bound, draw)) return 0;
+  if (has_swap_facts(sample, sample.positions.size(), bound) &&
+      rejected_by_facts(sample, bound, draw)) {
+    return 0;
+  }
   BlockDraws block(&draw);
   return perturbate_from(pathway_size_, sample, bound, block);
 }
 
-bool EsRulerCompat::has_swap_facts(const SampleChunks& sample, const Gsea& bound) const {
+bool EsRulerCompat::has_swap_facts(const SampleChunksState& sample, std::size_t members,
+                                   const Gsea& bound) const {
   const std::uint32_t k = pathway_size_;
   const auto& cache = sample.cache;
   return k <= kCachedSampleLimit && swap_iterations(k) == 1 && cache.test == kNarrow &&
-         cache.stamp.size() == k && sample.positions.size() == k && cache.bound == bound;
+         cache.stamp.size() == k && members == k && cache.bound == bound;
 }
 
-void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
+void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunksState& sample,
                                        const Gsea& bound) const {
   auto& cache = sample.cache;
   const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
@@ -825,8 +885,8 @@ void EsRulerCompat::prepare_swap_cache(std::uint32_t k, SampleChunks& sample,
   }
 }
 
-template <typename Draws>
-std::int32_t EsRulerCompat::perturbate_from(std::uint32_t k, SampleChunks& sample,
+template <typename Pos, typename Draws>
+std::int32_t EsRulerCompat::perturbate_from(std::uint32_t k, BasicSampleChunks<Pos>& sample,
                                             const Gsea& bound, Draws& draws) {
   prepare_swap_cache(k, sample, bound);
   auto& cache = sample.cache;
@@ -844,8 +904,8 @@ std::int32_t EsRulerCompat::perturbate_from(std::uint32_t k, SampleChunks& sampl
   }
 }
 
-template <typename PointTest, typename Draws>
-std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sample,
+template <typename PointTest, typename Pos, typename Draws>
+std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<Pos>& sample,
                                             const PointTest& above, Draws& draws) {
   const std::uint32_t count = chunk_count_;
   auto& sums = sample.chunk_sum;
@@ -867,7 +927,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   auto chunk_start = [&](std::uint32_t h) { return h == 0 ? std::uint32_t{0} : ends[h - 1]; };
   auto chunk_at = [&](std::uint32_t h) {
     const std::uint32_t first = chunk_start(h);
-    return std::span<const std::uint32_t>(flat.data() + first, ends[h] - first);
+    return std::span<const Pos>(flat.data() + first, ends[h] - first);
   };
 
   // Constant-time decisions for small samples against a bound of this ruler.
@@ -913,7 +973,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
   };
   // Moves the values of v from index `from` to index `to` (shifting those in
   // between by one) and stores `value` at `to`.
-  auto shift_in = [](std::vector<std::uint32_t>& v, std::uint32_t from, std::uint32_t to,
+  auto shift_in = [](std::vector<Pos>& v, std::uint32_t from, std::uint32_t to,
                      std::uint32_t value) {
     // One overlapping move either way: the values after `from` up to `to`
     // go down by one, or those from `to` up to before `from` go up by one.
@@ -921,8 +981,8 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
     const std::uint32_t dst = down ? from : to + 1;
     const std::uint32_t src = down ? from + 1 : to;
     const std::uint32_t length = down ? to - from : from - to;
-    std::memmove(v.data() + dst, v.data() + src, std::size_t{length} * sizeof(std::uint32_t));
-    v[to] = value;
+    std::memmove(v.data() + dst, v.data() + src, std::size_t{length} * sizeof(Pos));
+    v[to] = static_cast<Pos>(value);
   };
   // Writes the located swap into the sample.
   auto commit = [&](std::uint64_t key) {
@@ -1099,8 +1159,8 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
 
     bool found_above = false;
     if constexpr (kNarrowTest) {
-      const ChunkView view{flat.data(),        ends.data(),   sums.data(),
-                           chunk_last_.data(), ranks_.data(), count};
+      const ChunkView<Pos> view{flat.data(),        ends.data(),   sums.data(),
+                                chunk_last_.data(), ranks_.data(), count};
       const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
       FoundPoint found;
       found_above = scan_narrow(above, cache.miss_limit, view, use_peaks ? peaks.data() : nullptr,
@@ -1126,5 +1186,23 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, SampleChunks& sampl
                       candidate_rank_sum};
   return moves;
 }
+
+// Positions in 32 bits for any ranking and in 16 bits for rankings of at
+// most 2^16 genes (see extend).
+template SampleChunks EsRulerCompat::make_chunks(const std::vector<std::uint32_t>&) const;
+template BasicSampleChunks<std::uint16_t> EsRulerCompat::make_chunks(
+    const std::vector<std::uint32_t>&) const;
+template std::int32_t EsRulerCompat::perturbate(std::uint32_t, SampleChunks&, const Gsea&,
+                                                rng_compat::Mt19937&);
+template std::int32_t EsRulerCompat::perturbate(std::uint32_t, BasicSampleChunks<std::uint16_t>&,
+                                                const Gsea&, rng_compat::Mt19937&);
+template void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>&,
+                                           BasicSampleChunks<std::uint32_t>&) const;
+template void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>&,
+                                           BasicSampleChunks<std::uint16_t>&) const;
+template void EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<std::uint32_t>>&,
+                                                 const Gsea&, std::int64_t, rng_compat::Mt19937&);
+template void EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<std::uint16_t>>&,
+                                                 const Gsea&, std::int64_t, rng_compat::Mt19937&);
 
 }  // namespace varenko::esruler_compat

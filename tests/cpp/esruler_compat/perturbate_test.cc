@@ -73,7 +73,8 @@ std::int32_t reference_perturbate(const std::vector<std::int64_t>& ranks,
 }
 
 // The members chunk by chunk.
-Positions flatten(const SampleChunks& sc) {
+template <typename Pos>
+Positions flatten(const BasicSampleChunks<Pos>& sc) {
   Positions out;
   for (std::uint32_t h = 0; h < sc.member_ends.size(); ++h) {
     const auto c = sc.chunk(h);
@@ -83,7 +84,9 @@ Positions flatten(const SampleChunks& sc) {
 }
 
 // Chunk h holds only positions of its range and chunk_sum its rank total.
-void expect_valid_chunks(const SampleChunks& sc, const std::vector<std::uint32_t>& chunk_last,
+template <typename Pos>
+void expect_valid_chunks(const BasicSampleChunks<Pos>& sc,
+                         const std::vector<std::uint32_t>& chunk_last,
                          const std::vector<std::int64_t>& ranks) {
   const auto count = static_cast<std::uint32_t>(sc.member_ends.size());
   ASSERT_EQ(sc.member_ends.back(), sc.positions.size());
@@ -175,24 +178,31 @@ TEST(Perturbate, DecisionsAndDrawsMatchAFullRescoringWalk) {
       for (std::uint32_t p = 0; p < s.n; ++p) keys.push_back(gen() & 0xffffffffu);
     }
     ASSERT_EQ(keys, ruler.mutable_gene_keys());
-    rng_compat::Mt19937 rng(77 + s.k);
-    rng_compat::Mt19937 reference_rng = rng;
-    std::int64_t accepted = 0;
-    for (std::uint32_t j = 0; j < ruler.sample_size(); ++j) {
-      SampleChunks sc = ruler.make_chunks(ruler.samples()[j]);
-      Positions reference = ruler.samples()[j];
-      for (int call = 0; call < 40; ++call) {
-        const std::int32_t moves = ruler.perturbate(s.k, sc, bound, rng);
-        const std::int32_t expected =
-            reference_perturbate(ranks, keys, reference, bound, reference_rng);
-        ASSERT_EQ(moves, expected) << "sample " << j << ", call " << call;
-        ASSERT_EQ(flatten(sc), reference) << "sample " << j << ", call " << call;
-        expect_valid_chunks(sc, ruler.chunk_last(), ranks);
-        accepted += moves;
+    // The same walk with positions kept in 32 and in 16 bits.
+    auto walk = [&](auto width) {
+      using Pos = decltype(width);
+      SCOPED_TRACE(sizeof(Pos) == 2 ? "16-bit positions" : "32-bit positions");
+      rng_compat::Mt19937 rng(77 + s.k);
+      rng_compat::Mt19937 reference_rng = rng;
+      std::int64_t accepted = 0;
+      for (std::uint32_t j = 0; j < ruler.sample_size(); ++j) {
+        auto sc = ruler.make_chunks<Pos>(ruler.samples()[j]);
+        Positions reference = ruler.samples()[j];
+        for (int call = 0; call < 40; ++call) {
+          const std::int32_t moves = ruler.perturbate(s.k, sc, bound, rng);
+          const std::int32_t expected =
+              reference_perturbate(ranks, keys, reference, bound, reference_rng);
+          ASSERT_EQ(moves, expected) << "sample " << j << ", call " << call;
+          ASSERT_EQ(flatten(sc), reference) << "sample " << j << ", call " << call;
+          expect_valid_chunks(sc, ruler.chunk_last(), ranks);
+          accepted += moves;
+        }
       }
-    }
-    EXPECT_GT(accepted, 0);
-    EXPECT_EQ(rng.next_u32(), reference_rng.next_u32());
+      EXPECT_GT(accepted, 0);
+      EXPECT_EQ(rng.next_u32(), reference_rng.next_u32());
+    };
+    walk(std::uint32_t{});
+    walk(std::uint16_t{});
   }
 }
 
