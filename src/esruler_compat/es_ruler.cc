@@ -227,7 +227,8 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
     // reached it are then repeated as many times again.
     if (needed >= 1) perturbation_passes(chunked, bound, needed, rng);
     for (std::uint32_t s = 0; s < n_samples; ++s) {
-      samples_[s].assign(chunked[s].positions.begin(), chunked[s].positions.end());
+      const auto members = chunked[s].members();
+      samples_[s].assign(members.begin(), members.end());
     }
   };
   while (true) {

@@ -37,6 +37,10 @@ struct Level {
 
 // What a chunked sample keeps besides its members (see BasicSampleChunks).
 struct SampleChunksState {
+  // Values after the members, none below any position, so that the members
+  // can be compared a whole vector at a time.
+  static constexpr std::uint32_t kPadding = 8;
+
   std::vector<std::uint32_t> member_ends;  // members in chunks 0 .. h, per h
   std::vector<std::int64_t> chunk_sum;     // rank sum of each chunk
   std::int64_t rank_sum = 0;               // sum of chunk_sum
@@ -130,7 +134,14 @@ struct SampleChunksState {
 // enough (half the bytes to move and to compare).
 template <typename Pos>
 struct BasicSampleChunks : SampleChunksState {
-  std::vector<Pos> positions;  // all members, ascending
+  // All members, ascending, then kPadding times the largest value of Pos.
+  std::vector<Pos> positions;
+
+  [[nodiscard]] std::uint32_t member_count() const {
+    return member_ends.empty() ? 0 : member_ends.back();
+  }
+  // The members, ascending.
+  [[nodiscard]] std::span<const Pos> members() const { return {positions.data(), member_count()}; }
 
   // The members of chunk h, ascending.
   [[nodiscard]] std::span<const Pos> chunk(std::uint32_t h) const {

@@ -94,77 +94,50 @@ inline EsRulerCompat::SwapDraw unpack_draw(std::uint32_t packed) {
 }
 
 // Number of the k positions p[0 .. k) below x (unsigned order), without
-// branches; the sign-flip turns the unsigned order into the signed one that
-// the vector compare knows, four positions per instruction.
+// branches, a whole vector at a time: the values after p[k - 1] up to the
+// end of the last vector must be readable and none below x (the members of
+// later chunks, then the padding of SampleChunksState). The sign flip turns
+// the unsigned order into the signed one that the vector compare knows.
 inline std::uint32_t count_below(const std::uint32_t* p, std::uint32_t k, std::uint32_t x) {
-  const auto bx = static_cast<std::int32_t>(x ^ 0x80000000u);
 #if defined(__SSE2__)
-  if (k >= 4) {
-    // Four positions per step; the last step reloads the final four and
-    // counts only those not counted yet.
-    const __m128i flip = _mm_set1_epi32(static_cast<int>(0x80000000u));
-    const __m128i vx = _mm_set1_epi32(bx);
-    __m128i acc = _mm_setzero_si128();
-    std::uint32_t i = 0;
-    for (; i + 4 <= k; i += 4) {
-      const __m128i v =
-          _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), flip);
-      acc = _mm_sub_epi32(acc, _mm_cmplt_epi32(v, vx));
-    }
-    if (i < k) {
-      // Lanes 0 .. 3 - (k - i) of the final four were counted above.
-      const std::uint32_t skip = 4 - (k - i);
-      const __m128i lane = _mm_set_epi32(3, 2, 1, 0);
-      const __m128i keep = _mm_cmpgt_epi32(lane, _mm_set1_epi32(static_cast<int>(skip) - 1));
-      const __m128i v =
-          _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k - 4)), flip);
-      acc = _mm_sub_epi32(acc, _mm_and_si128(_mm_cmplt_epi32(v, vx), keep));
-    }
-    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0x4e));
-    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0xb1));
-    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(acc));
+  const __m128i flip = _mm_set1_epi32(static_cast<int>(0x80000000u));
+  const __m128i vx = _mm_set1_epi32(static_cast<int>(x ^ 0x80000000u));
+  __m128i acc = _mm_setzero_si128();
+  for (std::uint32_t i = 0; i < k; i += 4) {
+    const __m128i v = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), flip);
+    acc = _mm_sub_epi32(acc, _mm_cmplt_epi32(v, vx));
   }
-#endif
+  acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0x4e));
+  acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0xb1));
+  return static_cast<std::uint32_t>(_mm_cvtsi128_si32(acc));
+#else
   std::uint32_t c = 0;
-  for (std::uint32_t i = 0; i < k; ++i) c += static_cast<std::int32_t>(p[i] ^ 0x80000000u) < bx;
+  for (std::uint32_t i = 0; i < k; ++i) c += p[i] < x;
   return c;
+#endif
 }
 
-// The same for positions stored in 16 bits (x below 2^16), eight positions
-// per instruction.
+// The same for positions stored in 16 bits (x below 2^16), eight at a time.
 inline std::uint32_t count_below(const std::uint16_t* p, std::uint32_t k, std::uint32_t x) {
-  const auto bx = static_cast<std::int16_t>(static_cast<std::uint16_t>(x ^ 0x8000u));
 #if defined(__SSE2__)
-  if (k >= 8) {
-    const __m128i flip = _mm_set1_epi16(static_cast<short>(0x8000));
-    const __m128i vx = _mm_set1_epi16(bx);
-    // Each lane counts at most k / 8 + 1 positions: no 16-bit overflow for
-    // k below 2^18.
-    __m128i acc = _mm_setzero_si128();
-    std::uint32_t i = 0;
-    for (; i + 8 <= k; i += 8) {
-      const __m128i v =
-          _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), flip);
-      acc = _mm_sub_epi16(acc, _mm_cmplt_epi16(v, vx));
-    }
-    if (i < k) {
-      // Lanes 0 .. 7 - (k - i) of the final eight were counted above.
-      const auto skip = static_cast<short>(8 - (k - i));
-      const __m128i lane = _mm_set_epi16(7, 6, 5, 4, 3, 2, 1, 0);
-      const __m128i keep = _mm_cmpgt_epi16(lane, _mm_set1_epi16(static_cast<short>(skip - 1)));
-      const __m128i v =
-          _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k - 8)), flip);
-      acc = _mm_sub_epi16(acc, _mm_and_si128(_mm_cmplt_epi16(v, vx), keep));
-    }
-    acc = _mm_madd_epi16(acc, _mm_set1_epi16(1));
-    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0x4e));
-    acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0xb1));
-    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(acc));
+  const __m128i flip = _mm_set1_epi16(static_cast<short>(0x8000));
+  const __m128i vx = _mm_set1_epi16(static_cast<short>(static_cast<std::uint16_t>(x ^ 0x8000u)));
+  // Each lane counts at most k / 8 + 1 positions: no 16-bit overflow for k
+  // below 2^18.
+  __m128i acc = _mm_setzero_si128();
+  for (std::uint32_t i = 0; i < k; i += 8) {
+    const __m128i v = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)), flip);
+    acc = _mm_sub_epi16(acc, _mm_cmplt_epi16(v, vx));
   }
-#endif
+  acc = _mm_madd_epi16(acc, _mm_set1_epi16(1));
+  acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0x4e));
+  acc = _mm_add_epi32(acc, _mm_shuffle_epi32(acc, 0xb1));
+  return static_cast<std::uint32_t>(_mm_cvtsi128_si32(acc));
+#else
   std::uint32_t c = 0;
   for (std::uint32_t i = 0; i < k; ++i) c += static_cast<std::uint32_t>(p[i]) < x;
   return c;
+#endif
 }
 
 // The new ranks r for which a swap with swap facts `e` (removed member's
@@ -385,14 +358,12 @@ void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
     sc.key ^= gene_keys_[p];
   }
   for (std::uint32_t h = 1; h < count; ++h) sc.member_ends[h] += sc.member_ends[h - 1];
-  if constexpr (std::is_same_v<Pos, std::uint32_t>) {
-    sc.positions = positions;
-  } else {
-    sc.positions.resize(positions.size());
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-      sc.positions[i] = static_cast<Pos>(positions[i]);
-    }
+  sc.positions.resize(positions.size() + SampleChunksState::kPadding);
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    sc.positions[i] = static_cast<Pos>(positions[i]);
   }
+  std::fill(sc.positions.begin() + static_cast<std::ptrdiff_t>(positions.size()),
+            sc.positions.end(), std::numeric_limits<Pos>::max());
 }
 
 // The swaps' random draws, in stream order: for each swap the removed
@@ -701,7 +672,7 @@ void EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<Pos>>& chu
       for (std::size_t s = first; s < last; ++s) {
         // The bound is fixed for all passes, so whether the sample has swap
         // facts does not change within them.
-        const bool facts = has_swap_facts(chunked[s], chunked[s].positions.size(), bound);
+        const bool facts = has_swap_facts(chunked[s], chunked[s].member_count(), bound);
         const SwapDraw* first_draw = packed ? nullptr : pass_draws_.data() + s * row * iterations;
         const std::uint32_t* first_packed = packed ? pass_packed_.data() + s * row : nullptr;
         std::int32_t* moves_out = pass_moves_.data() + s * batch;
@@ -811,7 +782,7 @@ void EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<Pos>>& chu
 
 std::int32_t EsRulerCompat::pass_swap(SampleChunks& sample, const Gsea& bound, SwapDraw draw) {
   prepare_swap_cache(pathway_size_, sample, bound);
-  if (has_swap_facts(sample, sample.positions.size(), bound) &&
+  if (has_swap_facts(sample, sample.member_count(), bound) &&
       rejected_by_facts(sample, bound, draw)) {
     return 0;
   }
@@ -913,7 +884,10 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   auto& ends = sample.member_ends;
   auto& cache = sample.cache;
   // Not a sample of this size cut at the current boundaries: nothing to do.
-  if (flat.size() != k || ends.size() != count || sums.size() != count) return 0;
+  if (flat.size() != k + SampleChunksState::kPadding || ends.size() != count ||
+      sums.size() != count || ends.back() != k) {
+    return 0;
+  }
 
   const std::int32_t iterations = swap_iterations(k);
   // Samples small enough to keep swap facts have few, short chunks: they go
@@ -933,7 +907,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   // Constant-time decisions for small samples against a bound of this ruler.
   bool use_cache = false;
   if constexpr (std::is_same_v<PointTest, NarrowPointTest>) {
-    use_cache = cache.stamp.size() == k && flat.size() == k;
+    use_cache = cache.stamp.size() == k;
   }
 
   std::int32_t moves = 0;
