@@ -101,50 +101,51 @@ ScoredEntry EsRulerCompat::score_sample(const std::vector<std::uint32_t>& positi
   const bool unit = rank_sum == 0;
   if (unit) rank_sum = k;
   auto rank_at = [&](std::uint32_t p) { return unit ? std::int64_t{1} : ranks_[p]; };
-  // deviation(cum, misses) = cum * miss_total - misses * rank_sum has the sign of
-  // the point's score and is proportional to it (factor rank_sum * miss_total).
-  auto deviation = [&](std::int64_t cum, std::int64_t misses) {
-    return Int128{cum} * miss_total - Int128{misses} * rank_sum;
-  };
-
-  // Peak: the earliest point after a hit with the greatest score above 0.
-  std::int64_t cum = 0;
-  std::int64_t misses = 0;
-  std::int64_t last = -1;
   std::int64_t peak_cum = 0;
   std::int64_t peak_misses = 0;
-  Int128 peak_dev = 0;
-  for (const std::uint32_t p : positions) {
-    misses += static_cast<std::int64_t>(p) - last - 1;
-    cum += rank_at(p);
-    const Int128 d = deviation(cum, misses);
-    if (d > peak_dev) {
-      peak_dev = d;
-      peak_cum = cum;
-      peak_misses = misses;
+  bool pos_dominant = true;
+  // One walk finds the peak (the earliest point after a hit with the greatest
+  // score above 0) and the largest-magnitude deviation before and after each
+  // hit (the earliest wins). deviation(cum, misses) = cum * miss_total -
+  // misses * rank_sum has the sign of the point's score and is proportional to
+  // it (factor rank_sum * miss_total); its size is at most rank_sum *
+  // miss_total, so 64 bits hold it when that product fits.
+  auto walk = [&](auto zero) {
+    using Wide = decltype(zero);
+    auto deviation = [&](std::int64_t cum, std::int64_t misses) {
+      return Wide{cum} * miss_total - Wide{misses} * rank_sum;
+    };
+    auto magnitude = [](Wide v) { return v < 0 ? -v : v; };
+    std::int64_t cum = 0;
+    std::int64_t misses = 0;
+    std::int64_t last = -1;
+    Wide peak_dev = 0;
+    Wide extreme = 0;
+    for (const std::uint32_t p : positions) {
+      misses += static_cast<std::int64_t>(p) - last - 1;
+      const Wide before = deviation(cum, misses);
+      if (magnitude(before) > magnitude(extreme)) extreme = before;
+      cum += rank_at(p);
+      const Wide after = deviation(cum, misses);
+      if (magnitude(after) > magnitude(extreme)) extreme = after;
+      if (after > peak_dev) {
+        peak_dev = after;
+        peak_cum = cum;
+        peak_misses = misses;
+      }
+      last = p;
     }
-    last = p;
-  }
-
-  // Largest-magnitude deviation, before and after each hit; the earliest wins.
-  cum = 0;
-  misses = 0;
-  last = -1;
-  Int128 extreme = 0;
-  auto magnitude = [](Int128 v) { return v < 0 ? -v : v; };
-  for (const std::uint32_t p : positions) {
-    misses += static_cast<std::int64_t>(p) - last - 1;
-    const Int128 before = deviation(cum, misses);
-    if (magnitude(before) > magnitude(extreme)) extreme = before;
-    cum += rank_at(p);
-    const Int128 after = deviation(cum, misses);
-    if (magnitude(after) > magnitude(extreme)) extreme = after;
-    last = p;
+    pos_dominant = extreme >= 0;
+  };
+  if (Int128{rank_sum} * miss_total < (Int128{1} << 62)) {
+    walk(std::int64_t{0});
+  } else {
+    walk(Int128{0});
   }
 
   ScoredEntry e;
   e.gsea = Gsea{rank_sum, peak_cum, miss_total, peak_misses, key};
-  e.pos_dominant = extreme >= 0;
+  e.pos_dominant = pos_dominant;
   e.sample_index = sample_index;
   return e;
 }
