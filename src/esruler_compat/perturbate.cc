@@ -283,6 +283,9 @@ template <typename Pos>
 bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkView<Pos>& v,
                  SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
   const std::int64_t rs = s.rank_sum;
+  auto chunk_sum = [&](std::uint32_t h) {
+    return v.sums[h] - (h == s.co ? s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
+  };
   std::int64_t cum = 0;
   Int128 x_cum = 0;  // X * cum
   for (std::uint32_t h = 0; h < v.count; ++h) {
@@ -292,20 +295,22 @@ bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkV
                                  (s.co < h ? 1 : 0) + (s.cn < h ? 1 : 0);
     const std::int64_t misses = start - members;
     if (misses > miss_limit) return false;
-    const std::int64_t sum =
-        v.sums[h] - (h == s.co ? s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
+    const std::int64_t sum = chunk_sum(h);
     const Int128 x_sum = Int128{t.x} * sum;
     const Int128 base = x_cum - Int128{rs} * (t.b0 * misses + t.k);
-    Int128 d = base + x_sum;
-    if (peaks != nullptr && peaks[h].valid) {
-      const auto& pk = peaks[h];
-      Int128 dp = base + (h == s.cn ? peak_after_insert(pk, t, s.new_rank) : pk.peak);
-      const std::int64_t width = static_cast<std::int64_t>(v.chunk_last[h]) - start;
-      dp += Int128{std::max<std::int64_t>(0, pk.rank_sum - rs)} * (t.b0 * width);
-      d = std::min(d, dp);
-    }
+    const Int128 d = base + x_sum;
     if (d > 0 || (d == 0 && s.key > t.bound_key)) [[unlikely]] {
-      if (chunk_has_point_above(t, v, peaks, s, h, cum, misses, found)) return true;
+      // The optimistic point is above the bound: the recorded peak may still
+      // rule the chunk out.
+      bool may_rise = true;
+      if (peaks != nullptr && peaks[h].valid) {
+        const auto& pk = peaks[h];
+        Int128 dp = base + (h == s.cn ? peak_after_insert(pk, t, s.new_rank) : pk.peak);
+        const std::int64_t width = static_cast<std::int64_t>(v.chunk_last[h]) - start;
+        dp += Int128{std::max<std::int64_t>(0, pk.rank_sum - rs)} * (t.b0 * width);
+        may_rise = dp > 0 || (dp == 0 && s.key > t.bound_key);
+      }
+      if (may_rise && chunk_has_point_above(t, v, peaks, s, h, cum, misses, found)) return true;
     }
     cum += sum;
     x_cum += x_sum;
