@@ -78,11 +78,15 @@ void EsRulerCompat::reset_chunks(std::uint32_t count) {
 void EsRulerCompat::index_chunks() {
   const std::uint32_t count = chunk_count_;
   chunk_of_.resize(ranks_.size());
-  std::uint32_t h = 0;
-  for (std::uint32_t p = 0; p < n(); ++p) {
-    while (h < count && chunk_last_[h] <= p) ++h;
-    chunk_of_[p] = static_cast<std::uint16_t>(std::min(h, count - 1));
+  // Chunk h < count - 1 holds the positions from the previous boundary up to
+  // below chunk_last_[h]; the last chunk all the rest.
+  std::uint32_t from = 0;
+  for (std::uint32_t h = 0; h + 1 < count; ++h) {
+    const std::uint32_t to = std::clamp(chunk_last_[h], from, n());
+    std::fill(chunk_of_.begin() + from, chunk_of_.begin() + to, static_cast<std::uint16_t>(h));
+    from = to;
   }
+  std::fill(chunk_of_.begin() + from, chunk_of_.end(), static_cast<std::uint16_t>(count - 1));
 }
 
 ScoredEntry EsRulerCompat::score_sample(const std::vector<std::uint32_t>& positions,
