@@ -888,7 +888,9 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   auto& flat = sample.positions;
   auto& ends = sample.member_ends;
   auto& cache = sample.cache;
-  // Not a sample of this size cut at the current boundaries: nothing to do.
+  // Not a sample of this size cut at the current boundaries, or a ranking
+  // whose positions do not fit Pos: nothing to do.
+  if (ranks_.size() - 1 > std::numeric_limits<Pos>::max()) return 0;
   if (flat.size() != k + SampleChunksState::kPadding || ends.size() != count ||
       sums.size() != count || ends.back() != k) {
     return 0;
