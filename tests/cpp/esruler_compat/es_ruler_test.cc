@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <random>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -253,6 +255,46 @@ TEST(Extend, LevelsRiseAndStdCountsNoMoreThanCountAll) {
     EXPECT_LE(all, previous);
     EXPECT_LE(pos_only, all);
     previous = all;
+  }
+}
+
+// The passes keep positions in 16 bits when the ranking allows it; in 32
+// bits every level, sample and p-value is the same.
+TEST(Extend, SameResultsWithPositionsInSixteenAndThirtyTwoBits) {
+  struct Setup {
+    std::uint32_t n;
+    std::uint32_t k;
+    double es;
+  };
+  const Setup setups[] = {{300, 5, 0.9}, {2000, 30, 0.6}, {2000, 64, 0.45}, {5000, 300, 0.3}};
+  for (const auto& s : setups) {
+    SCOPED_TRACE("n " + std::to_string(s.n) + ", k " + std::to_string(s.k));
+    std::mt19937_64 gen(s.n + s.k);
+    std::vector<std::int64_t> ranks(s.n);
+    for (auto& r : ranks) r = static_cast<std::int64_t>(gen() % 100000);
+    std::sort(ranks.begin(), ranks.end(), std::greater<>());
+    EsRulerCompat narrow(ranks, 41, s.k, 1.0);
+    EsRulerCompat wide(ranks, 41, s.k, 1.0);
+    wide.set_wide_positions(true);
+    narrow.extend(77, s.es, 1e-30);
+    wide.extend(77, s.es, 1e-30);
+    ASSERT_GE(narrow.levels().size(), 3u);
+    ASSERT_EQ(narrow.levels().size(), wide.levels().size());
+    for (std::size_t i = 0; i < narrow.levels().size(); ++i) {
+      const auto& a = narrow.levels()[i];
+      const auto& b = wide.levels()[i];
+      ASSERT_EQ(a.bound, b.bound) << "level " << i;
+      ASSERT_EQ(a.upper.size(), b.upper.size()) << "level " << i;
+      for (std::size_t j = 0; j < a.upper.size(); ++j) {
+        ASSERT_EQ(a.upper[j].gsea, b.upper[j].gsea) << "level " << i << ", entry " << j;
+        ASSERT_EQ(a.upper[j].sample_index, b.upper[j].sample_index);
+      }
+    }
+    EXPECT_EQ(narrow.samples(), wide.samples());
+    for (double es : {0.1, 0.3, s.es}) {
+      EXPECT_EQ(narrow.get_pvalue(true, es), wide.get_pvalue(true, es)) << es;
+      EXPECT_EQ(narrow.get_pvalue(false, es), wide.get_pvalue(false, es)) << es;
+    }
   }
 }
 
