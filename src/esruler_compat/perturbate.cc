@@ -283,23 +283,31 @@ template <typename Pos>
 bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkView<Pos>& v,
                  SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
   const std::int64_t rs = s.rank_sum;
-  auto chunk_sum = [&](std::uint32_t h) {
-    return v.sums[h] - (h == s.co ? s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
-  };
+  // A point is above the bound when its D exceeds `floor`: D > 0, or D = 0
+  // with the greater key.
+  const Int128 floor = s.key > t.bound_key ? -1 : 0;
+  // The chunks are taken in three runs: before the earlier of the removed
+  // member's and the new position's chunks (lo), between it and the later
+  // one (hi), and after it. Within a run the swapped sample has a fixed
+  // number of members more or fewer before each chunk than the current one:
+  // none before lo and after hi, one fewer between them when the removed
+  // member comes first, one more when the new one does.
+  const std::uint32_t lo = std::min(s.co, s.cn);
+  const std::uint32_t hi = std::max(s.co, s.cn);
+  const std::int64_t between = s.co < s.cn ? -1 : 1;
   std::int64_t cum = 0;
-  Int128 x_cum = 0;  // X * cum
-  for (std::uint32_t h = 0; h < v.count; ++h) {
-    // Non-members before the chunk's first position in the swapped sample.
-    const std::int64_t start = h == 0 ? 0 : v.chunk_last[h - 1];
-    const std::int64_t members = (h == 0 ? 0 : static_cast<std::int64_t>(v.ends[h - 1])) -
-                                 (s.co < h ? 1 : 0) + (s.cn < h ? 1 : 0);
-    const std::int64_t misses = start - members;
-    if (misses > miss_limit) return false;
-    const std::int64_t sum = chunk_sum(h);
+  Int128 x_cum = 0;         // X * cum
+  std::int64_t start = 0;   // first position of the chunk under test
+  std::int64_t before = 0;  // members of the current sample before it
+  enum Step : std::uint8_t { kGoOn, kFound, kPastLimit };
+  // Chunk h with `extra` members more before it and rank sum `sum` in the
+  // swapped sample.
+  auto test = [&](std::uint32_t h, std::int64_t extra, std::int64_t sum) {
+    const std::int64_t misses = start - before - extra;
+    if (misses > miss_limit) return kPastLimit;
     const Int128 x_sum = Int128{t.x} * sum;
     const Int128 base = x_cum - Int128{rs} * (t.b0 * misses + t.k);
-    const Int128 d = base + x_sum;
-    if (d > 0 || (d == 0 && s.key > t.bound_key)) [[unlikely]] {
+    if (base + x_sum > floor) [[unlikely]] {
       // The optimistic point is above the bound: the recorded peak may still
       // rule the chunk out.
       bool may_rise = true;
@@ -308,14 +316,34 @@ bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkV
         Int128 dp = base + (h == s.cn ? peak_after_insert(pk, t, s.new_rank) : pk.peak);
         const std::int64_t width = static_cast<std::int64_t>(v.chunk_last[h]) - start;
         dp += Int128{std::max<std::int64_t>(0, pk.rank_sum - rs)} * (t.b0 * width);
-        may_rise = dp > 0 || (dp == 0 && s.key > t.bound_key);
+        may_rise = dp > floor;
       }
-      if (may_rise && chunk_has_point_above(t, v, peaks, s, h, cum, misses, found)) return true;
+      if (may_rise && chunk_has_point_above(t, v, peaks, s, h, cum, misses, found)) return kFound;
     }
     cum += sum;
     x_cum += x_sum;
+    start = v.chunk_last[h];
+    before = v.ends[h];
+    return kGoOn;
+  };
+  auto run = [&](std::uint32_t from, std::uint32_t to, std::int64_t extra) {
+    for (std::uint32_t h = from; h < to; ++h) {
+      const Step step = test(h, extra, v.sums[h]);
+      if (step != kGoOn) return step;
+    }
+    return kGoOn;
+  };
+  auto sum_of = [&](std::uint32_t h) {
+    return v.sums[h] - (h == s.co ? s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
+  };
+  Step step = run(0, lo, 0);
+  if (step == kGoOn) step = test(lo, 0, sum_of(lo));
+  if (step == kGoOn && hi != lo) {
+    step = run(lo + 1, hi, between);
+    if (step == kGoOn) step = test(hi, between, sum_of(hi));
   }
-  return false;
+  if (step == kGoOn) step = run(hi + 1, v.count, 0);
+  return step == kFound;
 }
 
 }  // namespace
