@@ -216,7 +216,7 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
   // position fits, else in 32.
   std::vector<BasicSampleChunks<std::uint16_t>> chunked16;
   std::vector<SampleChunks> chunked32;
-  const bool short_positions = !wide_positions_ && n_genes <= (std::uint32_t{1} << 16);
+  const bool short_positions = !wide_arithmetic_ && n_genes <= (std::uint32_t{1} << 16);
   auto run_passes = [&](auto& chunked, const Gsea& bound) {
     if (chunked.size() != n_samples) {
       chunked.clear();

@@ -249,9 +249,10 @@ class EsRulerCompat {
   // accepted or when the removed gene itself was drawn, else 0.
   std::int32_t pass_swap(SampleChunks& sample, const Gsea& bound, SwapDraw draw);
 
-  // Keeps positions in 32 bits during the passes even where 16 would do (for
-  // tests: both widths give the same results).
-  void set_wide_positions(bool wide) { wide_positions_ = wide; }
+  // Keeps positions in 32 bits and compares the points of a scan in 128 bits
+  // during the passes even where 16 and 64 would do (for tests: both widths
+  // give the same results).
+  void set_wide_arithmetic(bool wide) { wide_arithmetic_ = wide; }
 
   // Direct access for tests and for building populations by hand.
   std::vector<std::vector<std::uint32_t>>& mutable_samples() { return samples_; }
@@ -326,7 +327,7 @@ class EsRulerCompat {
   std::uint32_t sample_size_;
   std::uint32_t pathway_size_;
   std::uint32_t chunk_count_ = 0;
-  bool wide_positions_ = false;             // see set_wide_positions
+  bool wide_arithmetic_ = false;            // see set_wide_arithmetic
   FixedBoundDraw draw_member_;              // index into a sample, m = k
   FixedBoundDraw draw_position_;            // position in the ranking, m = n
   std::vector<SwapDraw> pass_draws_;        // a batch of passes' draws, in stream order

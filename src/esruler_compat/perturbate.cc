@@ -202,46 +202,105 @@ struct ChunkView {
   std::uint32_t count;
 };
 
+// The points of one swapped sample against the bound: the exact D of a
+// point (rank sum c up to and including it, m non-members before it) is
+//   D = X c - rs (b0 m + K) = b0 Z - rs K,  Z = M c - rs m  (X = b0 M),
+// and the point is above the bound when D > floor (D > 0, or D = 0 with the
+// greater key). When M rs fits in 62 bits every Z fits in 64 bits (c <= rs,
+// m <= M), and with rs K = b0 q + r (0 <= r < b0) D > floor exactly when
+// Z >= threshold: Z > q, or Z = q when r = 0 and the key is greater. So a
+// scan compares 64-bit values, after one division per swap.
+struct ScanPoints {
+  ScanPoints(const NarrowPointTest& test, std::int64_t miss_total, const SwapUnderTest& s)
+      : t(test),
+        rs(s.rank_sum),
+        floor(s.key > test.bound_key ? -1 : 0),
+        rs_k(Int128{s.rank_sum} * test.k),
+        m_total(miss_total) {
+    constexpr Int128 kLimit = Int128{1} << 62;
+    narrow = Int128{rs} * m_total < kLimit;
+    if (narrow) {
+      Int128 q = rs_k / t.b0;
+      Int128 r = rs_k % t.b0;
+      if (r < 0) {
+        q -= 1;
+        r += t.b0;
+      }
+      threshold = static_cast<std::int64_t>(q) + (r == 0 && floor < 0 ? 0 : 1);
+    }
+  }
+  [[nodiscard]] Int128 d(std::int64_t c, std::int64_t m) const {
+    return Int128{t.x} * c - Int128{rs} * (t.b0 * m + t.k);
+  }
+  [[nodiscard]] std::int64_t z(std::int64_t c, std::int64_t m) const {
+    return m_total * c - rs * m;
+  }
+  [[nodiscard]] Int128 d_of_z(std::int64_t zv) const { return Int128{t.b0} * zv - rs_k; }
+
+  const NarrowPointTest& t;
+  std::int64_t rs;
+  Int128 floor;
+  Int128 rs_k;
+  std::int64_t m_total;
+  bool narrow = false;
+  std::int64_t threshold = 0;  // with `narrow`
+};
+
 // Whether some point of chunk h of the swapped sample is above the bound,
 // given the rank sum `cum` and the non-members `misses` before the chunk's
-// first position, walking it point by point. With `peaks`, a walked chunk
-// holding neither the removed member nor the new position has its peak
-// recorded.
-template <typename Pos>
-[[gnu::noinline]] bool chunk_has_point_above(const NarrowPointTest& t, const ChunkView<Pos>& v,
+// first position, walking it point by point (comparing Z when kZ). With
+// `peaks`, a walked chunk holding neither the removed member nor the new
+// position has its peak recorded.
+template <bool kZ, typename Pos>
+[[gnu::noinline]] bool chunk_has_point_above(const ScanPoints& sp, const ChunkView<Pos>& v,
                                              SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s,
                                              std::uint32_t h, std::int64_t cum, std::int64_t misses,
                                              FoundPoint& found) {
   const std::uint32_t first = h == 0 ? 0 : v.ends[h - 1];
   const Pos* chunk = v.flat + first;
   const std::uint32_t length = v.ends[h] - first;
-  const std::int64_t rs = s.rank_sum;
   const std::int64_t start = h == 0 ? 0 : static_cast<std::int64_t>(v.chunk_last[h - 1]);
   std::int64_t last = start - 1;
   const bool has_old = h == s.co;
   const bool has_new = h == s.cn;
   auto above = [&](std::int64_t c, std::int64_t m) {
-    const Int128 d = Int128{t.x} * c - Int128{rs} * (t.b0 * m + t.k);
-    return d > 0 || (d == 0 && s.key > t.bound_key);
+    if constexpr (kZ) {
+      return sp.z(c, m) >= sp.threshold;
+    } else {
+      return sp.d(c, m) > sp.floor;
+    }
   };
   if (peaks != nullptr && !has_old && !has_new) {
-    const Int128 base = Int128{t.x} * cum - Int128{rs} * (t.b0 * misses + t.k);
+    const Int128 base = sp.d(cum, misses);
     Int128 best = kNoPoint;
+    std::int64_t best_z = std::numeric_limits<std::int64_t>::min();
     for (std::uint32_t i = 0; i < length; ++i) {
       const std::int64_t p = chunk[i];
       misses += p - last - 1;
       cum += v.ranks[p];
       last = p;
-      const Int128 d = Int128{t.x} * cum - Int128{rs} * (t.b0 * misses + t.k);
-      if (d > 0 || (d == 0 && s.key > t.bound_key)) {
-        found = {p, misses, cum};
-        return true;
+      if constexpr (kZ) {
+        const std::int64_t zv = sp.z(cum, misses);
+        if (zv >= sp.threshold) {
+          found = {p, misses, cum};
+          return true;
+        }
+        best_z = std::max(best_z, zv);
+      } else {
+        const Int128 d = sp.d(cum, misses);
+        if (d > sp.floor) {
+          found = {p, misses, cum};
+          return true;
+        }
+        best = std::max(best, d);
       }
-      if (d > best) best = d;
+    }
+    if constexpr (kZ) {
+      if (length > 0) best = sp.d_of_z(best_z);
     }
     auto& pk = peaks[h];
     pk.peak = length == 0 ? kNoPoint : best - base;
-    pk.rank_sum = rs;
+    pk.rank_sum = sp.rs;
     pk.valid = true;
     return false;
   }
@@ -272,20 +331,21 @@ Int128 peak_after_insert(const SampleChunks::ChunkPeak& pk, const NarrowPointTes
 }
 
 // Whether some point of the swapped sample is above the bound (the first
-// one found goes to `found`). Every point of chunk h lies at or below the
-// chunk's optimistic point (its whole rank sum with the misses before it)
-// and, with a recorded peak, below the chunk's base plus the peak (with the
-// new member's rise when it goes into the chunk, and raised by the most a
-// smaller rank sum than the peak's can add, over the chunk's width); a chunk
-// is walked point by point only when both bounds are above the bound. Past
-// `miss_limit` misses no point is above the bound.
-template <typename Pos>
-bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkView<Pos>& v,
+// one found goes to `found`), comparing Z when kZ. Every point of chunk h
+// lies at or below the chunk's optimistic point (its whole rank sum with the
+// misses before it) and, with a recorded peak, below the chunk's base plus
+// the peak (with the new member's rise when it goes into the chunk, and
+// raised by the most a smaller rank sum than the peak's can add, over the
+// chunk's width); a chunk is walked point by point only when both bounds are
+// above the bound. Past `miss_limit` misses no point is above the bound.
+template <bool kZ, typename Pos>
+bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<Pos>& v,
                  SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
-  const std::int64_t rs = s.rank_sum;
-  // A point is above the bound when its D exceeds `floor`: D > 0, or D = 0
-  // with the greater key.
-  const Int128 floor = s.key > t.bound_key ? -1 : 0;
+  const NarrowPointTest& t = sp.t;
+  const std::int64_t rs = sp.rs;
+  const std::int64_t* sums = v.sums;
+  const std::uint32_t* ends = v.ends;
+  const std::uint32_t* chunk_last = v.chunk_last;
   // The chunks are taken in three runs: before the earlier of the removed
   // member's and the new position's chunks (lo), between it and the later
   // one (hi), and after it. Within a run the swapped sample has a fixed
@@ -295,55 +355,69 @@ bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_limit, const ChunkV
   const std::uint32_t lo = std::min(s.co, s.cn);
   const std::uint32_t hi = std::max(s.co, s.cn);
   const std::int64_t between = s.co < s.cn ? -1 : 1;
+  // The runs as the end of each (one past its last chunk), the members more
+  // before each of its chunks and the change of the rank sum of its last
+  // chunk (that of lo, of hi, and none); the middle run is empty when lo =
+  // hi.
+  auto change_of = [&](std::uint32_t h) {
+    return (h == s.co ? -s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
+  };
+  struct Run {
+    std::uint32_t end;
+    std::int64_t extra;
+    std::int64_t last_change;
+  };
+  const std::array<Run, 3> runs{Run{lo + 1, 0, change_of(lo)},
+                                Run{hi + 1, between, hi == lo ? 0 : change_of(hi)},
+                                Run{v.count, 0, 0}};
+  // The rank sum before the chunk under test, its first position and the
+  // members of the current sample before it.
   std::int64_t cum = 0;
-  Int128 x_cum = 0;         // X * cum
-  std::int64_t start = 0;   // first position of the chunk under test
-  std::int64_t before = 0;  // members of the current sample before it
-  enum Step : std::uint8_t { kGoOn, kFound, kPastLimit };
-  // Chunk h with `extra` members more before it and rank sum `sum` in the
-  // swapped sample.
-  auto test = [&](std::uint32_t h, std::int64_t extra, std::int64_t sum) {
-    const std::int64_t misses = start - before - extra;
-    if (misses > miss_limit) return kPastLimit;
-    const Int128 x_sum = Int128{t.x} * sum;
-    const Int128 base = x_cum - Int128{rs} * (t.b0 * misses + t.k);
-    if (base + x_sum > floor) [[unlikely]] {
-      // The optimistic point is above the bound: the recorded peak may still
-      // rule the chunk out.
-      bool may_rise = true;
-      if (peaks != nullptr && peaks[h].valid) {
-        const auto& pk = peaks[h];
-        Int128 dp = base + (h == s.cn ? peak_after_insert(pk, t, s.new_rank) : pk.peak);
-        const std::int64_t width = static_cast<std::int64_t>(v.chunk_last[h]) - start;
-        dp += Int128{std::max<std::int64_t>(0, pk.rank_sum - rs)} * (t.b0 * width);
-        may_rise = dp > floor;
+  std::int64_t start = 0;
+  std::int64_t before = 0;
+  std::uint32_t h = 0;
+  for (const Run& run : runs) {
+    for (; h < run.end; ++h) {
+      const std::int64_t misses = start - before - run.extra;
+      if (misses > miss_limit) return false;
+      const std::int64_t sum = sums[h] + (h + 1 == run.end ? run.last_change : 0);
+      bool optimistic_above = false;
+      if constexpr (kZ) {
+        optimistic_above = sp.z(cum + sum, misses) >= sp.threshold;
+      } else {
+        optimistic_above = sp.d(cum + sum, misses) > sp.floor;
       }
-      if (may_rise && chunk_has_point_above(t, v, peaks, s, h, cum, misses, found)) return kFound;
+      if (optimistic_above) [[unlikely]] {
+        // The recorded peak may still rule the chunk out.
+        bool may_rise = true;
+        if (peaks != nullptr && peaks[h].valid) {
+          const auto& pk = peaks[h];
+          Int128 dp =
+              sp.d(cum, misses) + (h == s.cn ? peak_after_insert(pk, t, s.new_rank) : pk.peak);
+          const std::int64_t width = static_cast<std::int64_t>(chunk_last[h]) - start;
+          dp += Int128{std::max<std::int64_t>(0, pk.rank_sum - rs)} * (t.b0 * width);
+          may_rise = dp > sp.floor;
+        }
+        if (may_rise && chunk_has_point_above<kZ>(sp, v, peaks, s, h, cum, misses, found)) {
+          return true;
+        }
+      }
+      cum += sum;
+      start = chunk_last[h];
+      before = ends[h];
     }
-    cum += sum;
-    x_cum += x_sum;
-    start = v.chunk_last[h];
-    before = v.ends[h];
-    return kGoOn;
-  };
-  auto run = [&](std::uint32_t from, std::uint32_t to, std::int64_t extra) {
-    for (std::uint32_t h = from; h < to; ++h) {
-      const Step step = test(h, extra, v.sums[h]);
-      if (step != kGoOn) return step;
-    }
-    return kGoOn;
-  };
-  auto sum_of = [&](std::uint32_t h) {
-    return v.sums[h] - (h == s.co ? s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
-  };
-  Step step = run(0, lo, 0);
-  if (step == kGoOn) step = test(lo, 0, sum_of(lo));
-  if (step == kGoOn && hi != lo) {
-    step = run(lo + 1, hi, between);
-    if (step == kGoOn) step = test(hi, between, sum_of(hi));
   }
-  if (step == kGoOn) step = run(hi + 1, v.count, 0);
-  return step == kFound;
+  return false;
+}
+
+// The scan in 64-bit comparisons where they are exact (unless `wide`).
+template <typename Pos>
+bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_total, std::int64_t miss_limit,
+                 const ChunkView<Pos>& v, SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s,
+                 bool wide, FoundPoint& found) {
+  const ScanPoints sp(t, miss_total, s);
+  return sp.narrow && !wide ? scan_points<true>(sp, miss_limit, v, peaks, s, found)
+                            : scan_points<false>(sp, miss_limit, v, peaks, s, found);
 }
 
 }  // namespace
@@ -1172,8 +1246,9 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
                                 chunk_last_.data(), ranks_.data(), count};
       const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
       FoundPoint found;
-      found_above = scan_narrow(above, cache.miss_limit, view, use_peaks ? peaks.data() : nullptr,
-                                swap, found);
+      const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
+      found_above = scan_narrow(above, miss_total, cache.miss_limit, view,
+                                use_peaks ? peaks.data() : nullptr, swap, wide_arithmetic_, found);
       found_position = found.position;
       found_misses = found.misses;
       found_cum = found.cum;

@@ -258,9 +258,10 @@ TEST(Extend, LevelsRiseAndStdCountsNoMoreThanCountAll) {
   }
 }
 
-// The passes keep positions in 16 bits when the ranking allows it; in 32
-// bits every level, sample and p-value is the same.
-TEST(Extend, SameResultsWithPositionsInSixteenAndThirtyTwoBits) {
+// The passes keep positions in 16 bits and compare the points of a scan in
+// 64 bits when the ranking allows it; with 32-bit positions and 128-bit
+// comparisons every level, sample and p-value is the same.
+TEST(Extend, SameResultsWithNarrowAndWideArithmetic) {
   struct Setup {
     std::uint32_t n;
     std::uint32_t k;
@@ -275,7 +276,7 @@ TEST(Extend, SameResultsWithPositionsInSixteenAndThirtyTwoBits) {
     std::sort(ranks.begin(), ranks.end(), std::greater<>());
     EsRulerCompat narrow(ranks, 41, s.k, 1.0);
     EsRulerCompat wide(ranks, 41, s.k, 1.0);
-    wide.set_wide_positions(true);
+    wide.set_wide_arithmetic(true);
     narrow.extend(77, s.es, 1e-30);
     wide.extend(77, s.es, 1e-30);
     ASSERT_GE(narrow.levels().size(), 3u);

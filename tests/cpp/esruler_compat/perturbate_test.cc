@@ -182,10 +182,12 @@ TEST(Perturbate, DecisionsAndDrawsMatchAFullRescoringWalk) {
       for (std::uint32_t p = 0; p < s.n; ++p) keys.push_back(gen() & 0xffffffffu);
     }
     ASSERT_EQ(keys, ruler.mutable_gene_keys());
-    // The same walk with positions kept in 32 and in 16 bits.
+    // The same walk with positions kept in 32 bits and scans compared in
+    // 128 bits, and with positions in 16 bits and scans in 64 bits.
     auto walk = [&](auto width) {
       using Pos = decltype(width);
-      SCOPED_TRACE(sizeof(Pos) == 2 ? "16-bit positions" : "32-bit positions");
+      SCOPED_TRACE(sizeof(Pos) == 2 ? "narrow arithmetic" : "wide arithmetic");
+      ruler.set_wide_arithmetic(sizeof(Pos) == 4);
       rng_compat::Mt19937 rng(77 + s.k);
       rng_compat::Mt19937 reference_rng = rng;
       std::int64_t accepted = 0;
