@@ -1127,144 +1127,147 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
     new_rank = ranks_[new_pos];
     rank_sum = sample.rank_sum + new_rank - old_rank;
 
-    if constexpr (std::is_same_v<PointTest, NarrowPointTest>) {
-      if (use_cache && rank_sum != 0) {
-        if (cache.stamp[drawn] != cache.generation) fill_swap_facts(sample, drawn, above.b0);
-        if (cache.usable[drawn]) {
-          const std::uint32_t q = drawn < flat_index ? flat_index - 1 : flat_index;
-          const auto& e = cache.entries[std::size_t{q} * k + drawn];
-          auto key_wins = [&] { return swapped_key() > above.bound_key; };
-          // Some of the members before the new position is above the bound.
-          const Int128 lhs = Int128{rank_sum} * e.prefix_weight;
-          const Int128 rhs = Int128{above.x} * e.prefix_cum;
-          bool accept = lhs < rhs || (lhs == rhs && key_wins());
-          if (!accept) {
-            // The new hit's own point.
-            const std::int64_t misses = static_cast<std::int64_t>(new_pos) - q;
-            const Int128 d = Int128{above.x} * (e.before_cum + new_rank) -
-                             Int128{rank_sum} * (above.b0 * misses + above.k);
-            accept = d > 0 || (d == 0 && key_wins());
-          }
-          if (accept) {
-            commit(swapped_key());
-            has_candidate = false;
-            continue;
-          }
-          if (e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0) {
-            continue;  // no member after the new position is above the bound either
-          }
-          // Undecided: the exact walk below decides.
-        }
-      }
-    }
-
+    // Whether the swap is kept (with the remembered hit updated to the
+    // swapped sample); every kept swap is written by the one commit below.
     const std::uint64_t key = swapped_key();
-
-    // Walks the swapped sample's hits in order (old_pos left out, new_pos
-    // merged in) and stops at the first point above the bound. Weighted scans
-    // skip chunks whose best conceivable point is not above the bound.
-    std::int64_t found_position = -1;
-    std::int64_t found_misses = 0;
-    std::int64_t found_cum = 0;
-    auto scan = [&](bool unit) {
-      const std::int64_t scan_rank_sum = unit ? static_cast<std::int64_t>(k) : rank_sum;
-      std::int64_t cum = 0;
-      std::int64_t misses = 0;
-      std::int64_t last = -1;
-      auto visit = [&](std::uint32_t p) {
-        misses += static_cast<std::int64_t>(p) - last - 1;
-        cum += unit ? 1 : ranks_[p];
-        last = p;
-        if (!above(scan_rank_sum, cum, misses, key)) return false;
-        found_position = p;
-        found_misses = misses;
-        found_cum = cum;
-        return true;
-      };
-      for (std::uint32_t h = 0; h < count; ++h) {
-        const auto chunk = chunk_at(h);
-        const bool has_old = h == co;
-        const bool has_new = h == cn;
-        if (!unit) {
-          const std::int64_t chunk_sum =
-              sums[h] - (has_old ? old_rank : 0) + (has_new ? new_rank : 0);
-          if (!above(rank_sum, cum + chunk_sum, misses, key)) {
-            // No point of this chunk is above the bound: account for it whole.
-            const std::int64_t length = static_cast<std::int64_t>(chunk.size()) - has_old + has_new;
-            const std::int64_t chunk_end = chunk_last_[h];
-            cum += chunk_sum;
-            misses += chunk_end - last - 1 - length;
-            last = chunk_end - 1;
-            continue;
+    const bool accept = [&] {
+      if constexpr (std::is_same_v<PointTest, NarrowPointTest>) {
+        if (use_cache && rank_sum != 0) {
+          if (cache.stamp[drawn] != cache.generation) fill_swap_facts(sample, drawn, above.b0);
+          if (cache.usable[drawn]) {
+            const std::uint32_t q = drawn < flat_index ? flat_index - 1 : flat_index;
+            const auto& e = cache.entries[std::size_t{q} * k + drawn];
+            auto key_wins = [&] { return swapped_key() > above.bound_key; };
+            // Some of the members before the new position is above the bound.
+            const Int128 lhs = Int128{rank_sum} * e.prefix_weight;
+            const Int128 rhs = Int128{above.x} * e.prefix_cum;
+            bool kept = lhs < rhs || (lhs == rhs && key_wins());
+            if (!kept) {
+              // The new hit's own point.
+              const std::int64_t misses = static_cast<std::int64_t>(new_pos) - q;
+              const Int128 d = Int128{above.x} * (e.before_cum + new_rank) -
+                               Int128{rank_sum} * (above.b0 * misses + above.k);
+              kept = d > 0 || (d == 0 && key_wins());
+            }
+            if (kept) {
+              has_candidate = false;
+              return true;
+            }
+            if (e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0) {
+              return false;  // no member after the new position is above the bound either
+            }
+            // Undecided: the exact walk below decides.
           }
         }
-        const std::size_t length = chunk.size();
-        for (std::size_t idx = 0; idx < length; ++idx) {
-          if (has_new && idx == j2 && visit(new_pos)) return true;
-          if (has_old && idx == j) continue;
-          if (visit(chunk[idx])) return true;
+      }
+
+      // Walks the swapped sample's hits in order (old_pos left out, new_pos
+      // merged in) and stops at the first point above the bound. Weighted scans
+      // skip chunks whose best conceivable point is not above the bound.
+      std::int64_t found_position = -1;
+      std::int64_t found_misses = 0;
+      std::int64_t found_cum = 0;
+      auto scan = [&](bool unit) {
+        const std::int64_t scan_rank_sum = unit ? static_cast<std::int64_t>(k) : rank_sum;
+        std::int64_t cum = 0;
+        std::int64_t misses = 0;
+        std::int64_t last = -1;
+        auto visit = [&](std::uint32_t p) {
+          misses += static_cast<std::int64_t>(p) - last - 1;
+          cum += unit ? 1 : ranks_[p];
+          last = p;
+          if (!above(scan_rank_sum, cum, misses, key)) return false;
+          found_position = p;
+          found_misses = misses;
+          found_cum = cum;
+          return true;
+        };
+        for (std::uint32_t h = 0; h < count; ++h) {
+          const auto chunk = chunk_at(h);
+          const bool has_old = h == co;
+          const bool has_new = h == cn;
+          if (!unit) {
+            const std::int64_t chunk_sum =
+                sums[h] - (has_old ? old_rank : 0) + (has_new ? new_rank : 0);
+            if (!above(rank_sum, cum + chunk_sum, misses, key)) {
+              // No point of this chunk is above the bound: account for it whole.
+              const std::int64_t length =
+                  static_cast<std::int64_t>(chunk.size()) - has_old + has_new;
+              const std::int64_t chunk_end = chunk_last_[h];
+              cum += chunk_sum;
+              misses += chunk_end - last - 1 - length;
+              last = chunk_end - 1;
+              continue;
+            }
+          }
+          const std::size_t length = chunk.size();
+          for (std::size_t idx = 0; idx < length; ++idx) {
+            if (has_new && idx == j2 && visit(new_pos)) return true;
+            if (has_old && idx == j) continue;
+            if (visit(chunk[idx])) return true;
+          }
+          if (has_new && j2 == length && visit(new_pos)) return true;
         }
-        if (has_new && j2 == length && visit(new_pos)) return true;
+        return false;
+      };
+
+      if (rank_sum == 0) {
+        // Weightless sample: decided on unit ranks by a plain scan; the candidate
+        // belongs to weighted scores and is dropped.
+        has_candidate = false;
+        return scan(true);
       }
+
+      const std::int64_t old_s = old_pos;
+      const std::int64_t new_s = new_pos;
+      const bool keep = has_candidate && old_s != candidate_position;
+      if (keep) {
+        // The candidate hit's point after the swap.
+        std::int64_t misses = candidate_misses;
+        std::int64_t cum = candidate_rank_sum;
+        if (old_s < candidate_position) {
+          misses += 1;
+          cum -= old_rank;
+        }
+        if (new_s < candidate_position) {
+          misses -= 1;
+          cum += new_rank;
+        }
+        if (above(rank_sum, cum, misses, key)) {
+          candidate_misses = misses;
+          candidate_rank_sum = cum;
+          return true;
+        }
+      }
+
+      bool found_above = false;
+      if constexpr (kNarrowTest) {
+        const ChunkView<Pos> view{flat.data(),        ends.data(),   sums.data(),
+                                  chunk_last_.data(), ranks_.data(), count};
+        const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
+        FoundPoint found;
+        const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
+        found_above =
+            scan_narrow(above, miss_total, cache.miss_limit, view,
+                        use_peaks ? peaks.data() : nullptr, swap, wide_arithmetic_, found);
+        found_position = found.position;
+        found_misses = found.misses;
+        found_cum = found.cum;
+      } else {
+        found_above = scan(false);
+      }
+      if (found_above) {
+        has_candidate = true;
+        candidate_position = found_position;
+        candidate_misses = found_misses;
+        candidate_rank_sum = found_cum;
+        return true;
+      }
+      // Rejected: the sample is untouched, so the candidate (if any) still
+      // describes it.
       return false;
-    };
-
-    if (rank_sum == 0) {
-      // Weightless sample: decided on unit ranks by a plain scan; the candidate
-      // belongs to weighted scores and is dropped.
-      has_candidate = false;
-      if (scan(true)) commit(key);
-      continue;
-    }
-
-    const std::int64_t old_s = old_pos;
-    const std::int64_t new_s = new_pos;
-    const bool keep = has_candidate && old_s != candidate_position;
-    if (keep) {
-      // The candidate hit's point after the swap.
-      std::int64_t misses = candidate_misses;
-      std::int64_t cum = candidate_rank_sum;
-      if (old_s < candidate_position) {
-        misses += 1;
-        cum -= old_rank;
-      }
-      if (new_s < candidate_position) {
-        misses -= 1;
-        cum += new_rank;
-      }
-      if (above(rank_sum, cum, misses, key)) {
-        commit(key);
-        candidate_misses = misses;
-        candidate_rank_sum = cum;
-        continue;
-      }
-    }
-
-    bool found_above = false;
-    if constexpr (kNarrowTest) {
-      const ChunkView<Pos> view{flat.data(),        ends.data(),   sums.data(),
-                                chunk_last_.data(), ranks_.data(), count};
-      const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
-      FoundPoint found;
-      const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
-      found_above = scan_narrow(above, miss_total, cache.miss_limit, view,
-                                use_peaks ? peaks.data() : nullptr, swap, wide_arithmetic_, found);
-      found_position = found.position;
-      found_misses = found.misses;
-      found_cum = found.cum;
-    } else {
-      found_above = scan(false);
-    }
-    if (found_above) {
-      commit(key);
-      has_candidate = true;
-      candidate_position = found_position;
-      candidate_misses = found_misses;
-      candidate_rank_sum = found_cum;
-      continue;
-    }
-    // Rejected: the sample is untouched, so the candidate (if any) still
-    // describes it.
+    }();
+    if (accept) commit(key);
   }
   sample.candidate = {has_candidate ? candidate_position : -1, candidate_misses,
                       candidate_rank_sum};
