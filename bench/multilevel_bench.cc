@@ -1,8 +1,9 @@
 // Multilevel group driver on a 20,000-gene ranking: one extremely enriched
 // pathway (the top 15 genes, floor 1e-50, sample size 101), and groups of
 // sizes 15, 100 and 500 with planted enriched pathways (items = groups). With
-// the shared data folder present, also the two slowest groups of the default
-// run of the large collection on the real MOV10 ranking (sizes 1481 and 862).
+// the shared data folder present, also groups of the default run of the large
+// collection on the real MOV10 ranking: the two slowest (sizes 1481 and 862)
+// and two of the many mid-sized ones (336 and 145).
 // Timed in wall-clock time: a ruler shares its samples' walks among the worker
 // pool's threads (run under `taskset -c 0` for one thread).
 #include <algorithm>
@@ -129,6 +130,12 @@ BENCHMARK_CAPTURE(BM_RealGroup, k1481_neg, 1481, -0.466506)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(BM_RealGroup, k862_pos, 862, 0.494143)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_RealGroup, k336_neg, 336, -0.541430)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_RealGroup, k145_pos, 145, 0.616824)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -355,19 +355,20 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
   const std::uint32_t lo = std::min(s.co, s.cn);
   const std::uint32_t hi = std::max(s.co, s.cn);
   const std::int64_t between = s.co < s.cn ? -1 : 1;
-  // The runs as the end of each (one past its last chunk), the members more
-  // before each of its chunks and the change of the rank sum of its last
-  // chunk (that of lo, of hi, and none); the middle run is empty when lo =
-  // hi.
+  // The runs, each as its end (one past its last chunk), the members more
+  // before each of its chunks and the change of the rank sum of each of its
+  // chunks: before lo, lo itself, between lo and hi, hi itself (empty when
+  // lo = hi) and after hi.
   auto change_of = [&](std::uint32_t h) {
     return (h == s.co ? -s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
   };
   struct Run {
     std::uint32_t end;
     std::int64_t extra;
-    std::int64_t last_change;
+    std::int64_t change;
   };
-  const std::array<Run, 3> runs{Run{lo + 1, 0, change_of(lo)},
+  const std::array<Run, 5> runs{Run{lo, 0, 0}, Run{lo + 1, 0, change_of(lo)},
+                                Run{std::max(hi, lo + 1), between, 0},
                                 Run{hi + 1, between, hi == lo ? 0 : change_of(hi)},
                                 Run{v.count, 0, 0}};
   // The rank sum before the chunk under test, its first position and the
@@ -377,17 +378,25 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
   std::int64_t before = 0;
   std::uint32_t h = 0;
   for (const Run& run : runs) {
+    // With `gap` non-members before the chunk in the current sample, the
+    // swapped sample has gap - extra: past the miss limit when gap exceeds
+    // `limit`, and (with Z) its optimistic point is above the bound when
+    // M (cum + sum) - rs gap reaches `reach`.
+    const std::int64_t limit = miss_limit + run.extra;
+    const std::int64_t reach = kZ ? sp.threshold - rs * run.extra : 0;
+    const std::int64_t m_total = sp.m_total;
     for (; h < run.end; ++h) {
-      const std::int64_t misses = start - before - run.extra;
-      if (misses > miss_limit) return false;
-      const std::int64_t sum = sums[h] + (h + 1 == run.end ? run.last_change : 0);
+      const std::int64_t gap = start - before;
+      if (gap > limit) return false;
+      const std::int64_t sum = sums[h] + run.change;
       bool optimistic_above = false;
       if constexpr (kZ) {
-        optimistic_above = sp.z(cum + sum, misses) >= sp.threshold;
+        optimistic_above = m_total * (cum + sum) - rs * gap >= reach;
       } else {
-        optimistic_above = sp.d(cum + sum, misses) > sp.floor;
+        optimistic_above = sp.d(cum + sum, gap - run.extra) > sp.floor;
       }
       if (optimistic_above) [[unlikely]] {
+        const std::int64_t misses = gap - run.extra;
         // The recorded peak may still rule the chunk out.
         bool may_rise = true;
         if (peaks != nullptr && peaks[h].valid) {
