@@ -367,10 +367,9 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
     std::int64_t extra;
     std::int64_t change;
   };
-  const std::array<Run, 5> runs{Run{lo, 0, 0}, Run{lo + 1, 0, change_of(lo)},
-                                Run{std::max(hi, lo + 1), between, 0},
-                                Run{hi + 1, between, hi == lo ? 0 : change_of(hi)},
-                                Run{v.count, 0, 0}};
+  const std::array<Run, 5> runs{
+      Run{lo, 0, 0}, Run{lo + 1, 0, change_of(lo)}, Run{std::max(hi, lo + 1), between, 0},
+      Run{hi + 1, between, hi == lo ? 0 : change_of(hi)}, Run{v.count, 0, 0}};
   // The rank sum before the chunk under test, its first position and the
   // members of the current sample before it.
   std::int64_t cum = 0;
@@ -995,17 +994,23 @@ template <typename PointTest, typename Pos, typename Draws>
 std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<Pos>& sample,
                                             const PointTest& above, Draws& draws) {
   const std::uint32_t count = chunk_count_;
-  auto& sums = sample.chunk_sum;
-  auto& flat = sample.positions;
-  auto& ends = sample.member_ends;
   auto& cache = sample.cache;
   // Not a sample of this size cut at the current boundaries, or a ranking
   // whose positions do not fit Pos: nothing to do.
   if (ranks_.size() - 1 > std::numeric_limits<Pos>::max()) return 0;
-  if (flat.size() != k + SampleChunksState::kPadding || ends.size() != count ||
-      sums.size() != count || ends.back() != k) {
+  if (sample.positions.size() != k + SampleChunksState::kPadding ||
+      sample.member_ends.size() != count || sample.chunk_sum.size() != count ||
+      sample.member_ends.back() != k) {
     return 0;
   }
+  // The sample's and the ruler's arrays, none resized below.
+  Pos* const flat = sample.positions.data();
+  std::uint32_t* const ends = sample.member_ends.data();
+  std::int64_t* const sums = sample.chunk_sum.data();
+  const std::int64_t* const ranks = ranks_.data();
+  const std::uint64_t* const gene_keys = gene_keys_.data();
+  const std::uint16_t* const chunk_of = chunk_of_.data();
+  const std::uint32_t* const chunk_last = chunk_last_.data();
 
   const std::int32_t iterations = swap_iterations(k);
   // Samples small enough to keep swap facts have few, short chunks: they go
@@ -1019,7 +1024,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   auto chunk_start = [&](std::uint32_t h) { return h == 0 ? std::uint32_t{0} : ends[h - 1]; };
   auto chunk_at = [&](std::uint32_t h) {
     const std::uint32_t first = chunk_start(h);
-    return std::span<const Pos>(flat.data() + first, ends[h] - first);
+    return std::span<const Pos>(flat + first, ends[h] - first);
   };
 
   // Constant-time decisions for small samples against a bound of this ruler.
@@ -1051,29 +1056,28 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   std::uint32_t j = 0;
   std::uint32_t cn = 0;
   std::uint32_t j2 = 0;
-  auto swapped_key = [&] { return sample.key ^ gene_keys_[old_pos] ^ gene_keys_[new_pos]; };
+  auto swapped_key = [&] { return sample.key ^ gene_keys[old_pos] ^ gene_keys[new_pos]; };
   // Finds the chunks and offsets of the removed member and of the new
   // position (whose chunk holds about sqrt(k) values: counting beats
   // bisecting them, with no chain of dependent loads).
   auto locate = [&] {
-    co = chunk_of_[old_pos];
+    co = chunk_of[old_pos];
     j = drawn - chunk_start(co);
-    cn = chunk_of_[new_pos];
+    cn = chunk_of[new_pos];
     const std::uint32_t first = chunk_start(cn);
-    j2 = count_below(flat.data() + first, ends[cn] - first, new_pos);
+    j2 = count_below(flat + first, ends[cn] - first, new_pos);
     flat_index = first + j2;
   };
   // Moves the values of v from index `from` to index `to` (shifting those in
   // between by one) and stores `value` at `to`.
-  auto shift_in = [](std::vector<Pos>& v, std::uint32_t from, std::uint32_t to,
-                     std::uint32_t value) {
+  auto shift_in = [](Pos* v, std::uint32_t from, std::uint32_t to, std::uint32_t value) {
     // One overlapping move either way: the values after `from` up to `to`
     // go down by one, or those from `to` up to before `from` go up by one.
     const bool down = from < to;
     const std::uint32_t dst = down ? from : to + 1;
     const std::uint32_t src = down ? from + 1 : to;
     const std::uint32_t length = down ? to - from : from - to;
-    std::memmove(v.data() + dst, v.data() + src, std::size_t{length} * sizeof(Pos));
+    std::memmove(v + dst, v + src, std::size_t{length} * sizeof(Pos));
     v[to] = static_cast<Pos>(value);
   };
   // Writes the located swap into the sample.
@@ -1113,13 +1117,13 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
     if constexpr (requires { draws.peek_second(); }) {
       if (it + 2 < iterations) {
         const auto& nx = draws.peek_second();
-        __builtin_prefetch(&chunk_of_[nx.position]);
-        __builtin_prefetch(&ranks_[nx.position]);
-        __builtin_prefetch(&gene_keys_[nx.position]);
+        __builtin_prefetch(&chunk_of[nx.position]);
+        __builtin_prefetch(&ranks[nx.position]);
+        __builtin_prefetch(&gene_keys[nx.position]);
         const std::uint32_t op = flat[nx.member];
-        __builtin_prefetch(&chunk_of_[op]);
-        __builtin_prefetch(&ranks_[op]);
-        __builtin_prefetch(&gene_keys_[op]);
+        __builtin_prefetch(&chunk_of[op]);
+        __builtin_prefetch(&ranks[op]);
+        __builtin_prefetch(&gene_keys[op]);
       }
     }
     old_pos = flat[drawn];
@@ -1132,8 +1136,8 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
       continue;
     }
 
-    old_rank = ranks_[old_pos];
-    new_rank = ranks_[new_pos];
+    old_rank = ranks[old_pos];
+    new_rank = ranks[new_pos];
     rank_sum = sample.rank_sum + new_rank - old_rank;
 
     // Whether the swap is kept (with the remembered hit updated to the
@@ -1183,7 +1187,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
         std::int64_t last = -1;
         auto visit = [&](std::uint32_t p) {
           misses += static_cast<std::int64_t>(p) - last - 1;
-          cum += unit ? 1 : ranks_[p];
+          cum += unit ? 1 : ranks[p];
           last = p;
           if (!above(scan_rank_sum, cum, misses, key)) return false;
           found_position = p;
@@ -1202,7 +1206,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
               // No point of this chunk is above the bound: account for it whole.
               const std::int64_t length =
                   static_cast<std::int64_t>(chunk.size()) - has_old + has_new;
-              const std::int64_t chunk_end = chunk_last_[h];
+              const std::int64_t chunk_end = chunk_last[h];
               cum += chunk_sum;
               misses += chunk_end - last - 1 - length;
               last = chunk_end - 1;
@@ -1251,8 +1255,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
 
       bool found_above = false;
       if constexpr (kNarrowTest) {
-        const ChunkView<Pos> view{flat.data(),        ends.data(),   sums.data(),
-                                  chunk_last_.data(), ranks_.data(), count};
+        const ChunkView<Pos> view{flat, ends, sums, chunk_last, ranks, count};
         const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
         FoundPoint found;
         const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
