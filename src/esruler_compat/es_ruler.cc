@@ -113,33 +113,43 @@ ScoredEntry EsRulerCompat::score_sample(const std::vector<std::uint32_t>& positi
   // hit (the earliest wins). deviation(cum, misses) = cum * miss_total -
   // misses * rank_sum has the sign of the point's score and is proportional to
   // it (factor rank_sum * miss_total); its size is at most rank_sum *
-  // miss_total, so 64 bits hold it when that product fits.
+  // miss_total, so 64 bits hold it when that product fits. Misses only lower
+  // the deviation and hits only raise it, so its greatest value is the peak's
+  // (or 0) and its least value is taken just before a hit (or 0): the largest
+  // magnitude is the greater of the two, and on a tie the one reached first
+  // (point 2j is just before hit j, point 2j + 1 just after it).
   auto walk = [&](auto zero) {
     using Wide = decltype(zero);
-    auto deviation = [&](std::int64_t cum, std::int64_t misses) {
-      return Wide{cum} * miss_total - Wide{misses} * rank_sum;
-    };
-    auto magnitude = [](Wide v) { return v < 0 ? -v : v; };
     std::int64_t cum = 0;
-    std::int64_t misses = 0;
     std::int64_t last = -1;
+    Wide deviation = 0;
     Wide peak_dev = 0;
-    Wide extreme = 0;
+    Wide low_dev = 0;
+    std::int64_t misses = 0;
+    std::int64_t peak_at = 0;
+    std::int64_t low_at = 0;
+    std::int64_t point = 0;
     for (const std::uint32_t p : positions) {
-      misses += static_cast<std::int64_t>(p) - last - 1;
-      const Wide before = deviation(cum, misses);
-      if (magnitude(before) > magnitude(extreme)) extreme = before;
-      cum += rank_at(p);
-      const Wide after = deviation(cum, misses);
-      if (magnitude(after) > magnitude(extreme)) extreme = after;
-      if (after > peak_dev) {
-        peak_dev = after;
+      const std::int64_t gap = static_cast<std::int64_t>(p) - last - 1;
+      misses += gap;
+      deviation -= Wide{gap} * rank_sum;
+      if (deviation < low_dev) {
+        low_dev = deviation;
+        low_at = point;
+      }
+      const std::int64_t rank = rank_at(p);
+      cum += rank;
+      deviation += Wide{rank} * miss_total;
+      if (deviation > peak_dev) {
+        peak_dev = deviation;
         peak_cum = cum;
         peak_misses = misses;
+        peak_at = point + 1;
       }
+      point += 2;
       last = p;
     }
-    pos_dominant = extreme >= 0;
+    pos_dominant = peak_dev > -low_dev || (peak_dev == -low_dev && peak_at <= low_at);
   };
   if (Int128{rank_sum} * miss_total < (Int128{1} << 62)) {
     walk(std::int64_t{0});

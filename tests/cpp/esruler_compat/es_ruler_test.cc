@@ -42,6 +42,11 @@ TEST(ScoreSample, PeakAndDominantSideOfHandComputedSamples) {
       {"weightless sample scored on unit ranks", {5, 0, 0, 3}, {1, 2}, {2, 2, 2, 1, 0b110}, false},
       {"weightless sample at the top", {0, 0, 7, 3}, {0, 1}, {2, 2, 2, 0, 0b11}, true},
       {"every gene in the sample", {1, 2, 3}, {0, 1, 2}, {6, 0, 0, 0, 0b111}, true},
+      // Deviations (cum * 3 - misses * 3) -3, 3, -3, 0: the peak ties with two
+      // equal depths, the first of which comes before it.
+      {"equal depth before the peak", {3, 2, 2, 1, 1}, {1, 4}, {3, 2, 3, 1, 0b10010}, false},
+      // Deviations 0, 2, -2, 0: the peak comes before the equal depth.
+      {"peak before an equal depth", {1, 5, 5, 1}, {0, 3}, {2, 1, 2, 0, 0b1001}, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
