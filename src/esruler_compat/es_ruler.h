@@ -97,15 +97,15 @@ struct SampleChunksState {
     }
   } cache;
 
-  // Per chunk, against the bound of `cache`: an upper bound on X * c - rs *
-  // b0 * m over the chunk's members (c: the chunk's rank sum up to and
-  // including the member, m: non-members between the chunk's first position
-  // and it) for the rank sum rs it was taken at; exact when recorded, raised
-  // by each member put into the chunk since. Lets a scan pass over a chunk
-  // none of whose points can be above the bound; kept only for the narrow
-  // comparison. Never changes a decision.
+  // Per chunk: an upper bound on M * c - rs * m over the chunk's members (M:
+  // the ruler's miss total, c: the chunk's rank sum up to and including the
+  // member, m: non-members between the chunk's first position and it) for the
+  // rank sum rs it was taken at; exact when recorded, raised by each member
+  // put into the chunk since. Lets a scan pass over a chunk none of whose
+  // points can be above the bound; kept only for the narrow comparison.
+  // Never changes a decision.
   struct ChunkPeak {
-    Int128 peak = 0;
+    std::int64_t peak = 0;
     std::int64_t rank_sum = 0;  // rs the peak was taken at
     bool valid = false;
   };

@@ -83,8 +83,10 @@ constexpr std::uint32_t kCachedSampleLimit = 48;
 constexpr std::uint64_t kCacheEntryBudget = std::uint64_t{1} << 19;
 // Below every suffix bound: an empty suffix holds no point.
 constexpr Int128 kNoPoint = -(Int128{1} << 126);
-// Recorded chunk peaks stay below this (a point's D is below 2^110 in size).
-constexpr Int128 kPeakLimit = Int128{1} << 112;
+// Recorded chunk peaks (see ChunkPeak) stay at or below this; an empty
+// chunk's peak is kEmptyPeak, below any point.
+constexpr std::int64_t kPeakLimit = std::int64_t{1} << 60;
+constexpr std::int64_t kEmptyPeak = -(std::int64_t{1} << 62);
 // A swap's draws packed in 32 bits (samples of at most 256 members making one
 // swap per pass, rankings of at most 2^24 genes): member index in the top
 // eight bits, position below.
@@ -206,19 +208,20 @@ struct ChunkView {
 // point (rank sum c up to and including it, m non-members before it) is
 //   D = X c - rs (b0 m + K) = b0 Z - rs K,  Z = M c - rs m  (X = b0 M),
 // and the point is above the bound when D > floor (D > 0, or D = 0 with the
-// greater key). When M rs fits in 62 bits every Z fits in 64 bits (c <= rs,
-// m <= M), and with rs K = b0 q + r (0 <= r < b0) D > floor exactly when
-// Z >= threshold: Z > q, or Z = q when r = 0 and the key is greater. So a
-// scan compares 64-bit values, after one division per swap.
+// greater key). When rs n is below 2^60 every Z is too (c <= rs, m <= M < n),
+// and with rs K = b0 q + r (0 <= r < b0) D > floor exactly when Z >=
+// threshold: Z > q, or Z = q when r = 0 and the key is greater. So a scan
+// compares 64-bit values, after one division per swap; recorded chunk peaks
+// (in units of Z) are consulted then too.
 struct ScanPoints {
-  ScanPoints(const NarrowPointTest& test, std::int64_t miss_total, const SwapUnderTest& s)
+  ScanPoints(const NarrowPointTest& test, std::int64_t miss_total, std::int64_t n,
+             const SwapUnderTest& s)
       : t(test),
         rs(s.rank_sum),
         floor(s.key > test.bound_key ? -1 : 0),
         rs_k(Int128{s.rank_sum} * test.k),
         m_total(miss_total) {
-    constexpr Int128 kLimit = Int128{1} << 62;
-    narrow = Int128{rs} * m_total < kLimit;
+    narrow = Int128{rs} * n < kPeakLimit;
     if (narrow) {
       Int128 q = rs_k / t.b0;
       Int128 r = rs_k % t.b0;
@@ -235,7 +238,6 @@ struct ScanPoints {
   [[nodiscard]] std::int64_t z(std::int64_t c, std::int64_t m) const {
     return m_total * c - rs * m;
   }
-  [[nodiscard]] Int128 d_of_z(std::int64_t zv) const { return Int128{t.b0} * zv - rs_k; }
 
   const NarrowPointTest& t;
   std::int64_t rs;
@@ -270,36 +272,23 @@ template <bool kZ, typename Pos>
       return sp.d(c, m) > sp.floor;
     }
   };
-  if (peaks != nullptr && !has_old && !has_new) {
-    const Int128 base = sp.d(cum, misses);
-    Int128 best = kNoPoint;
-    std::int64_t best_z = std::numeric_limits<std::int64_t>::min();
+  if (kZ && peaks != nullptr && !has_old && !has_new) {
+    const std::int64_t base = sp.z(cum, misses);
+    std::int64_t best = kEmptyPeak;
     for (std::uint32_t i = 0; i < length; ++i) {
       const std::int64_t p = chunk[i];
       misses += p - last - 1;
       cum += v.ranks[p];
       last = p;
-      if constexpr (kZ) {
-        const std::int64_t zv = sp.z(cum, misses);
-        if (zv >= sp.threshold) {
-          found = {p, misses, cum};
-          return true;
-        }
-        best_z = std::max(best_z, zv);
-      } else {
-        const Int128 d = sp.d(cum, misses);
-        if (d > sp.floor) {
-          found = {p, misses, cum};
-          return true;
-        }
-        best = std::max(best, d);
+      const std::int64_t zv = sp.z(cum, misses);
+      if (zv >= sp.threshold) {
+        found = {p, misses, cum};
+        return true;
       }
-    }
-    if constexpr (kZ) {
-      if (length > 0) best = sp.d_of_z(best_z);
+      best = std::max(best, zv - base);
     }
     auto& pk = peaks[h];
-    pk.peak = length == 0 ? kNoPoint : best - base;
+    pk.peak = best;
     pk.rank_sum = sp.rs;
     pk.valid = true;
     return false;
@@ -321,13 +310,13 @@ template <bool kZ, typename Pos>
 }
 
 // A recorded peak after inserting a member of rank r into its chunk (the
-// peak taken at rank sum rs_p): the points after the new member rise by at
-// most X r + rs_p b0, and the new member's own point is at most the one
-// before it plus X r (or X r when it comes first).
-Int128 peak_after_insert(const SampleChunks::ChunkPeak& pk, const NarrowPointTest& t,
+// peak taken at rank sum rs_p; M the ruler's miss total): the points after
+// the new member rise by at most M r + rs_p, and the new member's own point
+// is at most the one before it plus M r (or M r when it comes first).
+Int128 peak_after_insert(const SampleChunks::ChunkPeak& pk, std::int64_t miss_total,
                          std::int64_t r) {
-  const Int128 rise = Int128{t.x} * r;
-  return std::max(pk.peak + rise + Int128{pk.rank_sum} * t.b0, rise);
+  const Int128 rise = Int128{miss_total} * r;
+  return std::max(pk.peak + rise + pk.rank_sum, rise);
 }
 
 // Whether some point of the swapped sample is above the bound (the first
@@ -341,7 +330,6 @@ Int128 peak_after_insert(const SampleChunks::ChunkPeak& pk, const NarrowPointTes
 template <bool kZ, typename Pos>
 bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<Pos>& v,
                  SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
-  const NarrowPointTest& t = sp.t;
   const std::int64_t rs = sp.rs;
   const std::int64_t* sums = v.sums;
   const std::uint32_t* ends = v.ends;
@@ -398,13 +386,17 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
         const std::int64_t misses = gap - run.extra;
         // The recorded peak may still rule the chunk out.
         bool may_rise = true;
-        if (peaks != nullptr && peaks[h].valid) {
+        if (kZ && peaks != nullptr && peaks[h].valid) {
+          // All of these stay below 2^61 in size (see ScanPoints and
+          // kPeakLimit), so the sum fits in 64 bits.
           const auto& pk = peaks[h];
-          Int128 dp =
-              sp.d(cum, misses) + (h == s.cn ? peak_after_insert(pk, t, s.new_rank) : pk.peak);
+          const std::int64_t peak =
+              h == s.cn ? static_cast<std::int64_t>(peak_after_insert(pk, sp.m_total, s.new_rank))
+                        : pk.peak;
           const std::int64_t width = static_cast<std::int64_t>(chunk_last[h]) - start;
-          dp += Int128{std::max<std::int64_t>(0, pk.rank_sum - rs)} * (t.b0 * width);
-          may_rise = dp > sp.floor;
+          may_rise =
+              sp.z(cum, misses) + peak + std::max<std::int64_t>(0, pk.rank_sum - rs) * width >=
+              sp.threshold;
         }
         if (may_rise && chunk_has_point_above<kZ>(sp, v, peaks, s, h, cum, misses, found)) {
           return true;
@@ -420,10 +412,10 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
 
 // The scan in 64-bit comparisons where they are exact (unless `wide`).
 template <typename Pos>
-bool scan_narrow(const NarrowPointTest& t, std::int64_t miss_total, std::int64_t miss_limit,
-                 const ChunkView<Pos>& v, SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s,
-                 bool wide, FoundPoint& found) {
-  const ScanPoints sp(t, miss_total, s);
+bool scan_narrow(const NarrowPointTest& t, std::int64_t n, std::int64_t miss_total,
+                 std::int64_t miss_limit, const ChunkView<Pos>& v, SampleChunks::ChunkPeak* peaks,
+                 const SwapUnderTest& s, bool wide, FoundPoint& found) {
+  const ScanPoints sp(t, miss_total, n, s);
   return sp.narrow && !wide ? scan_points<true>(sp, miss_limit, v, peaks, s, found)
                             : scan_points<false>(sp, miss_limit, v, peaks, s, found);
 }
@@ -1003,6 +995,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
       sample.member_ends.back() != k) {
     return 0;
   }
+  const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
   // The sample's and the ruler's arrays, none resized below.
   Pos* const flat = sample.positions.data();
   std::uint32_t* const ends = sample.member_ends.data();
@@ -1099,8 +1092,9 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
       // any use is dropped before its sums could overflow.
       if (use_peaks && peaks[cn].valid) {
         auto& pk = peaks[cn];
-        pk.peak = peak_after_insert(pk, above, new_rank);
-        if (pk.peak > kPeakLimit) pk.valid = false;
+        const Int128 peak = peak_after_insert(pk, miss_total, new_rank);
+        pk.peak = static_cast<std::int64_t>(std::min<Int128>(peak, kPeakLimit));
+        pk.valid = peak <= kPeakLimit;
       }
     }
     sample.rank_sum = rank_sum;
@@ -1258,10 +1252,9 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
         const ChunkView<Pos> view{flat, ends, sums, chunk_last, ranks, count};
         const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
         FoundPoint found;
-        const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
-        found_above =
-            scan_narrow(above, miss_total, cache.miss_limit, view,
-                        use_peaks ? peaks.data() : nullptr, swap, wide_arithmetic_, found);
+        found_above = scan_narrow(above, static_cast<std::int64_t>(ranks_.size()), miss_total,
+                                  cache.miss_limit, view, use_peaks ? peaks.data() : nullptr, swap,
+                                  wide_arithmetic_, found);
         found_position = found.position;
         found_misses = found.misses;
         found_cum = found.cum;
