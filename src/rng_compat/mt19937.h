@@ -9,6 +9,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace varenko::rng_compat {
 
 class Mt19937 {
@@ -42,7 +46,19 @@ class Mt19937 {
   std::size_t take_block(std::uint32_t* out) {
     if (index_ >= kStateWords) regenerate();
     const std::size_t count = kStateWords - index_;
-    for (std::size_t i = 0; i < count; ++i) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    for (; i + 4 <= count; i += 4) {
+      __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(state_.data() + index_ + i));
+      y = _mm_xor_si128(y, _mm_srli_epi32(y, 11));
+      y = _mm_xor_si128(y, _mm_and_si128(_mm_slli_epi32(y, 7), _mm_set1_epi32(0x9d2c5680)));
+      y = _mm_xor_si128(
+          y, _mm_and_si128(_mm_slli_epi32(y, 15), _mm_set1_epi32(static_cast<int>(0xefc60000u))));
+      y = _mm_xor_si128(y, _mm_srli_epi32(y, 18));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), y);
+    }
+#endif
+    for (; i < count; ++i) {
       std::uint32_t y = state_[index_ + i];
       y ^= y >> 11;
       y ^= (y << 7) & 0x9d2c5680u;
