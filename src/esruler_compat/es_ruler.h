@@ -310,7 +310,8 @@ class EsRulerCompat {
   std::int32_t perturbate_from(std::uint32_t k, BasicSampleChunks<Pos>& sample, const Gsea& bound,
                                Draws& draws);
 
-  template <typename PointTest, typename Pos, typename Draws>
+  // With kFacts, for samples keeping swap facts (see prepare_swap_cache).
+  template <bool kFacts, typename PointTest, typename Pos, typename Draws>
   std::int32_t perturbate_with(std::uint32_t k, BasicSampleChunks<Pos>& sample,
                                const PointTest& test, Draws& draws);
 

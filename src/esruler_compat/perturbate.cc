@@ -420,6 +420,59 @@ bool scan_narrow(const NarrowPointTest& t, std::int64_t n, std::int64_t miss_tot
                             : scan_points<false>(sp, miss_limit, v, peaks, s, found);
 }
 
+// Whether some point of the swapped sample is above the bound, walking its
+// hits in order (the removed member left out, the new position merged in)
+// and stopping at the first (to `found`); chunks whose optimistic point is not
+// above the bound are passed over whole. With `unit_size` k > 0 every hit
+// weighs 1 and the rank sum is k (a weightless sample), and every hit is
+// visited. For the comparisons without 64-bit scans and for weightless
+// samples.
+template <typename PointTest, typename Pos>
+[[gnu::noinline]] bool scan_plain(const PointTest& above, const ChunkView<Pos>& v,
+                                  const SwapUnderTest& s, std::uint32_t unit_size,
+                                  FoundPoint& found) {
+  const bool unit = unit_size > 0;
+  const std::int64_t rank_sum = unit ? static_cast<std::int64_t>(unit_size) : s.rank_sum;
+  std::int64_t cum = 0;
+  std::int64_t misses = 0;
+  std::int64_t last = -1;
+  auto visit = [&](std::uint32_t p) {
+    misses += static_cast<std::int64_t>(p) - last - 1;
+    cum += unit ? 1 : v.ranks[p];
+    last = p;
+    if (!above(rank_sum, cum, misses, s.key)) return false;
+    found = {p, misses, cum};
+    return true;
+  };
+  for (std::uint32_t h = 0; h < v.count; ++h) {
+    const std::uint32_t first = h == 0 ? 0 : v.ends[h - 1];
+    const Pos* chunk = v.flat + first;
+    const std::uint32_t length = v.ends[h] - first;
+    const bool has_old = h == s.co;
+    const bool has_new = h == s.cn;
+    if (!unit) {
+      const std::int64_t chunk_sum =
+          v.sums[h] - (has_old ? s.old_rank : 0) + (has_new ? s.new_rank : 0);
+      if (!above(rank_sum, cum + chunk_sum, misses, s.key)) {
+        // No point of this chunk is above the bound: account for it whole.
+        const std::int64_t members = static_cast<std::int64_t>(length) - has_old + has_new;
+        const std::int64_t chunk_end = v.chunk_last[h];
+        cum += chunk_sum;
+        misses += chunk_end - last - 1 - members;
+        last = chunk_end - 1;
+        continue;
+      }
+    }
+    for (std::uint32_t i = 0; i < length; ++i) {
+      if (has_new && i == s.j2 && visit(s.new_pos)) return true;
+      if (has_old && i == s.j) continue;
+      if (visit(chunk[i])) return true;
+    }
+    if (has_new && s.j2 == length && visit(s.new_pos)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void EsRulerCompat::update_chunk_boundaries() {
@@ -970,19 +1023,22 @@ std::int32_t EsRulerCompat::perturbate_from(std::uint32_t k, BasicSampleChunks<P
   auto& cache = sample.cache;
   const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
   switch (cache.test) {
-    case kNarrow:
-      return perturbate_with(
-          k, sample, NarrowPointTest{cache.narrow_x, bound.rank_sum, cache.narrow_k, bound.key},
-          draws);
+    case kNarrow: {
+      // Small samples against a bound of this ruler decide most swaps by
+      // their swap facts.
+      const NarrowPointTest test{cache.narrow_x, bound.rank_sum, cache.narrow_k, bound.key};
+      return cache.stamp.size() == k ? perturbate_with<true>(k, sample, test, draws)
+                                     : perturbate_with<false>(k, sample, test, draws);
+    }
     case kWide:
-      return perturbate_with(
+      return perturbate_with<false>(
           k, sample, WidePointTest{cache.wide_x, bound.rank_sum, cache.wide_k, bound.key}, draws);
     default:
-      return perturbate_with(k, sample, GeneralPointTest{bound, miss_total}, draws);
+      return perturbate_with<false>(k, sample, GeneralPointTest{bound, miss_total}, draws);
   }
 }
 
-template <typename PointTest, typename Pos, typename Draws>
+template <bool kFacts, typename PointTest, typename Pos, typename Draws>
 std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<Pos>& sample,
                                             const PointTest& above, Draws& draws) {
   const std::uint32_t count = chunk_count_;
@@ -1015,15 +1071,11 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   if (use_peaks && peaks.size() != count) peaks.assign(count, SampleChunks::ChunkPeak{});
   // Chunk h: the members at indices [start(h), ends[h]) of the flat list.
   auto chunk_start = [&](std::uint32_t h) { return h == 0 ? std::uint32_t{0} : ends[h - 1]; };
-  auto chunk_at = [&](std::uint32_t h) {
-    const std::uint32_t first = chunk_start(h);
-    return std::span<const Pos>(flat + first, ends[h] - first);
-  };
 
   // Constant-time decisions for small samples against a bound of this ruler.
-  bool use_cache = false;
-  if constexpr (std::is_same_v<PointTest, NarrowPointTest>) {
-    use_cache = cache.stamp.size() == k;
+  static_assert(!kFacts || kNarrowTest);
+  if constexpr (kFacts) {
+    if (cache.stamp.size() != k) return 0;
   }
 
   std::int32_t moves = 0;
@@ -1138,8 +1190,8 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
     // swapped sample); every kept swap is written by the one commit below.
     const std::uint64_t key = swapped_key();
     const bool accept = [&] {
-      if constexpr (std::is_same_v<PointTest, NarrowPointTest>) {
-        if (use_cache && rank_sum != 0) {
+      if constexpr (kFacts) {
+        if (rank_sum != 0) {
           if (cache.stamp[drawn] != cache.generation) fill_swap_facts(sample, drawn, above.b0);
           if (cache.usable[drawn]) {
             const std::uint32_t q = drawn < flat_index ? flat_index - 1 : flat_index;
@@ -1168,54 +1220,18 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
         }
       }
 
-      // Walks the swapped sample's hits in order (old_pos left out, new_pos
-      // merged in) and stops at the first point above the bound. Weighted scans
-      // skip chunks whose best conceivable point is not above the bound.
       std::int64_t found_position = -1;
       std::int64_t found_misses = 0;
       std::int64_t found_cum = 0;
       auto scan = [&](bool unit) {
-        const std::int64_t scan_rank_sum = unit ? static_cast<std::int64_t>(k) : rank_sum;
-        std::int64_t cum = 0;
-        std::int64_t misses = 0;
-        std::int64_t last = -1;
-        auto visit = [&](std::uint32_t p) {
-          misses += static_cast<std::int64_t>(p) - last - 1;
-          cum += unit ? 1 : ranks[p];
-          last = p;
-          if (!above(scan_rank_sum, cum, misses, key)) return false;
-          found_position = p;
-          found_misses = misses;
-          found_cum = cum;
-          return true;
-        };
-        for (std::uint32_t h = 0; h < count; ++h) {
-          const auto chunk = chunk_at(h);
-          const bool has_old = h == co;
-          const bool has_new = h == cn;
-          if (!unit) {
-            const std::int64_t chunk_sum =
-                sums[h] - (has_old ? old_rank : 0) + (has_new ? new_rank : 0);
-            if (!above(rank_sum, cum + chunk_sum, misses, key)) {
-              // No point of this chunk is above the bound: account for it whole.
-              const std::int64_t length =
-                  static_cast<std::int64_t>(chunk.size()) - has_old + has_new;
-              const std::int64_t chunk_end = chunk_last[h];
-              cum += chunk_sum;
-              misses += chunk_end - last - 1 - length;
-              last = chunk_end - 1;
-              continue;
-            }
-          }
-          const std::size_t length = chunk.size();
-          for (std::size_t idx = 0; idx < length; ++idx) {
-            if (has_new && idx == j2 && visit(new_pos)) return true;
-            if (has_old && idx == j) continue;
-            if (visit(chunk[idx])) return true;
-          }
-          if (has_new && j2 == length && visit(new_pos)) return true;
-        }
-        return false;
+        const ChunkView<Pos> view{flat, ends, sums, chunk_last, ranks, count};
+        const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
+        FoundPoint found;
+        const bool any = scan_plain(above, view, swap, unit ? k : 0, found);
+        found_position = found.position;
+        found_misses = found.misses;
+        found_cum = found.cum;
+        return any;
       };
 
       if (rank_sum == 0) {
