@@ -39,10 +39,25 @@ namespace {
 
 // All factors fit in 64 bits; the two products are formed in 128 bits.
 struct NarrowPointTest {
+  NarrowPointTest(std::int64_t x_in, std::int64_t b0_in, std::int64_t k_in, std::uint64_t key)
+      : x(x_in),
+        b0(b0_in),
+        k(k_in),
+        bound_key(key),
+        k_over_b0(k_in / b0_in),
+        k_mod_b0(k_in % b0_in) {
+    if (k_mod_b0 < 0) {
+      k_over_b0 -= 1;
+      k_mod_b0 += b0;
+    }
+  }
   std::int64_t x;
   std::int64_t b0;
   std::int64_t k;
   std::uint64_t bound_key;
+  // K = b0 * k_over_b0 + k_mod_b0 with 0 <= k_mod_b0 < b0.
+  std::int64_t k_over_b0;
+  std::int64_t k_mod_b0;
   bool operator()(std::int64_t rank_sum, std::int64_t cum, std::int64_t misses,
                   std::uint64_t key) const {
     const Int128 d = Int128{x} * cum - Int128{rank_sum} * (b0 * misses + k);
@@ -222,15 +237,27 @@ struct ScanPoints {
         rs_k(Int128{s.rank_sum} * test.k),
         m_total(miss_total) {
     narrow = Int128{rs} * n < kPeakLimit;
-    if (narrow) {
-      Int128 q = rs_k / t.b0;
-      Int128 r = rs_k % t.b0;
-      if (r < 0) {
-        q -= 1;
-        r += t.b0;
+    if (!narrow) return;
+    // rs K = b0 (rs k_over_b0) + rs k_mod_b0, the last split by one 64-bit
+    // division when rs b0 fits (|rs k_over_b0| <= rs M stays below 2^60).
+    std::int64_t q = 0;
+    std::int64_t r = 0;
+    if (Int128{rs} * t.b0 < (Int128{1} << 63)) {
+      const auto rest = static_cast<std::uint64_t>(rs) * static_cast<std::uint64_t>(t.k_mod_b0);
+      const auto b0 = static_cast<std::uint64_t>(t.b0);
+      q = rs * t.k_over_b0 + static_cast<std::int64_t>(rest / b0);
+      r = static_cast<std::int64_t>(rest % b0);
+    } else {
+      Int128 wide_q = rs_k / t.b0;
+      Int128 wide_r = rs_k % t.b0;
+      if (wide_r < 0) {
+        wide_q -= 1;
+        wide_r += t.b0;
       }
-      threshold = static_cast<std::int64_t>(q) + (r == 0 && floor < 0 ? 0 : 1);
+      q = static_cast<std::int64_t>(wide_q);
+      r = static_cast<std::int64_t>(wide_r);
     }
+    threshold = q + (r == 0 && floor < 0 ? 0 : 1);
   }
   [[nodiscard]] Int128 d(std::int64_t c, std::int64_t m) const {
     return Int128{t.x} * c - Int128{rs} * (t.b0 * m + t.k);
