@@ -41,10 +41,12 @@ struct SampleChunksState {
   // can be compared a whole vector at a time.
   static constexpr std::uint32_t kPadding = 8;
 
-  std::vector<std::uint32_t> member_ends;  // members in chunks 0 .. h, per h
-  std::vector<std::int64_t> chunk_sum;     // rank sum of each chunk
-  std::int64_t rank_sum = 0;               // sum of chunk_sum
-  std::uint64_t key = 0;                   // XOR of the members' gene keys
+  // Index of the first member of chunk h among all members, for h = 0 ..
+  // count (the last entry: the number of members).
+  std::vector<std::uint32_t> chunk_starts;
+  std::vector<std::int64_t> chunk_sum;  // rank sum of each chunk
+  std::int64_t rank_sum = 0;            // sum of chunk_sum
+  std::uint64_t key = 0;                // XOR of the members' gene keys
 
   // Facts about the sample kept per removed member while the sample and the
   // bound stay the same, for deciding most swaps of a small sample in
@@ -122,14 +124,15 @@ struct SampleChunksState {
   } candidate;
 
   // `count` empty chunks with zero sums.
-  explicit SampleChunksState(std::uint32_t count) : member_ends(count, 0), chunk_sum(count, 0) {}
+  explicit SampleChunksState(std::uint32_t count)
+      : chunk_starts(std::size_t{count} + 1, 0), chunk_sum(count, 0) {}
 };
 
 // A sample cut at the ruler's chunk boundaries for cheap single-gene swaps;
 // built by EsRulerCompat::make_chunks, changed only by perturbate. Chunk h
-// holds the members at indices [member_ends[h - 1], member_ends[h]) of the
-// ascending member list (from 0 for h = 0): those below the chunk's last
-// boundary and at or above the one before it. Positions are stored as `Pos`:
+// holds the members at indices [chunk_starts[h], chunk_starts[h + 1]) of the
+// ascending member list: those below the chunk's last boundary and at or
+// above the one before it. Positions are stored as `Pos`:
 // 32 bits in general, 16 bits inside the ruler when the ranking is short
 // enough (half the bytes to move and to compare).
 template <typename Pos>
@@ -138,15 +141,14 @@ struct BasicSampleChunks : SampleChunksState {
   std::vector<Pos> positions;
 
   [[nodiscard]] std::uint32_t member_count() const {
-    return member_ends.empty() ? 0 : member_ends.back();
+    return chunk_starts.empty() ? 0 : chunk_starts.back();
   }
   // The members, ascending.
   [[nodiscard]] std::span<const Pos> members() const { return {positions.data(), member_count()}; }
 
   // The members of chunk h, ascending.
   [[nodiscard]] std::span<const Pos> chunk(std::uint32_t h) const {
-    const std::uint32_t first = h == 0 ? 0 : member_ends[h - 1];
-    return {positions.data() + first, member_ends[h] - first};
+    return {positions.data() + chunk_starts[h], chunk_starts[h + 1] - chunk_starts[h]};
   }
 
   explicit BasicSampleChunks(std::uint32_t count) : SampleChunksState(count) {}

@@ -212,7 +212,7 @@ struct FoundPoint {
 template <typename Pos>
 struct ChunkView {
   const Pos* flat;
-  const std::uint32_t* ends;
+  const std::uint32_t* starts;  // chunk h: members [starts[h], starts[h + 1])
   const std::int64_t* sums;
   const std::uint32_t* chunk_last;
   const std::int64_t* ranks;
@@ -285,9 +285,9 @@ template <bool kZ, typename Pos>
                                              SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s,
                                              std::uint32_t h, std::int64_t cum, std::int64_t misses,
                                              FoundPoint& found) {
-  const std::uint32_t first = h == 0 ? 0 : v.ends[h - 1];
+  const std::uint32_t first = v.starts[h];
   const Pos* chunk = v.flat + first;
-  const std::uint32_t length = v.ends[h] - first;
+  const std::uint32_t length = v.starts[h + 1] - first;
   const std::int64_t start = h == 0 ? 0 : static_cast<std::int64_t>(v.chunk_last[h - 1]);
   std::int64_t last = start - 1;
   const bool has_old = h == s.co;
@@ -359,7 +359,7 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
                  SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
   const std::int64_t rs = sp.rs;
   const std::int64_t* sums = v.sums;
-  const std::uint32_t* ends = v.ends;
+  const std::uint32_t* ends = v.starts + 1;
   const std::uint32_t* chunk_last = v.chunk_last;
   // The chunks are taken in three runs: before the earlier of the removed
   // member's and the new position's chunks (lo), between it and the later
@@ -472,9 +472,9 @@ template <typename PointTest, typename Pos>
     return true;
   };
   for (std::uint32_t h = 0; h < v.count; ++h) {
-    const std::uint32_t first = h == 0 ? 0 : v.ends[h - 1];
+    const std::uint32_t first = v.starts[h];
     const Pos* chunk = v.flat + first;
-    const std::uint32_t length = v.ends[h] - first;
+    const std::uint32_t length = v.starts[h + 1] - first;
     const bool has_old = h == s.co;
     const bool has_new = h == s.cn;
     if (!unit) {
@@ -531,7 +531,7 @@ void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
                                   BasicSampleChunks<Pos>& sc) const {
   const std::uint32_t count = chunk_count_;
   sc.chunk_sum.assign(count, 0);
-  sc.member_ends.assign(count, 0);
+  sc.chunk_starts.assign(std::size_t{count} + 1, 0);
   sc.rank_sum = 0;
   sc.key = 0;
   sc.cache.test = kUnprepared;  // the facts belong to the old members
@@ -539,12 +539,12 @@ void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
   sc.candidate = {};
   for (const std::uint32_t p : positions) {
     const std::uint32_t c = chunk_of_[p];
-    ++sc.member_ends[c];
+    ++sc.chunk_starts[c + 1];
     sc.chunk_sum[c] += ranks_[p];
     sc.rank_sum += ranks_[p];
     sc.key ^= gene_keys_[p];
   }
-  for (std::uint32_t h = 1; h < count; ++h) sc.member_ends[h] += sc.member_ends[h - 1];
+  for (std::uint32_t h = 1; h <= count; ++h) sc.chunk_starts[h] += sc.chunk_starts[h - 1];
   sc.positions.resize(positions.size() + SampleChunksState::kPadding);
   for (std::size_t i = 0; i < positions.size(); ++i) {
     sc.positions[i] = static_cast<Pos>(positions[i]);
@@ -1074,14 +1074,16 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   // whose positions do not fit Pos: nothing to do.
   if (ranks_.size() - 1 > std::numeric_limits<Pos>::max()) return 0;
   if (sample.positions.size() != k + SampleChunksState::kPadding ||
-      sample.member_ends.size() != count || sample.chunk_sum.size() != count ||
-      sample.member_ends.back() != k) {
+      sample.chunk_starts.size() != std::size_t{count} + 1 || sample.chunk_sum.size() != count ||
+      sample.chunk_starts.back() != k) {
     return 0;
   }
   const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
   // The sample's and the ruler's arrays, none resized below.
   Pos* const flat = sample.positions.data();
-  std::uint32_t* const ends = sample.member_ends.data();
+  // starts[h]: the first member of chunk h; ends[h] = starts[h + 1].
+  std::uint32_t* const starts = sample.chunk_starts.data();
+  std::uint32_t* const ends = starts + 1;
   std::int64_t* const sums = sample.chunk_sum.data();
   const std::int64_t* const ranks = ranks_.data();
   const std::uint64_t* const gene_keys = gene_keys_.data();
@@ -1097,7 +1099,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   auto& peaks = sample.peaks;
   if (use_peaks && peaks.size() != count) peaks.assign(count, SampleChunks::ChunkPeak{});
   // Chunk h: the members at indices [start(h), ends[h]) of the flat list.
-  auto chunk_start = [&](std::uint32_t h) { return h == 0 ? std::uint32_t{0} : ends[h - 1]; };
+  auto chunk_start = [&](std::uint32_t h) { return starts[h]; };
 
   // Constant-time decisions for small samples against a bound of this ruler.
   static_assert(!kFacts || kNarrowTest);
@@ -1251,7 +1253,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
       std::int64_t found_misses = 0;
       std::int64_t found_cum = 0;
       auto scan = [&](bool unit) {
-        const ChunkView<Pos> view{flat, ends, sums, chunk_last, ranks, count};
+        const ChunkView<Pos> view{flat, starts, sums, chunk_last, ranks, count};
         const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
         FoundPoint found;
         const bool any = scan_plain(above, view, swap, unit ? k : 0, found);
@@ -1292,7 +1294,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
 
       bool found_above = false;
       if constexpr (kNarrowTest) {
-        const ChunkView<Pos> view{flat, ends, sums, chunk_last, ranks, count};
+        const ChunkView<Pos> view{flat, starts, sums, chunk_last, ranks, count};
         const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
         FoundPoint found;
         found_above = scan_narrow(above, static_cast<std::int64_t>(ranks_.size()), miss_total,

@@ -224,10 +224,11 @@ TEST(ChunkBoundaries, MediansOfThePositionsAtTheChunkStarts) {
   ruler.update_chunk_boundaries();
   EXPECT_EQ(ruler.chunk_last(), (std::vector<std::uint32_t>{13, 16, 40}));
   const SampleChunks sc = ruler.make_chunks(ruler.samples()[2]);
-  EXPECT_EQ(sc.member_ends, (std::vector<std::uint32_t>{3, 6, 9}));  // {10..12}, {13..15}, {16..18}
+  EXPECT_EQ(sc.chunk_starts,
+            (std::vector<std::uint32_t>{0, 3, 6, 9}));  // {10..12}, {13..15}, {16..18}
   EXPECT_EQ(sc.chunk_sum, (std::vector<std::int64_t>{6, 6, 6}));
   const SampleChunks low = ruler.make_chunks(ruler.samples()[1]);
-  EXPECT_EQ(low.member_ends, (std::vector<std::uint32_t>{9, 9, 9}));  // all in the first chunk
+  EXPECT_EQ(low.chunk_starts, (std::vector<std::uint32_t>{0, 9, 9, 9}));  // all in the first chunk
 }
 
 TEST(Extend, TargetZeroStopsAfterTheFirstSplit) {

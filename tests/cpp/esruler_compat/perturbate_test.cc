@@ -77,7 +77,7 @@ std::int32_t reference_perturbate(const std::vector<std::int64_t>& ranks,
 template <typename Pos>
 Positions flatten(const BasicSampleChunks<Pos>& sc) {
   Positions out;
-  for (std::uint32_t h = 0; h < sc.member_ends.size(); ++h) {
+  for (std::uint32_t h = 0; h + 1 < sc.chunk_starts.size(); ++h) {
     const auto c = sc.chunk(h);
     out.insert(out.end(), c.begin(), c.end());
   }
@@ -89,9 +89,10 @@ template <typename Pos>
 void expect_valid_chunks(const BasicSampleChunks<Pos>& sc,
                          const std::vector<std::uint32_t>& chunk_last,
                          const std::vector<std::int64_t>& ranks) {
-  const auto count = static_cast<std::uint32_t>(sc.member_ends.size());
-  ASSERT_EQ(sc.member_ends.back() + SampleChunksState::kPadding, sc.positions.size());
-  for (std::size_t i = sc.member_ends.back(); i < sc.positions.size(); ++i) {
+  const auto count = static_cast<std::uint32_t>(sc.chunk_starts.size() - 1);
+  ASSERT_EQ(sc.chunk_starts.front(), 0u);
+  ASSERT_EQ(sc.chunk_starts.back() + SampleChunksState::kPadding, sc.positions.size());
+  for (std::size_t i = sc.chunk_starts.back(); i < sc.positions.size(); ++i) {
     ASSERT_EQ(sc.positions[i], std::numeric_limits<Pos>::max()) << "padding " << i;
   }
   for (std::uint32_t h = 0; h < count; ++h) {
@@ -298,7 +299,7 @@ TEST(Perturbate, RejectedSwapsLeaveTheSampleIdentical) {
         }
         ASSERT_EQ(moves, self_draws);
         ASSERT_EQ(sc.positions, before.positions);
-        ASSERT_EQ(sc.member_ends, before.member_ends);
+        ASSERT_EQ(sc.chunk_starts, before.chunk_starts);
         ASSERT_EQ(sc.chunk_sum, before.chunk_sum);
       }
     }
