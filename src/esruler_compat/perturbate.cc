@@ -791,6 +791,8 @@ void EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<Pos>>& chu
     } else {
       out.resize(passes * draws_per_pass);
     }
+    std::uint32_t* const packed_out = out_packed.data();
+    SwapDraw* const draws_out = out.data();
     if (copies != nullptr) copies->clear();
     std::array<std::uint32_t, rng_compat::Mt19937::kStateWords> words;
     std::size_t have = 0;
@@ -825,12 +827,12 @@ void EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<Pos>>& chu
             member = draw(draw_member_);
             position = draw(draw_position_);
           }
-          out_packed[s * passes + b] = member << 24 | position;
+          packed_out[s * passes + b] = member << 24 | position;
         }
         continue;
       }
       for (std::size_t s = 0; s < count; ++s) {
-        SwapDraw* d = out.data() + (s * passes + b) * iterations;
+        SwapDraw* d = draws_out + (s * passes + b) * iterations;
         for (std::size_t i = 0; i < iterations; ++i) {
           // Nearly always two words at hand, both kept.
           if (have - at >= 2 && draw_member_.accepts(words[at]) &&
