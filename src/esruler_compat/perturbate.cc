@@ -361,19 +361,18 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
   const std::int64_t* sums = v.sums;
   const std::uint32_t* ends = v.starts + 1;
   const std::uint32_t* chunk_last = v.chunk_last;
-  // The chunks are taken in three runs: before the earlier of the removed
-  // member's and the new position's chunks (lo), between it and the later
-  // one (hi), and after it. Within a run the swapped sample has a fixed
-  // number of members more or fewer before each chunk than the current one:
-  // none before lo and after hi, one fewer between them when the removed
-  // member comes first, one more when the new one does.
+  // The chunks are taken in runs around the earlier (lo) and the later (hi)
+  // of the removed member's and the new position's chunks: before lo, lo
+  // itself, between lo and hi, hi itself (none when lo = hi) and after hi.
+  // Within a run the swapped sample has a fixed number of members more or
+  // fewer before each chunk than the current one (none before lo and after
+  // hi; between them one fewer when the removed member comes first, one more
+  // when the new one does) and a fixed change of each chunk's rank sum
+  // (nonzero only for lo and hi). Each run as its end (one past its last
+  // chunk), that number and that change:
   const std::uint32_t lo = std::min(s.co, s.cn);
   const std::uint32_t hi = std::max(s.co, s.cn);
   const std::int64_t between = s.co < s.cn ? -1 : 1;
-  // The runs, each as its end (one past its last chunk), the members more
-  // before each of its chunks and the change of the rank sum of each of its
-  // chunks: before lo, lo itself, between lo and hi, hi itself (empty when
-  // lo = hi) and after hi.
   auto change_of = [&](std::uint32_t h) {
     return (h == s.co ? -s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
   };
@@ -414,8 +413,9 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
         // The recorded peak may still rule the chunk out.
         bool may_rise = true;
         if (kZ && peaks != nullptr && peaks[h].valid) {
-          // All of these stay below 2^61 in size (see ScanPoints and
-          // kPeakLimit), so the sum fits in 64 bits.
+          // Z below 2^60 in size, the peak between -2^62 and 2^61 + 2^46 and
+          // the raise below 2^60 (see ScanPoints and kPeakLimit): the sum
+          // fits in 64 bits.
           const auto& pk = peaks[h];
           const std::int64_t peak =
               h == s.cn ? static_cast<std::int64_t>(peak_after_insert(pk, sp.m_total, s.new_rank))
