@@ -91,14 +91,20 @@ void EsRulerCompat::index_chunks() {
 
 ScoredEntry EsRulerCompat::score_sample(const std::vector<std::uint32_t>& positions,
                                         std::uint32_t sample_index) const {
+  SampleSums sums;
+  for (const std::uint32_t p : positions) {
+    sums.rank_sum += ranks_[p];
+    sums.key ^= gene_keys_[p];
+  }
+  return score_sample(positions, sample_index, sums);
+}
+
+ScoredEntry EsRulerCompat::score_sample(const std::vector<std::uint32_t>& positions,
+                                        std::uint32_t sample_index, SampleSums sums) const {
   const auto k = static_cast<std::int64_t>(positions.size());
   const std::int64_t miss_total = static_cast<std::int64_t>(ranks_.size()) - k;
-  std::int64_t rank_sum = 0;
-  std::uint64_t key = 0;
-  for (const std::uint32_t p : positions) {
-    rank_sum += ranks_[p];
-    key ^= gene_keys_[p];
-  }
+  std::int64_t rank_sum = sums.rank_sum;
+  const std::uint64_t key = sums.key;
   // A sample without weight is scored with every hit weighing 1 / k, as the
   // enrichment score does for a zero rank total; otherwise it would tie with
   // every score and break the order.
@@ -168,7 +174,14 @@ void EsRulerCompat::resample_genesets(rng_compat::Mt19937& rng) {
   const std::uint32_t n_samples = sample_size_;
   std::vector<ScoredEntry> entries;
   entries.reserve(n_samples);
-  for (std::uint32_t s = 0; s < n_samples; ++s) entries.push_back(score_sample(samples_[s], s));
+  // The rank sums and keys the passes left with the samples, when they did.
+  const bool known = sample_sums_.size() == n_samples;
+  for (std::uint32_t s = 0; s < n_samples; ++s) {
+    entries.push_back(known ? score_sample(samples_[s], s, sample_sums_[s])
+                            : score_sample(samples_[s], s));
+  }
+  std::vector<SampleSums> sums_before;
+  sums_before.swap(sample_sums_);
   std::stable_sort(entries.begin(), entries.end(), [](const ScoredEntry& a, const ScoredEntry& b) {
     return precedes(a.gsea, b.gsea);
   });
@@ -188,14 +201,25 @@ void EsRulerCompat::resample_genesets(rng_compat::Mt19937& rng) {
   level.lower.assign(entries.begin(), entries.begin() + t);
   level.upper.assign(entries.begin() + t, entries.end());
 
-  std::vector<std::vector<std::uint32_t>> next;
-  next.reserve(n_samples);
+  // The duplicates are copied (into the storage of the samples below the
+  // split) before the samples at or above it are moved into place.
+  std::vector<std::vector<std::uint32_t>> next(n_samples);
+  std::vector<std::uint32_t> source(n_samples);
   for (std::uint32_t i = 0; i < t; ++i) {
     const std::uint32_t r = uniform_index(rng, n_samples - t);
-    next.push_back(samples_[entries[t + r].sample_index]);
+    source[i] = entries[t + r].sample_index;
+    next[i] = std::move(samples_[entries[i].sample_index]);
+    next[i] = samples_[source[i]];
   }
-  for (std::uint32_t i = t; i < n_samples; ++i) next.push_back(samples_[entries[i].sample_index]);
+  for (std::uint32_t i = t; i < n_samples; ++i) {
+    source[i] = entries[i].sample_index;
+    next[i] = std::move(samples_[source[i]]);
+  }
   samples_ = std::move(next);
+  if (known) {
+    sample_sums_.resize(n_samples);
+    for (std::uint32_t i = 0; i < n_samples; ++i) sample_sums_[i] = sums_before[source[i]];
+  }
   levels_.push_back(std::move(level));
 }
 
@@ -205,6 +229,7 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
   const std::uint32_t k = pathway_size_;
   const std::uint32_t n_samples = sample_size_;
 
+  sample_sums_.clear();  // new keys and a new population
   for (std::uint32_t p = 0; p < n_genes; ++p) gene_keys_[p] = rng.next_u32();
   std::vector<std::uint32_t> drawn;
   for (std::uint32_t s = 0; s < n_samples; ++s) {
@@ -232,8 +257,9 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
       chunked.clear();
       for (std::uint32_t s = 0; s < n_samples; ++s) chunked.emplace_back(chunk_count_);
     }
+    const bool known = sample_sums_.size() == n_samples;
     for (std::uint32_t s = 0; s < n_samples; ++s) {
-      refill_chunks(samples_[s], chunked[s]);
+      refill_chunks(samples_[s], chunked[s], known ? &sample_sums_[s] : nullptr);
       prepare_swap_cache(k, chunked[s], bound);
     }
     const std::int32_t needed =
@@ -241,9 +267,11 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
     // The budget is checked only between whole passes; the passes that
     // reached it are then repeated as many times again.
     if (needed >= 1) perturbation_passes(chunked, bound, needed, rng);
+    sample_sums_.resize(n_samples);
     for (std::uint32_t s = 0; s < n_samples; ++s) {
       const auto members = chunked[s].members();
       samples_[s].assign(members.begin(), members.end());
+      sample_sums_[s] = {chunked[s].rank_sum, chunked[s].key};
     }
   };
   while (true) {

@@ -224,6 +224,15 @@ class EsRulerCompat {
   [[nodiscard]] ScoredEntry score_sample(const std::vector<std::uint32_t>& positions,
                                          std::uint32_t sample_index) const;
 
+  // A sample's rank sum (0 for a weightless one) and the XOR of its keys.
+  struct SampleSums {
+    std::int64_t rank_sum = 0;
+    std::uint64_t key = 0;
+  };
+  // The same with the sample's sums already known.
+  [[nodiscard]] ScoredEntry score_sample(const std::vector<std::uint32_t>& positions,
+                                         std::uint32_t sample_index, SampleSums sums) const;
+
   // Sets the inner chunk boundaries to the population medians of the positions
   // at the chunk starts; chunk_count and the last boundary must already be set.
   void update_chunk_boundaries();
@@ -237,7 +246,8 @@ class EsRulerCompat {
   // The same into existing chunks, keeping their storage (positions must fit
   // Pos).
   template <typename Pos>
-  void refill_chunks(const std::vector<std::uint32_t>& positions, BasicSampleChunks<Pos>& sc) const;
+  void refill_chunks(const std::vector<std::uint32_t>& positions, BasicSampleChunks<Pos>& sc,
+                     const SampleSums* sums = nullptr) const;
 
   [[nodiscard]] const std::vector<Level>& levels() const { return levels_; }
   [[nodiscard]] const std::vector<std::vector<std::uint32_t>>& samples() const { return samples_; }
@@ -257,8 +267,14 @@ class EsRulerCompat {
   void set_wide_arithmetic(bool wide) { wide_arithmetic_ = wide; }
 
   // Direct access for tests and for building populations by hand.
-  std::vector<std::vector<std::uint32_t>>& mutable_samples() { return samples_; }
-  std::vector<std::uint64_t>& mutable_gene_keys() { return gene_keys_; }
+  std::vector<std::vector<std::uint32_t>>& mutable_samples() {
+    sample_sums_.clear();  // the caller may change the samples
+    return samples_;
+  }
+  std::vector<std::uint64_t>& mutable_gene_keys() {
+    sample_sums_.clear();  // the caller may change the keys
+    return gene_keys_;
+  }
   // Sets chunk_count chunks (at least 1, at most 2^16) with the last
   // boundary n and the others 0.
   void reset_chunks(std::uint32_t count);
@@ -321,6 +337,8 @@ class EsRulerCompat {
   std::vector<std::int64_t> ranks_;
   std::vector<std::uint64_t> gene_keys_;
   std::vector<std::vector<std::uint32_t>> samples_;
+  // The sums of samples_ as the last passes left them (empty otherwise).
+  std::vector<SampleSums> sample_sums_;
   std::vector<Level> levels_;
   std::vector<std::uint32_t> chunk_last_;
   // Chunk of every position at the current boundaries: the first h with

@@ -528,7 +528,7 @@ BasicSampleChunks<Pos> EsRulerCompat::make_chunks(
 
 template <typename Pos>
 void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
-                                  BasicSampleChunks<Pos>& sc) const {
+                                  BasicSampleChunks<Pos>& sc, const SampleSums* sums) const {
   const std::uint32_t count = chunk_count_;
   sc.chunk_sum.assign(count, 0);
   sc.chunk_starts.assign(std::size_t{count} + 1, 0);
@@ -537,12 +537,22 @@ void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
   sc.cache.test = kUnprepared;  // the facts belong to the old members
   sc.peaks.clear();
   sc.candidate = {};
-  for (const std::uint32_t p : positions) {
-    const std::uint32_t c = chunk_of_[p];
-    ++sc.chunk_starts[c + 1];
-    sc.chunk_sum[c] += ranks_[p];
-    sc.rank_sum += ranks_[p];
-    sc.key ^= gene_keys_[p];
+  if (sums != nullptr) {
+    for (const std::uint32_t p : positions) {
+      const std::uint32_t c = chunk_of_[p];
+      ++sc.chunk_starts[c + 1];
+      sc.chunk_sum[c] += ranks_[p];
+    }
+    sc.rank_sum = sums->rank_sum;
+    sc.key = sums->key;
+  } else {
+    for (const std::uint32_t p : positions) {
+      const std::uint32_t c = chunk_of_[p];
+      ++sc.chunk_starts[c + 1];
+      sc.chunk_sum[c] += ranks_[p];
+      sc.rank_sum += ranks_[p];
+      sc.key ^= gene_keys_[p];
+    }
   }
   for (std::uint32_t h = 1; h <= count; ++h) sc.chunk_starts[h] += sc.chunk_starts[h - 1];
   sc.positions.resize(positions.size() + SampleChunksState::kPadding);
@@ -1336,9 +1346,11 @@ template std::int32_t EsRulerCompat::perturbate(std::uint32_t, SampleChunks&, co
 template std::int32_t EsRulerCompat::perturbate(std::uint32_t, BasicSampleChunks<std::uint16_t>&,
                                                 const Gsea&, rng_compat::Mt19937&);
 template void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>&,
-                                           BasicSampleChunks<std::uint32_t>&) const;
+                                           BasicSampleChunks<std::uint32_t>&,
+                                           const SampleSums*) const;
 template void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>&,
-                                           BasicSampleChunks<std::uint16_t>&) const;
+                                           BasicSampleChunks<std::uint16_t>&,
+                                           const SampleSums*) const;
 template void EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<std::uint32_t>>&,
                                                  const Gsea&, std::int64_t, rng_compat::Mt19937&);
 template void EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<std::uint16_t>>&,

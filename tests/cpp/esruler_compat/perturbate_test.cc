@@ -84,17 +84,21 @@ Positions flatten(const BasicSampleChunks<Pos>& sc) {
   return out;
 }
 
-// Chunk h holds only positions of its range and chunk_sum its rank total.
+// Chunk h holds only positions of its range and chunk_sum its rank total;
+// the sample's rank sum and key are those of its members.
 template <typename Pos>
 void expect_valid_chunks(const BasicSampleChunks<Pos>& sc,
                          const std::vector<std::uint32_t>& chunk_last,
-                         const std::vector<std::int64_t>& ranks) {
+                         const std::vector<std::int64_t>& ranks,
+                         const std::vector<std::uint64_t>& keys) {
   const auto count = static_cast<std::uint32_t>(sc.chunk_starts.size() - 1);
   ASSERT_EQ(sc.chunk_starts.front(), 0u);
   ASSERT_EQ(sc.chunk_starts.back() + SampleChunksState::kPadding, sc.positions.size());
   for (std::size_t i = sc.chunk_starts.back(); i < sc.positions.size(); ++i) {
     ASSERT_EQ(sc.positions[i], std::numeric_limits<Pos>::max()) << "padding " << i;
   }
+  std::int64_t rank_sum = 0;
+  std::uint64_t key = 0;
   for (std::uint32_t h = 0; h < count; ++h) {
     const std::uint32_t lo = h == 0 ? 0 : chunk_last[h - 1];
     std::int64_t sum = 0;
@@ -104,9 +108,13 @@ void expect_valid_chunks(const BasicSampleChunks<Pos>& sc,
       }
       ASSERT_GE(p, lo);
       sum += ranks[p];
+      key ^= keys[p];
     }
     ASSERT_EQ(sum, sc.chunk_sum[h]) << "chunk " << h;
+    rank_sum += sum;
   }
+  ASSERT_EQ(rank_sum, sc.rank_sum);
+  ASSERT_EQ(key, sc.key);
 }
 
 struct WalkSetup {
@@ -205,7 +213,7 @@ TEST(Perturbate, DecisionsAndDrawsMatchAFullRescoringWalk) {
               reference_perturbate(ranks, keys, reference, bound, reference_rng);
           ASSERT_EQ(moves, expected) << "sample " << j << ", call " << call;
           ASSERT_EQ(flatten(sc), reference) << "sample " << j << ", call " << call;
-          expect_valid_chunks(sc, ruler.chunk_last(), ranks);
+          expect_valid_chunks(sc, ruler.chunk_last(), ranks, keys);
           accepted += moves;
         }
       }
@@ -273,7 +281,7 @@ TEST(Perturbate, PassSwapsMatchAFullRescoringWalk) {
           ASSERT_EQ(flatten(sc), reference) << "sample " << j << ", swap " << swap;
           accepted += moves;
         }
-        expect_valid_chunks(sc, ruler.chunk_last(), ranks);
+        expect_valid_chunks(sc, ruler.chunk_last(), ranks, keys);
       }
       EXPECT_GT(accepted, 0);
     }
