@@ -400,7 +400,7 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
     const std::int64_t m_total = sp.m_total;
     for (; h < run.end; ++h) {
       const std::int64_t gap = start - before;
-      if (gap > limit) return false;
+      if (gap > limit) [[unlikely]] return false;
       const std::int64_t sum = sums[h] + run.change;
       bool optimistic_above = false;
       if constexpr (kZ) {
@@ -1218,7 +1218,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
     // flat_index: the members before new_pos; a member at or after it that
     // is not new_pos itself is greater.
     const bool is_member = flat_index < k && flat[flat_index] == new_pos;
-    if (is_member) {
+    if (is_member) [[unlikely]] {
       if (new_pos == old_pos) ++moves;
       continue;
     }
@@ -1275,7 +1275,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
         return any;
       };
 
-      if (rank_sum == 0) {
+      if (rank_sum == 0) [[unlikely]] {
         // Weightless sample: decided on unit ranks by a plain scan; the candidate
         // belongs to weighted scores and is dropped.
         has_candidate = false;
@@ -1297,7 +1297,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
           misses -= 1;
           cum += new_rank;
         }
-        if (above(rank_sum, cum, misses, key)) {
+        if (above(rank_sum, cum, misses, key)) [[likely]] {
           candidate_misses = misses;
           candidate_rank_sum = cum;
           return true;
@@ -1329,7 +1329,7 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
       // describes it.
       return false;
     }();
-    if (accept) commit(key);
+    if (accept) [[likely]] commit(key);
   }
   sample.candidate = {has_candidate ? candidate_position : -1, candidate_misses,
                       candidate_rank_sum};
