@@ -231,11 +231,7 @@ struct ChunkView {
 struct ScanPoints {
   ScanPoints(const NarrowPointTest& test, std::int64_t miss_total, std::int64_t n,
              const SwapUnderTest& s)
-      : t(test),
-        rs(s.rank_sum),
-        floor(s.key > test.bound_key ? -1 : 0),
-        rs_k(Int128{s.rank_sum} * test.k),
-        m_total(miss_total) {
+      : t(test), rs(s.rank_sum), floor(s.key > test.bound_key ? -1 : 0), m_total(miss_total) {
     narrow = Int128{rs} * n < kPeakLimit;
     if (!narrow) return;
     // rs K = b0 (rs k_over_b0) + rs k_mod_b0, the last split by one 64-bit
@@ -248,6 +244,7 @@ struct ScanPoints {
       q = rs * t.k_over_b0 + static_cast<std::int64_t>(rest / b0);
       r = static_cast<std::int64_t>(rest % b0);
     } else {
+      const Int128 rs_k = Int128{rs} * t.k;
       Int128 wide_q = rs_k / t.b0;
       Int128 wide_r = rs_k % t.b0;
       if (wide_r < 0) {
@@ -269,7 +266,6 @@ struct ScanPoints {
   const NarrowPointTest& t;
   std::int64_t rs;
   Int128 floor;
-  Int128 rs_k;
   std::int64_t m_total;
   bool narrow = false;
   std::int64_t threshold = 0;  // with `narrow`
@@ -400,7 +396,8 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
     const std::int64_t m_total = sp.m_total;
     for (; h < run.end; ++h) {
       const std::int64_t gap = start - before;
-      if (gap > limit) [[unlikely]] return false;
+      if (gap > limit) [[unlikely]]
+        return false;
       const std::int64_t sum = sums[h] + run.change;
       bool optimistic_above = false;
       if constexpr (kZ) {
@@ -1110,8 +1107,6 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   const bool use_peaks = kNarrowTest && large_sample;
   auto& peaks = sample.peaks;
   if (use_peaks && peaks.size() != count) peaks.assign(count, SampleChunks::ChunkPeak{});
-  // Chunk h: the members at indices [start(h), ends[h]) of the flat list.
-  auto chunk_start = [&](std::uint32_t h) { return starts[h]; };
 
   // Constant-time decisions for small samples against a bound of this ruler.
   static_assert(!kFacts || kNarrowTest);
@@ -1148,9 +1143,9 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   // bisecting them, with no chain of dependent loads).
   auto locate = [&] {
     co = chunk_of[old_pos];
-    j = drawn - chunk_start(co);
+    j = drawn - starts[co];
     cn = chunk_of[new_pos];
-    const std::uint32_t first = chunk_start(cn);
+    const std::uint32_t first = starts[cn];
     j2 = count_below(flat + first, ends[cn] - first, new_pos);
     flat_index = first + j2;
   };
@@ -1329,7 +1324,8 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
       // describes it.
       return false;
     }();
-    if (accept) [[likely]] commit(key);
+    if (accept) [[likely]]
+      commit(key);
   }
   sample.candidate = {has_candidate ? candidate_position : -1, candidate_misses,
                       candidate_rank_sum};
