@@ -266,6 +266,10 @@ class EsRulerCompat {
   // give the same results).
   void set_wide_arithmetic(bool wide) { wide_arithmetic_ = wide; }
 
+  // Keeps to the kernels every x86-64 processor runs, even where the
+  // processor has wider vectors (for tests: both give the same results).
+  void set_portable_kernels(bool portable) { portable_kernels_ = portable; }
+
   // Direct access for tests and for building populations by hand.
   std::vector<std::vector<std::uint32_t>>& mutable_samples() {
     sample_sums_.clear();  // the caller may change the samples
@@ -280,6 +284,10 @@ class EsRulerCompat {
   void reset_chunks(std::uint32_t count);
 
  private:
+  // Whether the passes may use the processor's wider vectors (AVX-512 where
+  // present, unless set_portable_kernels).
+  [[nodiscard]] bool use_vector_kernels() const;
+
   // Rebuilds chunk_of_ from chunk_last_.
   void index_chunks();
 
@@ -349,6 +357,7 @@ class EsRulerCompat {
   std::uint32_t pathway_size_;
   std::uint32_t chunk_count_ = 0;
   bool wide_arithmetic_ = false;            // see set_wide_arithmetic
+  bool portable_kernels_ = false;           // see set_portable_kernels
   FixedBoundDraw draw_member_;              // index into a sample, m = k
   FixedBoundDraw draw_position_;            // position in the ranking, m = n
   std::vector<SwapDraw> pass_draws_;        // a batch of passes' draws, in stream order

@@ -265,9 +265,10 @@ TEST(Extend, LevelsRiseAndStdCountsNoMoreThanCountAll) {
 }
 
 // The passes keep positions in 16 bits and compare the points of a scan in
-// 64 bits when the ranking allows it; with 32-bit positions and 128-bit
-// comparisons every level, sample and p-value is the same.
-TEST(Extend, SameResultsWithNarrowAndWideArithmetic) {
+// 64 bits when the ranking allows it, and use the processor's widest vectors;
+// with 32-bit positions and 128-bit comparisons, and with the portable
+// vectors, every level, sample and p-value is the same.
+TEST(Extend, SameResultsWithEveryArithmeticAndKernel) {
   struct Setup {
     std::uint32_t n;
     std::uint32_t k;
@@ -281,26 +282,31 @@ TEST(Extend, SameResultsWithNarrowAndWideArithmetic) {
     for (auto& r : ranks) r = static_cast<std::int64_t>(gen() % 100000);
     std::sort(ranks.begin(), ranks.end(), std::greater<>());
     EsRulerCompat narrow(ranks, 41, s.k, 1.0);
-    EsRulerCompat wide(ranks, 41, s.k, 1.0);
-    wide.set_wide_arithmetic(true);
     narrow.extend(77, s.es, 1e-30);
-    wide.extend(77, s.es, 1e-30);
     ASSERT_GE(narrow.levels().size(), 3u);
-    ASSERT_EQ(narrow.levels().size(), wide.levels().size());
-    for (std::size_t i = 0; i < narrow.levels().size(); ++i) {
-      const auto& a = narrow.levels()[i];
-      const auto& b = wide.levels()[i];
-      ASSERT_EQ(a.bound, b.bound) << "level " << i;
-      ASSERT_EQ(a.upper.size(), b.upper.size()) << "level " << i;
-      for (std::size_t j = 0; j < a.upper.size(); ++j) {
-        ASSERT_EQ(a.upper[j].gsea, b.upper[j].gsea) << "level " << i << ", entry " << j;
-        ASSERT_EQ(a.upper[j].sample_index, b.upper[j].sample_index);
+    // Positions in 32 bits and scans in 128, and the portable vector kernels.
+    for (const bool wide_arithmetic : {true, false}) {
+      SCOPED_TRACE(wide_arithmetic ? "wide arithmetic" : "portable kernels");
+      EsRulerCompat other(ranks, 41, s.k, 1.0);
+      other.set_wide_arithmetic(wide_arithmetic);
+      other.set_portable_kernels(!wide_arithmetic);
+      other.extend(77, s.es, 1e-30);
+      ASSERT_EQ(narrow.levels().size(), other.levels().size());
+      for (std::size_t i = 0; i < narrow.levels().size(); ++i) {
+        const auto& a = narrow.levels()[i];
+        const auto& b = other.levels()[i];
+        ASSERT_EQ(a.bound, b.bound) << "level " << i;
+        ASSERT_EQ(a.upper.size(), b.upper.size()) << "level " << i;
+        for (std::size_t j = 0; j < a.upper.size(); ++j) {
+          ASSERT_EQ(a.upper[j].gsea, b.upper[j].gsea) << "level " << i << ", entry " << j;
+          ASSERT_EQ(a.upper[j].sample_index, b.upper[j].sample_index);
+        }
       }
-    }
-    EXPECT_EQ(narrow.samples(), wide.samples());
-    for (double es : {0.1, 0.3, s.es}) {
-      EXPECT_EQ(narrow.get_pvalue(true, es), wide.get_pvalue(true, es)) << es;
-      EXPECT_EQ(narrow.get_pvalue(false, es), wide.get_pvalue(false, es)) << es;
+      EXPECT_EQ(narrow.samples(), other.samples());
+      for (double es : {0.1, 0.3, s.es}) {
+        EXPECT_EQ(narrow.get_pvalue(true, es), other.get_pvalue(true, es)) << es;
+        EXPECT_EQ(narrow.get_pvalue(false, es), other.get_pvalue(false, es)) << es;
+      }
     }
   }
 }

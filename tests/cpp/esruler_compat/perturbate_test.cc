@@ -196,11 +196,14 @@ TEST(Perturbate, DecisionsAndDrawsMatchAFullRescoringWalk) {
     }
     ASSERT_EQ(keys, ruler.mutable_gene_keys());
     // The same walk with positions kept in 32 bits and scans compared in
-    // 128 bits, and with positions in 16 bits and scans in 64 bits.
-    auto walk = [&](auto width) {
+    // 128 bits, and with positions in 16 bits and scans in 64 bits, with the
+    // processor's widest vectors and with the portable ones.
+    auto walk = [&](auto width, bool portable) {
       using Pos = decltype(width);
       SCOPED_TRACE(sizeof(Pos) == 2 ? "narrow arithmetic" : "wide arithmetic");
+      SCOPED_TRACE(portable ? "portable kernels" : "widest kernels");
       ruler.set_wide_arithmetic(sizeof(Pos) == 4);
+      ruler.set_portable_kernels(portable);
       rng_compat::Mt19937 rng(77 + s.k);
       rng_compat::Mt19937 reference_rng = rng;
       std::int64_t accepted = 0;
@@ -220,8 +223,9 @@ TEST(Perturbate, DecisionsAndDrawsMatchAFullRescoringWalk) {
       EXPECT_GT(accepted, 0);
       EXPECT_EQ(rng.next_u32(), reference_rng.next_u32());
     };
-    walk(std::uint32_t{});
-    walk(std::uint16_t{});
+    walk(std::uint32_t{}, false);
+    walk(std::uint16_t{}, false);
+    walk(std::uint16_t{}, true);
   }
 }
 
