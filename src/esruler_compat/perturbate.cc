@@ -182,6 +182,19 @@ inline std::uint32_t count_below(const std::uint16_t* p, std::uint32_t k, std::u
   return c;
 }
 
+// Adds `step` to v[lo .. hi) with AVX-512, 16 values at a time under a mask.
+[[gnu::target("avx512f")]] void add_to_range_avx512(std::uint32_t* v, std::uint32_t lo,
+                                                    std::uint32_t hi, std::uint32_t step) {
+  const __m512i add = _mm512_set1_epi32(static_cast<int>(step));
+  for (std::uint32_t base = lo & ~15u; base < hi; base += 16) {
+    const std::uint32_t from = std::max(lo, base) - base;
+    const std::uint32_t to = std::min(hi - base, 16u);
+    const auto m = static_cast<__mmask16>(((1u << to) - 1) & ~((1u << from) - 1));
+    const __m512i x = _mm512_maskz_loadu_epi32(m, v + base);
+    _mm512_mask_storeu_epi32(v + base, m, _mm512_add_epi32(x, add));
+  }
+}
+
 const bool kHasAvx512 = __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("popcnt");
 #endif
 
@@ -1219,7 +1232,15 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
       const std::uint32_t lo = std::min(co, cn);
       const std::uint32_t hi = std::max(co, cn);
       const std::uint32_t step = co < cn ? ~std::uint32_t{0} : 1;
+#if defined(__x86_64__)
+      if (vector_kernels) {
+        add_to_range_avx512(ends, lo, hi, step);
+      } else {
+        for (std::uint32_t h = lo; h < hi; ++h) ends[h] += step;
+      }
+#else
       for (std::uint32_t h = lo; h < hi; ++h) ends[h] += step;
+#endif
     }
     sums[co] -= old_rank;
     sums[cn] += new_rank;
