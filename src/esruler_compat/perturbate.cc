@@ -398,93 +398,118 @@ Int128 peak_after_insert(const SampleChunks::ChunkPeak& pk, std::int64_t miss_to
 // Whether some point of the swapped sample is above the bound (the first
 // one found goes to `found`), comparing Z when kZ. Every point of chunk h
 // lies at or below the chunk's optimistic point (its whole rank sum with the
-// misses before it) and, with a recorded peak, below the chunk's base plus
-// the peak (with the new member's rise when it goes into the chunk, and
-// raised by the most a smaller rank sum than the peak's can add, over the
-// chunk's width); a chunk is walked point by point only when both bounds are
-// above the bound. Past `miss_limit` misses no point is above the bound.
+// misses before it) and, with a recorded peak (consulted with Z), below the
+// chunk's base plus the peak (with the new member's rise when it goes into
+// the chunk, and raised by the most a smaller rank sum than the peak's can
+// add, over the chunk's width); a chunk is walked point by point only when
+// both bounds are above the bound. Past `miss_limit` misses no point is
+// above the bound.
 template <bool kZ, typename Pos>
 bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<Pos>& v,
                  SampleChunks::ChunkPeak* peaks, const SwapUnderTest& s, FoundPoint& found) {
   const std::int64_t rs = sp.rs;
-  const std::int64_t* sums = v.sums;
-  const std::uint32_t* ends = v.starts + 1;
-  const std::uint32_t* chunk_last = v.chunk_last;
+  const std::int64_t m_total = sp.m_total;
+  const std::int64_t* const sums = v.sums;
+  const std::uint32_t* const ends = v.starts + 1;
+  const std::uint32_t* const chunk_last = v.chunk_last;
   // The chunks are taken in runs around the earlier (lo) and the later (hi)
   // of the removed member's and the new position's chunks: before lo, lo
   // itself, between lo and hi, hi itself (none when lo = hi) and after hi.
   // Within a run the swapped sample has a fixed number of members more or
   // fewer before each chunk than the current one (none before lo and after
   // hi; between them one fewer when the removed member comes first, one more
-  // when the new one does) and a fixed change of each chunk's rank sum
-  // (nonzero only for lo and hi). Each run as its end (one past its last
-  // chunk), that number and that change:
+  // when the new one does); only the sums of lo and hi change. Each run of
+  // several chunks has a loop of its own that keeps only the running sums,
+  // the run's limits and the chunk index live.
   const std::uint32_t lo = std::min(s.co, s.cn);
   const std::uint32_t hi = std::max(s.co, s.cn);
   const std::int64_t between = s.co < s.cn ? -1 : 1;
-  auto change_of = [&](std::uint32_t h) {
-    return (h == s.co ? -s.old_rank : 0) + (h == s.cn ? s.new_rank : 0);
-  };
-  struct Run {
-    std::uint32_t end;
-    std::int64_t extra;
-    std::int64_t change;
-  };
-  const std::array<Run, 5> runs{
-      Run{lo, 0, 0}, Run{lo + 1, 0, change_of(lo)}, Run{std::max(hi, lo + 1), between, 0},
-      Run{hi + 1, between, hi == lo ? 0 : change_of(hi)}, Run{v.count, 0, 0}};
-  // The rank sum before the chunk under test, its first position and the
-  // members of the current sample before it.
+  // The rank sum before chunk h, its first position and the members of the
+  // current sample before it.
   std::int64_t cum = 0;
   std::int64_t start = 0;
   std::int64_t before = 0;
   std::uint32_t h = 0;
-  for (const Run& run : runs) {
-    // With `gap` non-members before the chunk in the current sample, the
-    // swapped sample has gap - extra: past the miss limit when gap exceeds
-    // `limit`, and (with Z) its optimistic point is above the bound when
-    // M (cum + sum) - rs gap reaches `reach`.
-    const std::int64_t limit = miss_limit + run.extra;
-    const std::int64_t reach = kZ ? sp.threshold - rs * run.extra : 0;
-    const std::int64_t m_total = sp.m_total;
-    for (; h < run.end; ++h) {
+  // Whether the swapped sample's optimistic point of chunk h (rank sum `next`
+  // up to its end, `misses` non-members before it) is above the bound.
+  auto optimistic_above = [&](std::int64_t next, std::int64_t misses) {
+    if constexpr (kZ) {
+      return sp.z(next, misses) >= sp.threshold;
+    } else {
+      return sp.d(next, misses) > sp.floor;
+    }
+  };
+  // Whether chunk h (`misses` non-members before it) holds a point above the
+  // bound, once its optimistic point is: the recorded peak may still rule it
+  // out.
+  auto holds_point_above = [&](std::int64_t misses) {
+    if (kZ && peaks != nullptr && peaks[h].valid) {
+      // Z below 2^60 in size, the peak between -2^62 and 2^61 + 2^46 and the
+      // raise below 2^60 (see ScanPoints and kPeakLimit): the sum fits in 64
+      // bits.
+      const auto& pk = peaks[h];
+      const std::int64_t peak =
+          h == s.cn ? static_cast<std::int64_t>(peak_after_insert(pk, m_total, s.new_rank))
+                    : pk.peak;
+      const std::int64_t width = static_cast<std::int64_t>(chunk_last[h]) - start;
+      if (sp.z(cum, misses) + peak + std::max<std::int64_t>(0, pk.rank_sum - rs) * width <
+          sp.threshold) {
+        return false;
+      }
+    }
+    return chunk_has_point_above<kZ>(sp, v, peaks, s, h, cum, misses, found);
+  };
+  // The chunks up to `end`, with `extra` members more before each than in
+  // the current sample: 1 when a point above the bound was found, -1 when
+  // the miss limit was passed, else 0. With `gap` non-members before a chunk
+  // in the current sample the swapped sample has gap - extra; with Z the
+  // optimistic test is M (cum + sum) - rs gap >= threshold - rs extra.
+  auto run = [&](std::uint32_t end, std::int64_t extra) {
+    const std::int64_t limit = miss_limit + extra;
+    const std::int64_t reach = sp.threshold - rs * extra;
+    for (; h < end; ++h) {
       const std::int64_t gap = start - before;
       if (gap > limit) [[unlikely]]
-        return false;
-      const std::int64_t sum = sums[h] + run.change;
-      bool optimistic_above = false;
+        return -1;
+      const std::int64_t next = cum + sums[h];
+      bool above = false;
       if constexpr (kZ) {
-        optimistic_above = m_total * (cum + sum) - rs * gap >= reach;
+        above = m_total * next - rs * gap >= reach;
       } else {
-        optimistic_above = sp.d(cum + sum, gap - run.extra) > sp.floor;
+        above = optimistic_above(next, gap - extra);
       }
-      if (optimistic_above) [[unlikely]] {
-        const std::int64_t misses = gap - run.extra;
-        // The recorded peak may still rule the chunk out.
-        bool may_rise = true;
-        if (kZ && peaks != nullptr && peaks[h].valid) {
-          // Z below 2^60 in size, the peak between -2^62 and 2^61 + 2^46 and
-          // the raise below 2^60 (see ScanPoints and kPeakLimit): the sum
-          // fits in 64 bits.
-          const auto& pk = peaks[h];
-          const std::int64_t peak =
-              h == s.cn ? static_cast<std::int64_t>(peak_after_insert(pk, sp.m_total, s.new_rank))
-                        : pk.peak;
-          const std::int64_t width = static_cast<std::int64_t>(chunk_last[h]) - start;
-          may_rise =
-              sp.z(cum, misses) + peak + std::max<std::int64_t>(0, pk.rank_sum - rs) * width >=
-              sp.threshold;
-        }
-        if (may_rise && chunk_has_point_above<kZ>(sp, v, peaks, s, h, cum, misses, found)) {
-          return true;
-        }
+      if (above) [[unlikely]] {
+        if (holds_point_above(gap - extra)) return 1;
       }
-      cum += sum;
+      cum = next;
       start = chunk_last[h];
       before = ends[h];
     }
+    return 0;
+  };
+  // Chunk h alone, its sum changed by `change`.
+  auto single = [&](std::int64_t extra, std::int64_t change) {
+    const std::int64_t gap = start - before;
+    if (gap > miss_limit + extra) return -1;
+    const std::int64_t next = cum + sums[h] + change;
+    if (optimistic_above(next, gap - extra) && holds_point_above(gap - extra)) return 1;
+    cum = next;
+    start = chunk_last[h];
+    before = ends[h];
+    ++h;
+    return 0;
+  };
+  auto change_of = [&](std::uint32_t c) {
+    return (c == s.co ? -s.old_rank : 0) + (c == s.cn ? s.new_rank : 0);
+  };
+  int r = run(lo, 0);
+  if (r == 0) r = single(0, change_of(lo));
+  if (hi != lo) {
+    if (r == 0) r = run(hi, between);
+    if (r == 0) r = single(between, change_of(hi));
   }
-  return false;
+  if (r == 0) r = run(v.count, 0);
+  return r > 0;
 }
 
 // The scan in 64-bit comparisons where they are exact (unless `wide`).
