@@ -1396,12 +1396,16 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
 
       bool found_above = false;
       if constexpr (kNarrowTest) {
-        const ChunkView<Pos> view{flat, starts, sums, chunk_last, ranks, count};
-        const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
+        // Out of line: the swap's description is put together only here.
         FoundPoint found;
-        found_above = scan_narrow(above, static_cast<std::int64_t>(ranks_.size()), miss_total,
-                                  cache.miss_limit, view, use_peaks ? peaks.data() : nullptr, swap,
-                                  wide_arithmetic_, found);
+        found_above = [&]() __attribute__((noinline)) {
+          const ChunkView<Pos> view{flat, starts, sums, chunk_last, ranks, count};
+          const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
+          return scan_narrow(above, static_cast<std::int64_t>(ranks_.size()), miss_total,
+                             cache.miss_limit, view, use_peaks ? peaks.data() : nullptr, swap,
+                             wide_arithmetic_, found);
+        }
+        ();
         found_position = found.position;
         found_misses = found.misses;
         found_cum = found.cum;
