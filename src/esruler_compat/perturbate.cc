@@ -195,7 +195,16 @@ inline std::uint32_t count_below(const std::uint16_t* p, std::uint32_t k, std::u
   }
 }
 
-const bool kHasAvx512 = __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("popcnt");
+// Whether the processor (and the system) runs the AVX-512 kernels above;
+// asked once.
+bool has_avx512() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+           __builtin_cpu_supports("popcnt");
+  }();
+  return has;
+}
 #endif
 
 // count_below with the widest vectors allowed (`vector_kernels`).
@@ -579,7 +588,7 @@ template <typename PointTest, typename Pos>
 
 bool EsRulerCompat::use_vector_kernels() const {
 #if defined(__x86_64__)
-  return kHasAvx512 && !portable_kernels_;
+  return !portable_kernels_ && has_avx512();
 #else
   return false;
 #endif
@@ -1398,14 +1407,14 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
       if constexpr (kNarrowTest) {
         // Out of line: the swap's description is put together only here.
         FoundPoint found;
-        found_above = [&]() __attribute__((noinline)) {
+        auto scan_out_of_line = [&]() __attribute__((noinline)) {
           const ChunkView<Pos> view{flat, starts, sums, chunk_last, ranks, count};
           const SwapUnderTest swap{co, j, new_pos, cn, j2, old_rank, new_rank, rank_sum, key};
           return scan_narrow(above, static_cast<std::int64_t>(ranks_.size()), miss_total,
                              cache.miss_limit, view, use_peaks ? peaks.data() : nullptr, swap,
                              wide_arithmetic_, found);
-        }
-        ();
+        };
+        found_above = scan_out_of_line();
         found_position = found.position;
         found_misses = found.misses;
         found_cum = found.cum;
