@@ -786,7 +786,7 @@ inline bool EsRulerCompat::rejected_by_facts(BasicSampleChunks<Pos>& sample, con
   const std::uint32_t k = pathway_size_;
   auto& cache = sample.cache;
   const Pos* flat = sample.positions.data();
-  const std::uint32_t before = count_below(flat, k, d.position, use_vector_kernels());
+  const std::uint32_t before = count_below(flat, k, d.position);
   const bool member = before < k && flat[before] == d.position;
   if (member) return false;
   if (cache.stamp[d.member] != cache.generation) fill_swap_facts(sample, d.member, bound.rank_sum);
@@ -1193,12 +1193,14 @@ std::int32_t EsRulerCompat::perturbate_with(std::uint32_t k, BasicSampleChunks<P
   const std::uint64_t* const gene_keys = gene_keys_.data();
   const std::uint16_t* const chunk_of = chunk_of_.data();
   const std::uint32_t* const chunk_last = chunk_last_.data();
-  const bool vector_kernels = use_vector_kernels();
 
   const std::int32_t iterations = swap_iterations(k);
   // Samples small enough to keep swap facts have few, short chunks: they go
   // without recorded peaks.
   const bool large_sample = k > kCachedSampleLimit;
+  // The AVX-512 kernels pay for their call only on the chunks of larger
+  // samples.
+  const bool vector_kernels = large_sample && use_vector_kernels();
   constexpr bool kNarrowTest = std::is_same_v<PointTest, NarrowPointTest>;
   const bool use_peaks = kNarrowTest && large_sample;
   auto& peaks = sample.peaks;
