@@ -160,12 +160,13 @@ TEST(MultilevelStage, GroupsShareOneSeedAndIgnoreThreadCount) {
     double min_d = std::numeric_limits<double>::infinity();
     for (const auto i : g.indices) {
       es.push_back(base.working[i].es);
-      min_d = std::min(min_d, (simple.zero_side[i] + 1.0) / 1001.0);
+      min_d = std::min(min_d, (static_cast<double>(simple.zero_side[i]) + 1.0) / 1001.0);
     }
     const auto p = multilevel::run_multilevel_gsea_group_impl(
         1000, base.stats.int_weights, 1e-10 * min_d, g.size, es, ScoreType::Std, 51, seed);
     for (std::size_t j = 0; j < g.indices.size(); ++j) {
-      const auto r = combine_multilevel_pvalue(p[j], (simple.zero_side[g.indices[j]] + 1.0) / 1001.0,
+      const auto r = combine_multilevel_pvalue(
+          p[j], (static_cast<double>(simple.zero_side[g.indices[j]]) + 1.0) / 1001.0,
                                                1e-10, 51);
       expected[g.indices[j]].pval = r.pval;
       expected[g.indices[j]].log2err = r.log2err;

@@ -58,7 +58,9 @@ struct Example {
 };
 Example example(std::size_t n = 300) {
   std::vector<double> scores;
-  for (std::size_t i = 0; i < n; ++i) scores.push_back(1.0 - 2.0 * static_cast<double>(i) / n);
+  for (std::size_t i = 0; i < n; ++i) {
+    scores.push_back(1.0 - 2.0 * static_cast<double>(i) / static_cast<double>(n));
+  }
   std::vector<std::string> genes;
   for (std::size_t i = 3; i < n / 3; i += 7) genes.push_back(gene(i));
   return {ranking(scores), pathway(genes)};
@@ -209,6 +211,10 @@ struct Geometry {
   }
 };
 
+// A geometry value as an image coordinate (every value tested lies on the
+// canvas).
+std::uint32_t pixel(std::int64_t v) { return static_cast<std::uint32_t>(v); }
+
 Geometry geometry(const EnrichmentPlotData& data, std::uint32_t dpi, std::int64_t w,
                   std::int64_t h) {
   double lo = std::min(0.0, data.es);
@@ -267,14 +273,16 @@ TEST_F(EnrichmentPlotImage, DefaultLayout) {
   EXPECT_EQ(img.at(300, 580), kBlack);
   EXPECT_EQ(img.at(500, 90), grid);   // top border
   EXPECT_EQ(img.at(880, 300), grid);  // right border
-  EXPECT_EQ(img.at(116, g.y(g.ymax)), kBlack);  // a y tick mark
+  EXPECT_EQ(img.at(116, pixel(g.y(g.ymax))), kBlack);  // a y tick mark
   // The red dashed line at y(es): the first dash starts at the left edge.
-  for (std::int64_t dy = -1; dy <= 1; ++dy) EXPECT_EQ(img.at(128, g.y(data->es) + dy), kRed);
+  for (std::int64_t dy = -1; dy <= 1; ++dy) EXPECT_EQ(img.at(128, pixel(g.y(data->es) + dy)), kRed);
   // The green curve passes the middle of the ranking near y(curve value).
   const std::size_t mid = g.n / 2;
   const std::int64_t ym = g.y(data->curve[mid].second);
   bool green = false;
-  for (std::int64_t y = ym - 3; y <= ym + 3; ++y) green = green || img.at(g.x(mid), y) == kGreen;
+  for (std::int64_t y = ym - 3; y <= ym + 3; ++y) {
+    green = green || img.at(pixel(g.x(static_cast<double>(mid))), pixel(y)) == kGreen;
+  }
   EXPECT_TRUE(green);
   // Gene bars from bottom - 24 to bottom + 18 at every hit rank, nothing between hits.
   for (std::uint32_t r : data->hit_ranks) {
@@ -305,7 +313,7 @@ TEST_F(EnrichmentPlotImage, SixHundredDpiDoublesEveryLength) {
   const Rgba grid{207, 207, 207, 255};
   EXPECT_EQ(img.at(244, 600), grid);
   EXPECT_EQ(img.at(600, 1160), kBlack);
-  for (std::int64_t dy = -2; dy <= 2; ++dy) EXPECT_EQ(img.at(256, g.y(data->es) + dy), kRed);
+  for (std::int64_t dy = -2; dy <= 2; ++dy) EXPECT_EQ(img.at(256, pixel(g.y(data->es) + dy)), kRed);
   const std::uint32_t bar_x = static_cast<std::uint32_t>(g.x(data->hit_ranks[0]));
   EXPECT_EQ(img.at(bar_x, 1160 - 48), kBar);
   EXPECT_EQ(img.at(bar_x - 2, 1160 - 48), kBar);  // four pixels wide
@@ -355,11 +363,11 @@ TEST_F(EnrichmentPlotImage, NegativeScoreBelowZero) {
   ASSERT_LT(data->es, 0.0);
   const Geometry g = geometry(*data, 300, 900, 660);
   ASSERT_LT(g.ymin, 0.0);
-  EXPECT_EQ(img.at(128, g.y(data->es)), kRed);
+  EXPECT_EQ(img.at(128, pixel(g.y(data->es))), kRed);
   EXPECT_GT(g.y(data->es), g.y(0.0));
-  EXPECT_EQ(img.at(300, g.y(0.0)), kBlack);  // zero line
+  EXPECT_EQ(img.at(300, pixel(g.y(0.0))), kBlack);  // zero line
   // The bottom edge lies on a grid line, not on the zero line.
-  EXPECT_EQ(img.at(140, g.bottom()), (Rgba{230, 230, 230, 255}));
+  EXPECT_EQ(img.at(140, pixel(g.bottom())), (Rgba{230, 230, 230, 255}));
 }
 
 // Several threads draw their first plots at once: every plot succeeds, all

@@ -183,8 +183,8 @@ TEST(VerticalText, ReadsBottomToTopAroundItsCentre) {
   ASSERT_FALSE(box.empty());
   EXPECT_GT(box.y1 - box.y0, 3 * (box.x1 - box.x0));  // taller than wide
   EXPECT_LE(box.y1 - box.y0, size.width);
-  EXPECT_NEAR((box.y0 + box.y1) / 2.0, 150.0, 4.0);
-  EXPECT_NEAR((box.x0 + box.x1) / 2.0, 50.0, 6.0);
+  EXPECT_NEAR(static_cast<double>(box.y0 + box.y1) / 2.0, 150.0, 4.0);
+  EXPECT_NEAR(static_cast<double>(box.x0 + box.x1) / 2.0, 50.0, 6.0);
   // Reading upwards, the first letter "e" sits at the bottom and the last letter "e" at
   // the top, and the baseline is on the right, so the tall "h" reaches furthest left in
   // the lower half of the label, but not in its top quarter ("ore" has no ascenders).
