@@ -166,8 +166,7 @@ TEST(MultilevelStage, GroupsShareOneSeedAndIgnoreThreadCount) {
         1000, base.stats.int_weights, 1e-10 * min_d, g.size, es, ScoreType::Std, 51, seed);
     for (std::size_t j = 0; j < g.indices.size(); ++j) {
       const auto r = combine_multilevel_pvalue(
-          p[j], (static_cast<double>(simple.zero_side[g.indices[j]]) + 1.0) / 1001.0,
-                                               1e-10, 51);
+          p[j], (static_cast<double>(simple.zero_side[g.indices[j]]) + 1.0) / 1001.0, 1e-10, 51);
       expected[g.indices[j]].pval = r.pval;
       expected[g.indices[j]].log2err = r.log2err;
     }

@@ -286,11 +286,11 @@ TEST_F(EnrichmentPlotImage, DefaultLayout) {
   EXPECT_TRUE(green);
   // Gene bars from bottom - 24 to bottom + 18 at every hit rank, nothing between hits.
   for (std::uint32_t r : data->hit_ranks) {
-    EXPECT_EQ(img.at(static_cast<std::uint32_t>(g.x(r)), 559), kBar) << r;
-    EXPECT_EQ(img.at(static_cast<std::uint32_t>(g.x(r)), 597), kBar) << r;
+    EXPECT_EQ(img.at(pixel(g.x(r)), 559), kBar) << r;
+    EXPECT_EQ(img.at(pixel(g.x(r)), 597), kBar) << r;
   }
-  EXPECT_NE(img.at(static_cast<std::uint32_t>(g.x(data->hit_ranks[0])), 598), kBar);
-  EXPECT_EQ(img.at(static_cast<std::uint32_t>(g.x(250)), 590), kWhite);
+  EXPECT_NE(img.at(pixel(g.x(data->hit_ranks[0])), 598), kBar);
+  EXPECT_EQ(img.at(pixel(g.x(250)), 590), kWhite);
   // Labels: something dark left of the axis (tick labels, axis title) and below it.
   EXPECT_TRUE(row_has(img, g.y(g.ymax) + 2, 60, 110, kBlack) ||
               row_has(img, g.y(g.ymax) + 3, 60, 110, kBlack));
@@ -314,7 +314,7 @@ TEST_F(EnrichmentPlotImage, SixHundredDpiDoublesEveryLength) {
   EXPECT_EQ(img.at(244, 600), grid);
   EXPECT_EQ(img.at(600, 1160), kBlack);
   for (std::int64_t dy = -2; dy <= 2; ++dy) EXPECT_EQ(img.at(256, pixel(g.y(data->es) + dy)), kRed);
-  const std::uint32_t bar_x = static_cast<std::uint32_t>(g.x(data->hit_ranks[0]));
+  const std::uint32_t bar_x = pixel(g.x(data->hit_ranks[0]));
   EXPECT_EQ(img.at(bar_x, 1160 - 48), kBar);
   EXPECT_EQ(img.at(bar_x - 2, 1160 - 48), kBar);  // four pixels wide
   EXPECT_EQ(img.at(bar_x, 1160 + 35), kBar);
