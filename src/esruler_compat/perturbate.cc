@@ -629,22 +629,18 @@ void EsRulerCompat::refill_chunks(const std::vector<std::uint32_t>& positions,
   sc.cache.test = kUnprepared;  // the facts belong to the old members
   sc.peaks.clear();
   sc.candidate = {};
+  for (const std::uint32_t p : positions) {
+    const std::uint32_t c = chunk_of_[p];
+    ++sc.chunk_starts[c + 1];
+    sc.chunk_sum[c] += ranks_[p];
+  }
   if (sums != nullptr) {
-    for (const std::uint32_t p : positions) {
-      const std::uint32_t c = chunk_of_[p];
-      ++sc.chunk_starts[c + 1];
-      sc.chunk_sum[c] += ranks_[p];
-    }
     sc.rank_sum = sums->rank_sum;
     sc.key = sums->key;
   } else {
-    for (const std::uint32_t p : positions) {
-      const std::uint32_t c = chunk_of_[p];
-      ++sc.chunk_starts[c + 1];
-      sc.chunk_sum[c] += ranks_[p];
-      sc.rank_sum += ranks_[p];
-      sc.key ^= gene_keys_[p];
-    }
+    // Integer sums: the chunks' total is the members' total exactly.
+    for (const std::int64_t sum : sc.chunk_sum) sc.rank_sum += sum;
+    for (const std::uint32_t p : positions) sc.key ^= gene_keys_[p];
   }
   for (std::uint32_t h = 1; h <= count; ++h) sc.chunk_starts[h] += sc.chunk_starts[h - 1];
   sc.positions.resize(positions.size() + SampleChunksState::kPadding);
