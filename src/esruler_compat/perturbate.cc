@@ -468,11 +468,12 @@ bool scan_points(const ScanPoints& sp, std::int64_t miss_limit, const ChunkView<
     }
     return chunk_has_point_above<kZ>(sp, v, peaks, s, h, cum, misses, found);
   };
-  // The chunks up to `end`, with `extra` members more before each than in
-  // the current sample: 1 when a point above the bound was found, -1 when
-  // the miss limit was passed, else 0. With `gap` non-members before a chunk
-  // in the current sample the swapped sample has gap - extra; with Z the
-  // optimistic test is M (cum + sum) - rs gap >= threshold - rs extra.
+  // Tests the chunks up to `end`, the swapped sample having `extra` members
+  // more before each than the current one. Returns 1 when a point above the
+  // bound was found, -1 when the miss limit was passed, else 0. With `gap`
+  // non-members before a chunk in the current sample the swapped sample has
+  // gap - extra; with Z the optimistic test is M (cum + sum) - rs gap >=
+  // threshold - rs extra.
   auto run = [&](std::uint32_t end, std::int64_t extra) {
     const std::int64_t limit = miss_limit + extra;
     const std::int64_t reach = sp.threshold - rs * extra;
