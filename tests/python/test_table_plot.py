@@ -124,9 +124,15 @@ CONVERSION_ERRORS = [
     ("height a str", dict(height_inches="2"), TypeError,
      "argument 'height_inches': expected float, got str"),
     ("dpi a float", dict(dpi=300.0), TypeError, "argument 'dpi': expected int, got float"),
-    ("dpi negative", dict(dpi=-1), OverflowError, "can't convert negative int to unsigned"),
+    ("dpi negative", dict(dpi=-1), OverflowError,
+     "argument 'dpi': can't convert negative int to unsigned"),
     ("dpi above 32 bits", dict(dpi=2**32), OverflowError,
-     "int too big to convert to an unsigned 32-bit integer"),
+     "argument 'dpi': int too big to convert to an unsigned 32-bit integer"),
+    ("surrogate in a set name", dict(pathways=[("S\ud800", ["G0"])]), ValueError,
+     "argument 'pathways': 'utf-8' codec can't encode character '\\ud800' in position 1: "
+     "surrogates not allowed"),
+    ("infinite score after the result rows", dict(ranks=dict(RANKS, G5=math.inf)), ValueError,
+     "ranking score of gene 'G5' is not finite"),
     ("transparent not a bool", dict(transparent_background=1), TypeError,
      "argument 'transparent_background': expected bool, got int"),
     # Every argument is converted before any result row is read.
