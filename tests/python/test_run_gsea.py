@@ -137,6 +137,12 @@ def test_malformed_gmt_line(small_ranks, tmp_path):
         run(small_ranks, gmt)
 
 
+@pytest.mark.skipif(not os.path.exists("/dev/zero"), reason="needs /dev/zero")
+def test_endless_gmt_line_fails_at_256_mib(small_ranks):
+    with raises_exact(OSError, "Malformed GMT line 1: longer than 268435456 bytes."):
+        run(small_ranks, "/dev/zero")
+
+
 def test_unreadable_gmt_beats_an_invalid_score_type(small_ranks, tmp_path):
     with pytest.raises(OSError):
         run(small_ranks, tmp_path / "missing.gmt", scoreType="two", mode="fast", gpu=True)
