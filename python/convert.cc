@@ -25,9 +25,9 @@ bool has_index(PyObject* obj) {
   return PyLong_Check(obj) || (nb != nullptr && nb->nb_index != nullptr);
 }
 
-// If a TypeError is set, replaces it by one prefixed with the argument name.
-void name_type_error(const char* name) {
-  if (!PyErr_ExceptionMatches(PyExc_TypeError)) return;
+// Replaces the pending exception by one of type `kind` whose message is the
+// old one prefixed with the argument name.
+void reraise_named(PyObject* kind, const char* name) {
   PyObject* type = nullptr;
   PyObject* value = nullptr;
   PyObject* traceback = nullptr;
@@ -39,10 +39,26 @@ void name_type_error(const char* name) {
   Py_XDECREF(traceback);
   if (!text) {
     PyErr_Clear();
-    PyErr_Format(PyExc_TypeError, "argument '%s': conversion failed", name);
+    PyErr_Format(kind, "argument '%s': conversion failed", name);
     return;
   }
-  PyErr_Format(PyExc_TypeError, "argument '%s': %U", name, text.get());
+  PyErr_Format(kind, "argument '%s': %U", name, text.get());
+}
+
+// If a TypeError or OverflowError is set, replaces it by one of the same type
+// prefixed with the argument name.
+void name_type_error(const char* name) {
+  if (PyErr_ExceptionMatches(PyExc_TypeError)) {
+    reraise_named(PyExc_TypeError, name);
+  } else if (PyErr_ExceptionMatches(PyExc_OverflowError)) {
+    reraise_named(PyExc_OverflowError, name);
+  }
+}
+
+// Replaces the UnicodeEncodeError of a str that has no UTF-8 form (an
+// unpaired surrogate) by a ValueError naming the argument.
+void name_encode_error(const char* name) {
+  if (PyErr_ExceptionMatches(PyExc_UnicodeEncodeError)) reraise_named(PyExc_ValueError, name);
 }
 
 // Non-negative int (or __index__) as unsigned 64-bit; OverflowError passes through.
@@ -94,7 +110,10 @@ bool convert_str(PyObject* obj, const char* name, std::string& out) {
   if (!PyUnicode_Check(obj)) return raise_argument_type(name, "str", obj);
   Py_ssize_t size = 0;
   const char* data = PyUnicode_AsUTF8AndSize(obj, &size);
-  if (data == nullptr) return false;  // e.g. a lone surrogate: UnicodeEncodeError
+  if (data == nullptr) {  // e.g. a lone surrogate
+    name_encode_error(name);
+    return false;
+  }
   out.assign(data, static_cast<std::size_t>(size));
   return true;
 }
@@ -126,7 +145,8 @@ bool convert_u32(PyObject* obj, const char* name, std::uint32_t& out) {
   unsigned long long value = 0;
   if (!convert_unsigned(obj, name, "int", value)) return false;
   if (value > std::numeric_limits<std::uint32_t>::max()) {
-    PyErr_SetString(PyExc_OverflowError, "int too big to convert to an unsigned 32-bit integer");
+    PyErr_Format(PyExc_OverflowError,
+                 "argument '%s': int too big to convert to an unsigned 32-bit integer", name);
     return false;
   }
   out = static_cast<std::uint32_t>(value);
@@ -144,7 +164,7 @@ bool convert_size(PyObject* obj, const char* name, std::size_t& out) {
   unsigned long long value = 0;
   if (!convert_unsigned(obj, name, "int", value)) return false;
   if (value > std::numeric_limits<std::size_t>::max()) {
-    PyErr_SetString(PyExc_OverflowError, "int too big to convert");
+    PyErr_Format(PyExc_OverflowError, "argument '%s': int too big to convert", name);
     return false;
   }
   out = static_cast<std::size_t>(value);

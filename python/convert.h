@@ -77,13 +77,15 @@ PyObject* raise(PyObject* type, std::string_view message);
 bool raise_argument_type(const char* name, const char* what, PyObject* got);
 
 // str (or subclass) -> UTF-8 text; the length is kept, so embedded NUL survives.
+// A str that has no UTF-8 form (an unpaired surrogate) raises ValueError
+// "argument 'NAME': ...".
 [[nodiscard]] bool convert_str(PyObject* obj, const char* name, std::string& out);
 // float, int, or an object with __float__/__index__ (never str) -> double.
 [[nodiscard]] bool convert_f64(PyObject* obj, const char* name, double& out);
 // bool only (not any truthy object).
 [[nodiscard]] bool convert_bool(PyObject* obj, const char* name, bool& out);
 // Non-negative int (or __index__) -> unsigned; negative or too large values raise
-// OverflowError, which is not rewritten.
+// OverflowError "argument 'NAME': ...".
 [[nodiscard]] bool convert_u32(PyObject* obj, const char* name, std::uint32_t& out);
 [[nodiscard]] bool convert_u64(PyObject* obj, const char* name, std::uint64_t& out);
 [[nodiscard]] bool convert_size(PyObject* obj, const char* name, std::size_t& out);

@@ -71,6 +71,9 @@ bool convert_arguments(PyObject* args, PyObject* kwargs, EnrichmentPlotArgs& a) 
 PyObject* write_enrichment_plot_impl(EnrichmentPlotArgs& a) {
   core::ScoreType score_type = core::ScoreType::Std;
   if (!parse_score_type(a.score_type, score_type)) return nullptr;
+  if (core::Status finite = core::check_finite_scores(a.genes, a.scores); !finite) {
+    return raise(PyExc_ValueError, finite.error());
+  }
   core::Status status;
   try {
     const core::RankedList ranked =

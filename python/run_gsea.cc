@@ -114,6 +114,14 @@ PyRef row_to_dict(const core::EnrichmentResult& row) {
 // The checks and the analysis on converted values, in their documented order.
 PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a) {
   if (a.sample_size == 0) return raise(PyExc_ValueError, "sampleSize must be greater than 0.");
+  // An infinite score or exponent would turn every weight into 0 (an
+  // unweighted run reported as success); NaN scores are ranked last instead.
+  if (core::Status finite = core::check_finite_scores(a.genes, a.scores); !finite) {
+    return raise(PyExc_ValueError, finite.error());
+  }
+  if (core::Status param = core::check_gsea_param(a.gsea_param); !param) {
+    return raise(PyExc_ValueError, param.error());
+  }
   if (a.nproc > 0) core::request_worker_pool(a.nproc);
 
   const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));

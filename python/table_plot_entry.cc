@@ -175,6 +175,9 @@ PyObject* write_table_plot_impl(TablePlotArgs& a) {
   for (std::size_t i = 0; i < a.results.size(); ++i) {
     if (!convert_result_row(a.results[i].get(), rows[i])) return nullptr;
   }
+  if (core::Status finite = core::check_finite_scores(a.genes, a.scores); !finite) {
+    return raise(PyExc_ValueError, finite.error());
+  }
   core::Status status;
   try {
     const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));

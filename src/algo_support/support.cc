@@ -103,6 +103,14 @@ void warn_prepare_stats(const core::RankedList& ranked, core::ScoreType score_ty
                                     "slightly affect enrichment outcomes");
   }
 
+  const auto nan_count = static_cast<std::size_t>(
+      std::count_if(scores.begin(), scores.end(), [](double s) { return std::isnan(s); }));
+  if (nan_count > 0) {
+    core::log::warn(kLogTarget, std::to_string(nan_count) +
+                                    " genes have a NaN ranking score; they are ranked last with "
+                                    "zero weight");
+  }
+
   if (score_type == core::ScoreType::Std &&
       std::all_of(scores.begin(), scores.end(), [](double s) { return s > 0.0; })) {
     core::log::warn(kLogTarget,

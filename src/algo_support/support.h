@@ -50,8 +50,8 @@ using GeneIndex = std::unordered_map<std::string, std::size_t, GeneHash, std::eq
                                                     core::ScoreType score_type,
                                                     const core::RankedList& ranked);
 
-// Emits the warnings on tied non-zero scores and on all-positive scores with Std
-// (level Warn, target kLogTarget).
+// Emits the warnings on tied non-zero scores, on NaN scores (ranked last with
+// zero weight) and on all-positive scores with Std (level Warn, target kLogTarget).
 void warn_prepare_stats(const core::RankedList& ranked, core::ScoreType score_type);
 
 // Sets padj of every row with a finite pval (Benjamini-Hochberg over all rows);

@@ -50,9 +50,39 @@ PreparedStats RankedList::prepare(double p) const {
   const std::size_t n = scores_.size();
   st.weights.resize(n);
   double total = -0.0;
+  double max_abs = 0.0;  // largest finite magnitude among the non-NaN scores
+  bool all_finite = true;
+  bool any_nonzero = false;
   for (std::size_t i = 0; i < n; ++i) {
-    st.weights[i] = std::pow(std::fabs(scores_[i]), p);
+    const double s = scores_[i];
+    // A NaN score (ranked last) weighs nothing and stays out of the total;
+    // pow(NaN, 0) would be 1, so it is handled before the power.
+    if (std::isnan(s)) {
+      st.weights[i] = 0.0;
+      continue;
+    }
+    st.weights[i] = std::pow(std::fabs(s), p);
     total += st.weights[i];
+    all_finite = all_finite && std::isfinite(s);
+    any_nonzero = any_nonzero || s != 0.0;
+    if (std::isfinite(s)) max_abs = std::max(max_abs, std::fabs(s));
+  }
+  // Finite scores whose powers overflow the total (or all underflow to 0):
+  // 2^30 / S would turn every weight into 0. The shares w_i / S do not change
+  // when every score is divided by the largest magnitude first, and then the
+  // largest weight is 1 and the total lies in [1, n].
+  if (all_finite && any_nonzero && (std::isinf(total) || total == 0.0)) {
+    double scaled_total = -0.0;
+    std::vector<double> scaled(n, 0.0);
+    for (std::size_t i = 0; i < n; ++i) {
+      if (std::isnan(scores_[i])) continue;
+      scaled[i] = std::pow(std::fabs(scores_[i]) / max_abs, p);
+      scaled_total += scaled[i];
+    }
+    if (std::isfinite(scaled_total) && scaled_total > 0.0) {
+      st.weights = std::move(scaled);
+      total = scaled_total;
+    }
   }
   const double q = kTwoPow30 / total;
   // When the weights are so small that 2^30 / S overflows (subnormal scores),
@@ -69,6 +99,23 @@ PreparedStats RankedList::prepare(double p) const {
   }
   st.int_total = static_cast<std::int64_t>(sum);
   return st;
+}
+
+Status check_finite_scores(std::span<const std::string> genes, std::span<const double> scores) {
+  const std::size_t n = std::min(genes.size(), scores.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    if (std::isinf(scores[i])) {
+      return fail("ranking score of gene '" + genes[i] + "' is not finite");
+    }
+  }
+  return {};
+}
+
+Status check_gsea_param(double p) {
+  if (!std::isfinite(p) || p < 0.0) {
+    return fail("gsea_param must be a finite value greater than or equal to 0");
+  }
+  return {};
 }
 
 }  // namespace varenko::core

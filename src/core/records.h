@@ -8,8 +8,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "core/result.h"
 
 namespace varenko::core {
 
@@ -30,7 +33,9 @@ enum class ScoreType { Std, Pos, Neg };
 
 // Integer-scaled weights of a ranking for one weighting exponent.
 struct PreparedStats {
-  std::vector<double> weights;         // |s_i|^p in rank order
+  // |s_i|^p in rank order, 0 for a NaN score; (|s_i| / max |s|)^p when the
+  // plain powers of finite scores sum to infinity or to 0.
+  std::vector<double> weights;
   std::vector<std::int64_t> int_weights;  // scaled to sum to about 2^30
   std::int64_t int_total = 0;          // sum of int_weights
 };
@@ -44,7 +49,8 @@ class RankedList {
   // Sorts the genes by score (stable). The two lists must have equal length.
   static RankedList make(std::vector<std::string> genes, std::vector<double> scores);
 
-  // Integer-scaled weights for exponent p (gseaParam). Never fails.
+  // Integer-scaled weights for exponent p (gseaParam). Never fails. NaN scores
+  // get weight 0 and stay out of the scaling sum.
   [[nodiscard]] PreparedStats prepare(double p) const;
 
   [[nodiscard]] const std::vector<std::string>& genes() const { return genes_; }
@@ -72,6 +78,15 @@ struct EnrichmentResult {
 
   bool operator==(const EnrichmentResult&) const = default;
 };
+
+// Fails with "ranking score of gene '<gene>' is not finite" for the first
+// infinite score in input order (NaN is accepted: it is ranked last with zero
+// weight). `genes` and `scores` are parallel lists.
+Status check_finite_scores(std::span<const std::string> genes, std::span<const double> scores);
+
+// Fails with "gsea_param must be a finite value greater than or equal to 0"
+// for a NaN, infinite or negative weighting exponent.
+Status check_gsea_param(double p);
 
 // Round half to even, then convert to int64 with saturation (NaN gives 0).
 std::int64_t round_to_int64_saturating(double x);

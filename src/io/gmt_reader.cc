@@ -181,6 +181,12 @@ class GmtParser {
 
   core::PathwayDb take() { return std::move(db_); }
 
+  // The failure for the next line when it is longer than `limit` bytes.
+  [[nodiscard]] core::Error line_too_long(std::size_t limit) const {
+    return core::fail("Malformed GMT line " + std::to_string(line_number_ + 1) +
+                      ": longer than " + std::to_string(limit) + " bytes.");
+  }
+
  private:
   core::PathwayDb db_;
   std::vector<std::string_view> fields_;
@@ -202,12 +208,20 @@ class FdGuard {
 
 }  // namespace
 
-core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source) {
+core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
+                                            std::size_t max_line_bytes) {
+  // The buffer never grows past one byte more than the limit: an unfinished
+  // line that fills that much is already too long.
+  const std::size_t max_buffer =
+      max_line_bytes < SIZE_MAX ? max_line_bytes + 1 : max_line_bytes;
   GmtParser parser;
   std::string buffer(kChunkSize, '\0');
   std::size_t filled = 0;  // bytes of buffer holding an unfinished line
   while (true) {
-    if (filled == buffer.size()) buffer.resize(buffer.size() * 2);  // a very long line
+    if (filled == buffer.size()) {  // a very long line
+      buffer.resize(std::max(filled, std::min(filled * 2, max_buffer)));
+      if (filled == buffer.size()) return parser.line_too_long(max_line_bytes);
+    }
     auto got = source(buffer.data() + filled, buffer.size() - filled);
     if (!got) return core::fail(got.error());
     const std::size_t n = *got;
@@ -222,6 +236,7 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source) {
       const void* lf = std::memchr(buffer.data() + search, '\n', filled - search);
       if (lf == nullptr) break;
       const auto pos = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer.data());
+      if (pos - line_start > max_line_bytes) return parser.line_too_long(max_line_bytes);
       auto status =
           parser.line(std::string_view(buffer.data() + line_start, pos - line_start), true);
       if (!status) return core::fail(status.error());
@@ -232,6 +247,7 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source) {
       std::memmove(buffer.data(), buffer.data() + line_start, filled - line_start);
       filled -= line_start;
     }
+    if (filled > max_line_bytes) return parser.line_too_long(max_line_bytes);
   }
   if (filled > 0) {
     auto status = parser.line(std::string_view(buffer.data(), filled), false);

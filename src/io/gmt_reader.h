@@ -15,17 +15,25 @@ namespace varenko::io {
 
 // Reads the GMT file at `path` (the full view, embedded NUL bytes included) into
 // pathways in file order; fails with the system's error text plus
-// " (os error N)", "stream did not contain valid UTF-8", or
-// "Malformed GMT line K: expected at least 3 tab-separated columns.".
+// " (os error N)", "stream did not contain valid UTF-8",
+// "Malformed GMT line K: expected at least 3 tab-separated columns." or
+// "Malformed GMT line K: longer than 268435456 bytes.".
 core::Result<core::PathwayDb> read_gmt(std::string_view path);
 
 // A source of bytes: fills up to `capacity` bytes of `buffer` and returns how
 // many it wrote (0 at the end of the input), or fails with a message.
 using ByteSource = std::function<core::Result<std::size_t>(char* buffer, std::size_t capacity)>;
 
+// Longest line the reader accepts, in bytes before its LF (256 MiB): an endless
+// line (a device such as /dev/zero given as the path) fails instead of
+// growing the buffer without bound.
+inline constexpr std::size_t kMaxGmtLineBytes = std::size_t{256} << 20;
+
 // Parses GMT text pulled from `source`, exactly as read_gmt does with a file;
-// a failing source ends the read with its message.
-core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source);
+// a failing source ends the read with its message, and a line longer than
+// `max_line_bytes` with "Malformed GMT line K: longer than N bytes.".
+core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
+                                            std::size_t max_line_bytes = kMaxGmtLineBytes);
 
 // Parses GMT text held in memory, exactly as read_gmt does with a file.
 core::Result<core::PathwayDb> parse_gmt(std::string_view text);

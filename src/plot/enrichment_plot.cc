@@ -241,9 +241,23 @@ core::Result<EnrichmentPlotData> build_enrichment_plot_data(const core::RankedLi
   const std::vector<double>& scores = ranked.scores();
   std::vector<double> weights(k);
   double total = 0.0;
+  double max_abs = 0.0;
   for (std::size_t j = 0; j < k; ++j) {
-    weights[j] = std::pow(std::fabs(scores[hits[j]]), gsea_param);
+    const double s = scores[hits[j]];
+    // A NaN score weighs nothing, as in the analysis (pow(NaN, 0) would be 1).
+    weights[j] = std::isnan(s) ? 0.0 : std::pow(std::fabs(s), gsea_param);
     total += weights[j];
+    if (!std::isnan(s)) max_abs = std::max(max_abs, std::fabs(s));
+  }
+  // Powers of finite scores that overflow the total: the shares are the same
+  // after dividing every score by the largest magnitude.
+  if (std::isinf(total) && std::isfinite(max_abs)) {
+    total = 0.0;
+    for (std::size_t j = 0; j < k; ++j) {
+      const double s = scores[hits[j]];
+      weights[j] = std::isnan(s) ? 0.0 : std::pow(std::fabs(s) / max_abs, gsea_param);
+      total += weights[j];
+    }
   }
   if (total == 0.0) {
     std::fill(weights.begin(), weights.end(), 1.0);

@@ -58,6 +58,10 @@ constexpr float kTickLabelScale = 38.0f;
 // Labels are measured at target size, half the drawing scale.
 constexpr float kLabelMeasureScale = 22.0f;
 
+// Largest figure: the doubled drawing canvas must stay within the canvas limits.
+constexpr std::uint64_t kMaxTablePlotSide = kMaxCanvasSide / 2;
+constexpr std::uint64_t kMaxTablePlotPixels = kMaxCanvasPixels / 4;
+
 // Smallest automatic height in inches (one or two rows would look cramped).
 constexpr double kMinAutoHeightInches = 0.7;
 
@@ -292,11 +296,19 @@ core::Status write_table_plot(const core::RankedList& ranked,
   }
   const TablePlotWidth layout = table_plot_width(options.dpi, options.width_inches, label_width);
 
-  // Refuse oversized figures before anything is allocated: the doubled
-  // drawing canvas is the larger of the two rasters.
+  // Refuse oversized figures before anything is allocated. The figure is
+  // drawn on a canvas twice its size, so its own limits are half the canvas
+  // side and a quarter of the canvas area; the message quotes the requested
+  // size and those limits.
   const auto target_w = static_cast<std::uint64_t>(layout.width);
   const auto target_h = static_cast<std::uint64_t>(*height);
-  if (auto ok = check_canvas_size(2 * target_w, 2 * target_h); !ok) return core::Error{ok.error()};
+  if (target_w > kMaxTablePlotSide || target_h > kMaxTablePlotSide ||
+      target_w * target_h > kMaxTablePlotPixels) {
+    return fail("table plot of " + std::to_string(target_w) + "x" + std::to_string(target_h) +
+                " pixels exceeds the drawing limit of " + std::to_string(kMaxTablePlotSide) +
+                " pixels per side and " + std::to_string(kMaxTablePlotPixels) +
+                " pixels in all");
+  }
 
   const Rgba background = background_color(options.transparent_background);
   auto big = Canvas::create(static_cast<std::uint32_t>(2 * target_w),

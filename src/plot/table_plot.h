@@ -89,8 +89,10 @@ inline constexpr std::int64_t kTablePlotMinHeight = 180;
     std::span<const core::EnrichmentResult> results);
 
 // Draws the table plot and writes it to `output_path` as PNG; fails with a
-// message on bad options or data, a missing font, a canvas too large to
-// allocate, or a write error, and writes no file before every check passed.
+// message on bad options or data, a missing font, a figure above 16384 pixels
+// on a side or 2^26 pixels in all (it is drawn on a canvas twice its size), a
+// canvas too large to allocate, or a write error, and writes no file before
+// every check passed.
 [[nodiscard]] core::Status write_gsea_table_plot_png(
     const core::RankedList& ranked, std::span<const core::Pathway> pathways,
     std::span<const core::EnrichmentResult> results, double gsea_param, std::string output_path,

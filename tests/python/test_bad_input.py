@@ -5,6 +5,7 @@ from __future__ import annotations
 
 import math
 import random
+import re
 import time
 
 import pytest
@@ -64,19 +65,43 @@ def test_embedded_nul_in_gmt_path(small_ranks, small_gmt):
         run(small_ranks, str(small_gmt) + "\0.txt")
 
 
-def test_lone_surrogate_in_a_gene_name(small_gmt):
-    with pytest.raises(UnicodeEncodeError):
-        run({"G\ud800": 1.0}, small_gmt)
+@pytest.mark.parametrize("name", ["ranks", "gmt_path", "scoreType", "mode"])
+def test_lone_surrogate_is_a_value_error_naming_the_argument(name, small_ranks, small_gmt):
+    args = {"ranks": small_ranks, "gmt_path": str(small_gmt)}
+    args[name] = {"G\ud800": 1.0} if name == "ranks" else "x\ud800"
+    with pytest.raises(ValueError, match=f"^argument '{name}': .*surrogates not allowed") as info:
+        varenkopy.run_gsea_py(**args)
+    assert type(info.value) is ValueError
 
 
-@pytest.mark.parametrize("bad", [math.nan, math.inf, -math.inf])
-def test_non_finite_scores(bad, small_ranks, small_gmt):
+def test_nan_scores_are_ranked_last(small_ranks, small_gmt):
     ranks = dict(small_ranks)
-    ranks["G0"] = bad
-    ranks["G19"] = bad
+    ranks["G0"] = math.nan
+    ranks["G19"] = math.nan
     for mode in ("simple", "quorin"):
         rows = run(ranks, small_gmt, seed=3, nPermSimple=100, mode=mode, sampleSize=11)
         assert all(set(r) == ROW_KEYS for r in rows)
+        assert all(math.isfinite(r["es"]) for r in rows)
+
+
+PARAM_MSG = "gsea_param must be a finite value greater than or equal to 0"
+
+
+@pytest.mark.parametrize(
+    "changes,message",
+    [({"G7": math.inf}, "ranking score of gene 'G7' is not finite"),
+     ({"G7": -math.inf}, "ranking score of gene 'G7' is not finite"),
+     ({"gseaParam": math.nan}, PARAM_MSG), ({"gseaParam": math.inf}, PARAM_MSG),
+     ({"gseaParam": -1.0}, PARAM_MSG), ({"gseaParam": -0.5, "G7": math.inf},
+                                        "ranking score of gene 'G7' is not finite")],
+    ids=repr,
+)
+def test_infinite_scores_and_bad_exponents_are_refused(changes, message, small_ranks, tmp_path):
+    changes = dict(changes)
+    kwargs = {k: changes.pop(k) for k in list(changes) if k == "gseaParam"}
+    # Refused before the GMT file is read.
+    with pytest.raises(ValueError, match=f"^{re.escape(message)}$"):
+        run(dict(small_ranks, **changes), tmp_path / "missing.gmt", **kwargs)
 
 
 def test_all_scores_nan_or_zero(small_gmt):
@@ -88,8 +113,8 @@ def test_all_scores_nan_or_zero(small_gmt):
 
 @pytest.mark.parametrize(
     "kwargs",
-    [{"eps": math.nan}, {"eps": -1.0}, {"eps": 2.0}, {"eps": math.inf}, {"gseaParam": math.nan},
-     {"gseaParam": -1.0}, {"gseaParam": math.inf}, {"gseaParam": 1e308}, {"minSize": 10**9},
+    [{"eps": math.nan}, {"eps": -1.0}, {"eps": 2.0}, {"eps": math.inf}, {"gseaParam": 1e308},
+     {"gseaParam": 0.0}, {"minSize": 10**9},
      {"maxSize": 0}, {"sampleSize": 1}, {"nPermSimple": 1}, {"nperm": 0}, {"nproc": 1}],
     ids=repr,
 )

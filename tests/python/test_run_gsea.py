@@ -63,7 +63,7 @@ def test_wrong_type_names_the_argument(name, value, small_ranks, small_gmt):
      ("maxSize", -1), ("nperm", -5), ("sampleSize", -1), ("nPermSimple", 2**70)],
 )
 def test_out_of_range_integers_raise_overflow_error(name, value, small_ranks, small_gmt):
-    with pytest.raises(OverflowError):
+    with pytest.raises(OverflowError, match=f"^argument '{name}': "):
         run(small_ranks, small_gmt, **{name: value})
 
 
@@ -135,6 +135,12 @@ def test_malformed_gmt_line(small_ranks, tmp_path):
     gmt.write_text("OK\t\tG0\tG1\nBROKEN\tonly two\n", encoding="utf-8")
     with raises_exact(OSError, "Malformed GMT line 2: expected at least 3 tab-separated columns."):
         run(small_ranks, gmt)
+
+
+@pytest.mark.skipif(not os.path.exists("/dev/zero"), reason="needs /dev/zero")
+def test_endless_gmt_line_fails_at_256_mib(small_ranks):
+    with raises_exact(OSError, "Malformed GMT line 1: longer than 268435456 bytes."):
+        run(small_ranks, "/dev/zero")
 
 
 def test_unreadable_gmt_beats_an_invalid_score_type(small_ranks, tmp_path):
@@ -258,6 +264,22 @@ def test_same_seed_same_rows_other_seed_differs(example_ranks, example_gmt):
     other = run(example_ranks, example_gmt, seed=2, nperm=300)
     assert repr(first) == repr(again)
     assert [r["pval"] for r in first] != [r["pval"] for r in other]
+
+
+def test_a_nan_gene_in_no_set_only_adds_a_miss_at_the_end(example_ranks, example_gmt):
+    # The NaN gene is ranked last with weight 0: scores barely move, and NES
+    # moves only by the permutations' noise (drawn from one more position).
+    ranks = dict(example_ranks, FILTERED_OUT_GENE=math.nan)
+    kwargs = dict(seed=1, mode="simple", nPermSimple=20000)
+    base = {r["pathway"]: r for r in run(example_ranks, example_gmt, **kwargs)}
+    rows = run(ranks, example_gmt, **kwargs)
+    assert sorted(base) == [r["pathway"] for r in rows]
+    for row in rows:
+        want = base[row["pathway"]]
+        assert row["size"] == want["size"]
+        assert abs(row["es"] - want["es"]) <= 1e-3, row["pathway"]
+        assert abs(row["nes"] / want["nes"] - 1.0) <= 0.01, row["pathway"]
+        assert "FILTERED_OUT_GENE" not in row["leading_edge"]
 
 
 def test_nperm_in_default_mode_disables_refinement(example_ranks, example_gmt):

@@ -124,9 +124,15 @@ CONVERSION_ERRORS = [
     ("height a str", dict(height_inches="2"), TypeError,
      "argument 'height_inches': expected float, got str"),
     ("dpi a float", dict(dpi=300.0), TypeError, "argument 'dpi': expected int, got float"),
-    ("dpi negative", dict(dpi=-1), OverflowError, "can't convert negative int to unsigned"),
+    ("dpi negative", dict(dpi=-1), OverflowError,
+     "argument 'dpi': can't convert negative int to unsigned"),
     ("dpi above 32 bits", dict(dpi=2**32), OverflowError,
-     "int too big to convert to an unsigned 32-bit integer"),
+     "argument 'dpi': int too big to convert to an unsigned 32-bit integer"),
+    ("surrogate in a set name", dict(pathways=[("S\ud800", ["G0"])]), ValueError,
+     "argument 'pathways': 'utf-8' codec can't encode character '\\ud800' in position 1: "
+     "surrogates not allowed"),
+    ("infinite score after the result rows", dict(ranks=dict(RANKS, G5=math.inf)), ValueError,
+     "ranking score of gene 'G5' is not finite"),
     ("transparent not a bool", dict(transparent_background=1), TypeError,
      "argument 'transparent_background': expected bool, got int"),
     # Every argument is converted before any result row is read.
@@ -184,8 +190,8 @@ def test_result_rows_come_before_plot_errors(tmp_path):
 
 
 SIZE = "plot size in inches and dpi must be finite positive values"
-CANVAS = ("canvas of 36000x420 pixels exceeds the drawing limit of 32768 pixels per side and "
-          "268435456 pixels in all")
+CANVAS = ("table plot of 18000x210 pixels exceeds the drawing limit of 16384 pixels per side "
+          "and 67108864 pixels in all")
 PLOT_ERRORS = [
     ("zero dpi", dict(dpi=0), SIZE),
     ("zero width", dict(width_inches=0), SIZE),
@@ -199,8 +205,6 @@ PLOT_ERRORS = [
      "gsea_param must be a finite value greater than or equal to 0"),
     ("NaN exponent", dict(gseaParam=math.nan),
      "gsea_param must be a finite value greater than or equal to 0"),
-    ("infinite score", dict(ranks=dict(RANKS, G5=math.inf)),
-     "failed to compute finite adjusted stats"),
     ("missing result names the first pathway", dict(results=RESULTS[1:]),
      "pathway 'TOP_SET%SOURCE' missing from quorin results"),
     ("no pathway has ranked genes", dict(pathways=[("U", ["X"]), ("V", [])]),

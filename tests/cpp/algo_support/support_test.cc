@@ -253,7 +253,11 @@ TEST_F(CapturedWarnings, PrepareStatsWarnsOnTiesAndAllPositiveScores) {
       {"all positive with pos", {3, 2, 1}, ScoreType::Pos, {}},
       {"empty ranking with std", {}, ScoreType::Std, {kPositive}},
       {"signed zeros", {-0.0, 0.0, 0.0, -1}, ScoreType::Std, {}},
-      {"NaN ties count", {kNaN, kNaN, -1}, ScoreType::Neg, {tie_message("1", "33.33")}},
+      {"NaN ties count", {kNaN, kNaN, -1}, ScoreType::Neg,
+       {tie_message("1", "33.33"), "2 genes have a NaN ranking score; they are ranked last with "
+                                   "zero weight"}},
+      {"one NaN", {2, kNaN, 1}, ScoreType::Std,
+       {"1 genes have a NaN ranking score; they are ranked last with zero weight"}},
       {"equal values by exact bits", {-2, -2, -2, -2, -3, -4, -5, -6}, ScoreType::Std,
        {tie_message("3", "37.50")}},
       {"rounding of the percentage", {1, 1, -1, -2, -3, -4, -5}, ScoreType::Std,

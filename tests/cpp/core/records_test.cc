@@ -36,6 +36,7 @@ TEST(RankedList, SortsDescendingKeepingInputOrderOfTies) {
 }
 
 TEST(RankedList, PrepareScalesToIntegerWeights) {
+  const double nan = std::nan("");
   struct Case {
     const char* name;
     std::vector<double> scores;
@@ -56,6 +57,16 @@ TEST(RankedList, PrepareScalesToIntegerWeights) {
       // 2^30 / S overflows for subnormal scores: each weight is its share of 2^30.
       {"subnormal scores", {5e-324, 5e-324}, 1.0, {536870912, 536870912}, 1073741824},
       {"subnormal shares", {1.5e-323, 5e-324}, 1.0, {805306368, 268435456}, 1073741824},
+      // A NaN score is ranked last, weighs 0 and stays out of the total, for any p.
+      {"NaN weighs nothing", {1, nan, 1}, 1.0, {536870912, 536870912, 0}, 1073741824},
+      {"NaN with p zero", {nan, 5, -2}, 0.0, {536870912, 536870912, 0}, 1073741824},
+      // Powers that overflow (or all underflow) the total: the shares are taken
+      // after dividing by the largest magnitude, so no non-zero score gets 0.
+      {"sum of powers overflows", {1e308, 1e308, -5e307}, 1.0,
+       {429496729, 429496729, 214748364}, 1073741822},
+      {"power overflows", {1e200, 1e199}, 2.0, {1063110716, 10631107}, 1073741823},
+      {"all powers underflow", {1e-200, -1e-200, nan}, 2.0, {536870912, 536870912, 0},
+       1073741824},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

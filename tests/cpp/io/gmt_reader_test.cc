@@ -183,6 +183,51 @@ TEST(GmtReader, ArbitraryBytesGiveTheSameOutcomeWhateverTheReadSizes) {
   }
 }
 
+TEST(GmtReader, LinesLongerThanTheLimitFail) {
+  // An endless source without LF (such as /dev/zero) ends at the limit, both
+  // below the first read's size and past a few buffer growths.
+  struct Case {
+    const char* name;
+    std::string text;  // empty: endless NUL bytes
+    std::size_t limit;
+    const char* message;  // null: accepted
+  };
+  const Case cases[] = {
+      {"line of exactly the limit", "P\td\tABCDEF\n", 10, nullptr},
+      {"terminated line one byte too long", "P\td\tA\nP\td\tABCDEFG\n", 10,
+       "Malformed GMT line 2: longer than 10 bytes."},
+      {"unterminated line too long", "P\td\tA\n\nP\td\tABCDEFG", 10,
+       "Malformed GMT line 3: longer than 10 bytes."},
+      {"endless source", "", 1000, "Malformed GMT line 1: longer than 1000 bytes."},
+      {"endless source past buffer growth", "", 600000,
+       "Malformed GMT line 1: longer than 600000 bytes."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::size_t offset = 0;
+    std::size_t served = 0;
+    auto db = read_gmt_from(
+        [&](char* out, std::size_t capacity) -> core::Result<std::size_t> {
+          if (c.text.empty()) {
+            if (served > (std::size_t{8} << 20)) return core::fail("the reader kept reading");
+            std::memset(out, 0, capacity);
+            served += capacity;
+            return capacity;
+          }
+          const std::size_t n = std::min(capacity, c.text.size() - offset);
+          std::memcpy(out, c.text.data() + offset, n);
+          offset += n;
+          return n;
+        },
+        c.limit);
+    if (c.message == nullptr) {
+      EXPECT_TRUE(db.ok()) << db.error();
+    } else {
+      EXPECT_ERROR(db, c.message);
+    }
+  }
+}
+
 TEST(GmtReader, ReadFailureEndsTheReadWithoutPartialResult) {
   const std::string text = "P1\td\tA\nP2\td\tB\n";
   bool served = false;

@@ -97,6 +97,21 @@ TEST(EnrichmentPlotData, EqualHitStepsWhenWeightsVanish) {
   }
 }
 
+TEST(EnrichmentPlotData, NaNHitsWeighNothingAndOverflowingPowersKeepTheirShares) {
+  // G3 (NaN) is ranked last and adds no step: the whole rise is G0's.
+  auto nan_hit = build_enrichment_plot_data(ranking({3.0, 1.0, -1.0, std::nan("")}),
+                                            pathway({"G0", "G3"}), ScoreType::Pos, 1.0);
+  ASSERT_TRUE(nan_hit.ok()) << nan_hit.error();
+  EXPECT_EQ(nan_hit->curve[1].second, 1.0);
+  EXPECT_EQ(nan_hit->curve[4].second, nan_hit->curve[3].second);
+  // (1e200)^2 and (1e199)^2 overflow; their shares stay 100 : 1.
+  auto huge = build_enrichment_plot_data(ranking({1e200, 1.0, 1e199}), pathway({"G0", "G2"}),
+                                         ScoreType::Pos, 2.0);
+  ASSERT_TRUE(huge.ok()) << huge.error();
+  EXPECT_NEAR(huge->curve[1].second, 100.0 / 101.0, 1e-12);
+  EXPECT_NEAR(huge->es, 1.0, 1e-12);
+}
+
 TEST(EnrichmentPlotData, ScoreTypeChoosesTheDeviation) {
   // Hits at the first and last of four equal scores: +0.5, 0, -0.5, 0.
   const auto ranked = ranking({1.0, 1.0, 1.0, 1.0});
@@ -136,6 +151,7 @@ TEST(EnrichmentPlot, FailuresComeInOrderAndWriteNothing) {
   };
   std::vector<double> nan_scores = {std::nan(""), 1.0, 0.5};
   const core::RankedList nan_ranked = ranking(nan_scores);
+  const core::RankedList inf_ranked = ranking({std::numeric_limits<double>::infinity(), 1.0, 0.5});
   const Case cases[] = {
       {"NaN width before empty ranks", &empty, ex.pw, -1.0, bad_size,
        "plot size in inches and dpi must be finite positive values"},
@@ -167,7 +183,7 @@ TEST(EnrichmentPlot, FailuresComeInOrderAndWriteNothing) {
        "pathway 'MY_SET' has no genes present in the ranked list"},
       {"full coverage", &nan_ranked, pathway({"G0", "G1", "G2"}, "ALL"), 1.0, defaults,
        "pathway 'ALL' covers the full ranked list and cannot produce an enrichment curve"},
-      {"NaN weights", &nan_ranked, pathway({"G0"}), 1.0, defaults,
+      {"infinite weights", &inf_ranked, pathway({"G0"}), 1.0, defaults,
        "failed to compute finite plot bounds"},
       {"margins eat the plot", &ex.ranked, ex.pw, 1.0,
        with([](auto& o) { o.width_inches = 0.32, o.dpi = 1000; }),

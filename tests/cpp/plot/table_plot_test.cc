@@ -346,15 +346,24 @@ TEST(TablePlotPng, FailuresComeInOrderAndWriteNothing) {
        "ranks must not be empty"},
       {"automatic height too small", &f.ranked, with([](auto& o) { o.dpi = 100; }),
        "plot height must be at least 180 pixels"},
+      // The figure's limits are half the canvas side and a quarter of its area
+      // (it is drawn at twice its size); the message quotes the requested size.
       {"doubled canvas too wide", &f.ranked, with([](auto& o) { o.width_inches = 60.0; }),
-       "canvas of 36000x456 pixels exceeds the drawing limit of 32768 pixels per side and "
-       "268435456 pixels in all"},
+       "table plot of 18000x228 pixels exceeds the drawing limit of 16384 pixels per side and "
+       "67108864 pixels in all"},
       {"doubled canvas too large in all", &f.ranked, with([](auto& o) {
          o.width_inches = 54.0;
          o.height_inches = 14.0;
        }),
-       "canvas of 32400x8400 pixels exceeds the drawing limit of 32768 pixels per side and "
-       "268435456 pixels in all"},
+       "table plot of 16200x4200 pixels exceeds the drawing limit of 16384 pixels per side and "
+       "67108864 pixels in all"},
+      {"one pixel over the side limit", &f.ranked, with([](auto& o) {
+         o.dpi = 1;
+         o.width_inches = 16385.0;
+         o.height_inches = 180.0;
+       }),
+       "table plot of 16385x180 pixels exceeds the drawing limit of 16384 pixels per side and "
+       "67108864 pixels in all"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
