@@ -217,17 +217,17 @@ bool convert_str_sequence(PyObject* obj, const char* name, std::vector<std::stri
   if (!PySequence_Check(obj) || PyDict_Check(obj)) {
     return raise_argument_type(name, "a sequence of str", obj);
   }
-  // A list or tuple snapshot: element conversion cannot run user code, but the
-  // sequence protocol itself may.
-  PyRef items = PyRef::steal(PySequence_Fast(obj, "expected a sequence"));
+  // A tuple snapshot that owns its items: the sequence protocol may run user
+  // code, and nothing read from the caller's list may depend on it staying put.
+  PyRef items = PyRef::steal(PySequence_Tuple(obj));
   if (!items) {
     name_type_error(name);
     return false;
   }
-  const Py_ssize_t count = PySequence_Fast_GET_SIZE(items.get());
+  const Py_ssize_t count = PyTuple_GET_SIZE(items.get());
   out.reserve(static_cast<std::size_t>(count));
   for (Py_ssize_t i = 0; i < count; ++i) {
-    PyObject* item = PySequence_Fast_GET_ITEM(items.get(), i);
+    PyObject* item = PyTuple_GET_ITEM(items.get(), i);
     if (!PyUnicode_Check(item)) {
       PyErr_Format(PyExc_TypeError, "argument '%s': item %zd: expected str, got %s", name, i,
                    type_name(item));
@@ -305,12 +305,13 @@ bool parse_score_type(std::string_view text, core::ScoreType& out) {
 
 bool extract_required_py_f64(PyObject* row, const char* key, double& out) {
   if (!PyDict_Check(row)) return raise_argument_type("results", "dict", row);
-  PyObject* value = PyDict_GetItemString(row, key);  // borrowed; never raises
-  if (value == nullptr) {
+  // Held while __float__ may run Python code that changes the row.
+  PyRef value = PyRef::borrow(PyDict_GetItemString(row, key));  // never raises
+  if (!value) {
     PyErr_Format(PyExc_ValueError, "Result row missing '%s'.", key);
     return false;
   }
-  return convert_f64(value, key, out);
+  return convert_f64(value.get(), key, out);
 }
 
 }  // namespace varenko::py

@@ -2,7 +2,8 @@
 // the pathway's genes, the output path and the plot options), builds the
 // ranked list and the pathway, and draws the plot. Every drawing or writing
 // failure, running out of memory included, becomes RuntimeError with the
-// message alone. Holds the interpreter lock throughout; keeps no state.
+// message alone; a failure of the file itself is also the matching OSError
+// subclass (errors.h). Holds the interpreter lock throughout; keeps no state.
 #include <cstdint>
 #include <new>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "convert.h"
 #include "core/records.h"
 #include "entries.h"
+#include "errors.h"
 #include "plot/enrichment_plot.h"
 
 namespace varenko::py {
@@ -55,6 +57,7 @@ bool convert_arguments(PyObject* args, PyObject* kwargs, EnrichmentPlotArgs& a) 
   if (!convert_ranks(o[0], "ranks", a.genes, a.scores)) return false;
   if (!convert_str_sequence(o[1], "pathway_genes", a.pathway_genes)) return false;
   if (!convert_str(o[2], "output_path", a.output_path)) return false;
+  if (!check_output_path(a.output_path)) return false;
   if (o[3] != nullptr && !convert_str(o[3], "pathway_name", a.pathway_name)) return false;
   if (o[4] != nullptr && !convert_str(o[4], "scoreType", a.score_type)) return false;
   if (o[5] != nullptr && !convert_f64(o[5], "gseaParam", a.gsea_param)) return false;
@@ -68,7 +71,7 @@ bool convert_arguments(PyObject* args, PyObject* kwargs, EnrichmentPlotArgs& a) 
 }
 
 // The plot on converted values: score type first, then the drawing.
-PyObject* write_enrichment_plot_impl(EnrichmentPlotArgs& a) {
+PyObject* write_enrichment_plot_impl(PyObject* module, EnrichmentPlotArgs& a) {
   core::ScoreType score_type = core::ScoreType::Std;
   if (!parse_score_type(a.score_type, score_type)) return nullptr;
   if (core::Status finite = core::check_finite_scores(a.genes, a.scores); !finite) {
@@ -92,7 +95,7 @@ PyObject* write_enrichment_plot_impl(EnrichmentPlotArgs& a) {
   } catch (const std::bad_alloc&) {
     status = core::fail("out of memory while drawing the enrichment plot");
   }
-  if (!status) return raise(PyExc_RuntimeError, status.error());
+  if (!status) return raise_failure(module, PyExc_RuntimeError, status.failure());
   Py_RETURN_NONE;
 }
 
@@ -102,7 +105,7 @@ PyObject* write_enrichment_plot_png_py(PyObject* module, PyObject* args, PyObjec
   return guard_entry(module, [&]() -> PyObject* {
     EnrichmentPlotArgs a;
     if (!convert_arguments(args, kwargs, a)) return nullptr;
-    return write_enrichment_plot_impl(a);
+    return write_enrichment_plot_impl(module, a);
   });
 }
 

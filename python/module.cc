@@ -1,14 +1,17 @@
 // The varenkopy extension module: multi-phase initialisation. The exec slot
 // adds the three entry points (in this order), the version and the module's
 // internal-error exception type, which lives in module state; the first failure
-// makes the import fail with that error. No other state is kept.
+// makes the import fail with that error. The only other state is the cache of
+// the exception classes for file failures (errors.h).
 #include "convert.h"
 #include "entries.h"
+#include "errors.h"
 
 namespace {
 
 struct ModuleState {
   PyObject* internal_error = nullptr;  // strong reference
+  PyObject* os_error_types = nullptr;  // strong reference: dict
 };
 
 ModuleState* get_state(PyObject* module) {
@@ -41,18 +44,26 @@ int varenkopy_exec(PyObject* module) {
       PyExc_BaseException, nullptr);
   if (state->internal_error == nullptr) return -1;
   if (PyModule_AddObjectRef(module, "InternalError", state->internal_error) < 0) return -1;
+  state->os_error_types = PyDict_New();
+  if (state->os_error_types == nullptr) return -1;
   return PyModule_AddStringConstant(module, "__version__", "0.1.0");
 }
 
 int varenkopy_traverse(PyObject* module, visitproc visit, void* arg) {
   ModuleState* state = get_state(module);
-  if (state != nullptr) Py_VISIT(state->internal_error);
+  if (state != nullptr) {
+    Py_VISIT(state->internal_error);
+    Py_VISIT(state->os_error_types);
+  }
   return 0;
 }
 
 int varenkopy_clear(PyObject* module) {
   ModuleState* state = get_state(module);
-  if (state != nullptr) Py_CLEAR(state->internal_error);
+  if (state != nullptr) {
+    Py_CLEAR(state->internal_error);
+    Py_CLEAR(state->os_error_types);
+  }
   return 0;
 }
 
@@ -83,6 +94,12 @@ PyObject* internal_error_type(PyObject* module) {
   if (module == nullptr || !PyModule_Check(module)) return nullptr;
   ModuleState* state = get_state(module);
   return state != nullptr ? state->internal_error : nullptr;
+}
+
+PyObject* os_error_type_cache(PyObject* module) {
+  if (module == nullptr || !PyModule_Check(module)) return nullptr;
+  ModuleState* state = get_state(module);
+  return state != nullptr ? state->os_error_types : nullptr;
 }
 
 }  // namespace varenko::py

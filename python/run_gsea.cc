@@ -15,6 +15,7 @@
 #include "core/records.h"
 #include "core/worker_pool.h"
 #include "entries.h"
+#include "errors.h"
 #include "io/gmt_reader.h"
 #include "rng_compat/seed.h"
 
@@ -127,7 +128,7 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a) {
   const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));
 
   core::Result<core::PathwayDb> db = io::read_gmt(a.gmt_path);
-  if (!db) return raise(PyExc_OSError, db.error());
+  if (!db) return raise_failure(module, PyExc_OSError, db.failure());
 
   core::ScoreType score_type = core::ScoreType::Std;
   if (!parse_score_type(a.score_type, score_type)) return nullptr;

@@ -1,8 +1,9 @@
 // write_gsea_table_plot_png_py: converts the Python arguments (a ranking dict,
 // (name, genes) pathway tuples, result dicts keyed like the analysis rows, the
 // output path and the plot options), builds the core records and draws the
-// table plot. Result dicts are copied during conversion, so Python code run by
-// a value's float conversion cannot change them under us. Every drawing or
+// table plot. Caller-owned sequences are converted from tuple snapshots and
+// result dicts from private copies, so Python code run during conversion (a
+// sequence's __getitem__, a value's __float__) cannot change them under us. Every drawing or
 // writing failure becomes RuntimeError with the message alone. Holds the
 // interpreter lock throughout; keeps no state.
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "convert.h"
 #include "core/records.h"
 #include "entries.h"
+#include "errors.h"
 #include "plot/table_plot.h"
 
 namespace varenko::py {
@@ -44,8 +46,10 @@ const char* const kKeywords[] = {"ranks",         "pathways",  "results",
                                  "height_inches", "dpi",       "transparent_background",
                                  nullptr};
 
-// A list or tuple snapshot of a sequence argument that must not be a str;
-// null with TypeError set otherwise.
+// A tuple snapshot of a sequence argument that must not be a str: it owns its
+// items, so Python code run while they are converted (a sequence's
+// __getitem__, a value's __float__) cannot free them by changing the caller's
+// sequence. Null with TypeError set otherwise.
 PyRef sequence_items(PyObject* obj, const char* name, const char* what) {
   if (PyUnicode_Check(obj)) {
     PyErr_Format(PyExc_TypeError, "argument '%s': expected %s, got a single str", name, what);
@@ -55,7 +59,7 @@ PyRef sequence_items(PyObject* obj, const char* name, const char* what) {
     raise_argument_type(name, what, obj);
     return PyRef();
   }
-  PyRef items = PyRef::steal(PySequence_Fast(obj, "expected a sequence"));
+  PyRef items = PyRef::steal(PySequence_Tuple(obj));
   if (!items && PyErr_ExceptionMatches(PyExc_TypeError)) {
     PyErr_Clear();
     raise_argument_type(name, what, obj);
@@ -68,10 +72,10 @@ bool convert_pathways(PyObject* obj, const char* name, std::vector<core::Pathway
   out.clear();
   PyRef items = sequence_items(obj, name, "a sequence of (name, genes) tuples");
   if (!items) return false;
-  const Py_ssize_t count = PySequence_Fast_GET_SIZE(items.get());
+  const Py_ssize_t count = PyTuple_GET_SIZE(items.get());
   out.reserve(static_cast<std::size_t>(count));
   for (Py_ssize_t i = 0; i < count; ++i) {
-    PyObject* item = PySequence_Fast_GET_ITEM(items.get(), i);
+    PyObject* item = PyTuple_GET_ITEM(items.get(), i);  // owned by the snapshot
     if (!PyTuple_Check(item)) {
       PyErr_Format(PyExc_TypeError,
                    "argument '%s': item %zd: expected a (name, genes) tuple, got %s", name, i,
@@ -99,31 +103,49 @@ bool convert_pathways(PyObject* obj, const char* name, std::vector<core::Pathway
   return true;
 }
 
+// A private plain dict with the entries that `dict` (a dict or subclass) holds,
+// read from its storage: no overridden keys() or __getitem__ runs, and str keys
+// are checked on the snapshot. Null with the exception set.
+PyRef copy_result_dict(PyObject* dict, const char* name, Py_ssize_t index) {
+  PyRef pairs = PyRef::steal(PyDict_Items(dict));
+  if (!pairs) return pairs;
+  const Py_ssize_t count = PyList_GET_SIZE(pairs.get());
+  for (Py_ssize_t j = 0; j < count; ++j) {
+    PyObject* key = PyTuple_GET_ITEM(PyList_GET_ITEM(pairs.get(), j), 0);
+    if (!PyUnicode_Check(key)) {
+      PyErr_Format(PyExc_TypeError, "argument '%s': item %zd: expected str keys, got %s", name,
+                   index, Py_TYPE(key)->tp_name);
+      return PyRef();
+    }
+  }
+  PyRef copy = PyRef::steal(PyDict_New());
+  if (!copy) return copy;
+  // Inserting may hash str subclasses with Python code; the pairs list keeps
+  // every key and value alive meanwhile.
+  for (Py_ssize_t j = 0; j < count; ++j) {
+    PyObject* pair = PyList_GET_ITEM(pairs.get(), j);
+    if (PyDict_SetItem(copy.get(), PyTuple_GET_ITEM(pair, 0), PyTuple_GET_ITEM(pair, 1)) < 0) {
+      return PyRef();
+    }
+  }
+  return copy;
+}
+
 // A sequence of dicts with str keys -> private copies of the dicts, in order.
 bool convert_results(PyObject* obj, const char* name, std::vector<PyRef>& out) {
   out.clear();
   PyRef items = sequence_items(obj, name, "a sequence of dict");
   if (!items) return false;
-  const Py_ssize_t count = PySequence_Fast_GET_SIZE(items.get());
+  const Py_ssize_t count = PyTuple_GET_SIZE(items.get());
   out.reserve(static_cast<std::size_t>(count));
   for (Py_ssize_t i = 0; i < count; ++i) {
-    PyObject* item = PySequence_Fast_GET_ITEM(items.get(), i);
+    PyObject* item = PyTuple_GET_ITEM(items.get(), i);  // owned by the snapshot
     if (!PyDict_Check(item)) {
       PyErr_Format(PyExc_TypeError, "argument '%s': item %zd: expected dict, got %s", name, i,
                    Py_TYPE(item)->tp_name);
       return false;
     }
-    Py_ssize_t pos = 0;
-    PyObject* key = nullptr;
-    PyObject* value = nullptr;
-    while (PyDict_Next(item, &pos, &key, &value)) {
-      if (!PyUnicode_Check(key)) {
-        PyErr_Format(PyExc_TypeError, "argument '%s': item %zd: expected str keys, got %s", name, i,
-                     Py_TYPE(key)->tp_name);
-        return false;
-      }
-    }
-    PyRef copy = PyRef::steal(PyDict_Copy(item));
+    PyRef copy = copy_result_dict(item, name, i);
     if (!copy) return false;
     out.push_back(std::move(copy));
   }
@@ -140,6 +162,7 @@ bool convert_arguments(PyObject* args, PyObject* kwargs, TablePlotArgs& a) {
   if (!convert_pathways(o[1], "pathways", a.pathways)) return false;
   if (!convert_results(o[2], "results", a.results)) return false;
   if (!convert_str(o[3], "output_path", a.output_path)) return false;
+  if (!check_output_path(a.output_path)) return false;
   if (o[4] != nullptr && !convert_f64(o[4], "gseaParam", a.gsea_param)) return false;
   if (o[5] != nullptr && !convert_f64(o[5], "width_inches", a.width_inches)) return false;
   if (!convert_optional_f64(o[6], "height_inches", a.height_inches)) return false;
@@ -170,7 +193,7 @@ bool convert_result_row(PyObject* dict, core::EnrichmentResult& row) {
 }
 
 // The plot on converted values: result rows first, then the drawing.
-PyObject* write_table_plot_impl(TablePlotArgs& a) {
+PyObject* write_table_plot_impl(PyObject* module, TablePlotArgs& a) {
   std::vector<core::EnrichmentResult> rows(a.results.size());
   for (std::size_t i = 0; i < a.results.size(); ++i) {
     if (!convert_result_row(a.results[i].get(), rows[i])) return nullptr;
@@ -191,7 +214,7 @@ PyObject* write_table_plot_impl(TablePlotArgs& a) {
   } catch (const std::bad_alloc&) {
     status = core::fail("out of memory while drawing the table plot");
   }
-  if (!status) return raise(PyExc_RuntimeError, status.error());
+  if (!status) return raise_failure(module, PyExc_RuntimeError, status.failure());
   Py_RETURN_NONE;
 }
 
@@ -201,7 +224,7 @@ PyObject* write_gsea_table_plot_png_py(PyObject* module, PyObject* args, PyObjec
   return guard_entry(module, [&]() -> PyObject* {
     TablePlotArgs a;
     if (!convert_arguments(args, kwargs, a)) return nullptr;
-    return write_table_plot_impl(a);
+    return write_table_plot_impl(module, a);
   });
 }
 

@@ -10,13 +10,28 @@
 
 namespace varenko::core {
 
-// One failure: a message meant for the user, quoted exactly by callers.
+// One failure: a message meant for the user, quoted exactly by callers. A
+// failure of a file operation also records the operating system's error number
+// and the path it concerned, so that the module boundary can raise the
+// matching OSError subclass; both stay empty for every other failure.
 struct Error {
+  Error() = default;
+  explicit Error(std::string text) : message(std::move(text)) {}
+  Error(std::string text, int err, std::string file)
+      : message(std::move(text)), os_errno(err), path(std::move(file)) {}
+
   std::string message;
+  int os_errno = 0;  // 0: not a file-system failure
+  std::string path;
 };
 
 // Makes an Error from a message (helps `return fail("...")` read naturally).
 inline Error fail(std::string message) { return Error{std::move(message)}; }
+
+// Makes the Error of a failed file operation on `path` with error number `err`.
+inline Error fail_os(std::string message, int err, std::string path) {
+  return Error{std::move(message), err, std::move(path)};
+}
 
 template <typename T>
 class [[nodiscard]] Result {
@@ -38,6 +53,7 @@ class [[nodiscard]] Result {
 
   // Only valid after ok() returned false.
   [[nodiscard]] const std::string& error() const { return std::get<1>(state_).message; }
+  [[nodiscard]] const Error& failure() const { return std::get<1>(state_); }
 
  private:
   std::variant<T, Error> state_;
@@ -52,6 +68,7 @@ class [[nodiscard]] Result<void> {
   [[nodiscard]] bool ok() const { return ok_; }
   explicit operator bool() const { return ok_; }
   [[nodiscard]] const std::string& error() const { return error_.message; }
+  [[nodiscard]] const Error& failure() const { return error_; }
 
  private:
   Error error_{};
@@ -66,5 +83,5 @@ using Status = Result<void>;
 #define VARENKO_TRY(expr)                                          \
   do {                                                             \
     auto&& varenko_try_result_ = (expr);                           \
-    if (!varenko_try_result_) return ::varenko::core::Error{varenko_try_result_.error()}; \
+    if (!varenko_try_result_) return ::varenko::core::Error{varenko_try_result_.failure()}; \
   } while (false)

@@ -275,15 +275,27 @@ core::Result<core::PathwayDb> read_gmt(std::string_view path) {
   do {
     fd = ::open(c_path.c_str(), O_RDONLY | O_CLOEXEC);
   } while (fd < 0 && errno == EINTR);
-  if (fd < 0) return core::fail(os_error(errno));
+  if (fd < 0) {
+    const int err = errno;
+    return core::fail_os(os_error(err), err, c_path);
+  }
   FdGuard guard(fd);
-  return read_gmt_from([&](char* out, std::size_t capacity) -> core::Result<std::size_t> {
-    while (true) {
-      const ssize_t n = ::read(guard.get(), out, capacity);
-      if (n >= 0) return static_cast<std::size_t>(n);
-      if (errno != EINTR) return core::fail(os_error(errno));
-    }
-  });
+  // A failed read keeps its error number here: the parser passes on only the
+  // message of a failing source.
+  int read_errno = 0;
+  core::Result<core::PathwayDb> db =
+      read_gmt_from([&](char* out, std::size_t capacity) -> core::Result<std::size_t> {
+        while (true) {
+          const ssize_t n = ::read(guard.get(), out, capacity);
+          if (n >= 0) return static_cast<std::size_t>(n);
+          if (errno != EINTR) {
+            read_errno = errno;
+            return core::fail(os_error(read_errno));
+          }
+        }
+      });
+  if (!db && read_errno != 0) return core::fail_os(db.error(), read_errno, c_path);
+  return db;
 }
 
 }  // namespace varenko::io

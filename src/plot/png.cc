@@ -1,5 +1,7 @@
 // PNG encoding with libpng into a temporary file beside the target, renamed
 // over it only after the stream was completely written, flushed and closed.
+// Symbolic links are followed to the file they name; an existing device, FIFO
+// or socket is written in place, as a plain open for writing would.
 // libpng reports errors by longjmp, so the function that calls setjmp holds
 // only trivially destructible locals; messages travel in a context object.
 #include "plot/png.h"
@@ -7,12 +9,15 @@
 #include <atomic>
 #include <cerrno>
 #include <csetjmp>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 
 #include <png.h>
@@ -31,6 +36,7 @@ struct EncodeContext {
   std::FILE* file = nullptr;
   const PngWriteFn* write = nullptr;
   std::string error;  // first failure: the OS error text or the encoder's message
+  int os_errno = 0;   // its error number when the failure was the OS's
 };
 
 void on_png_write(png_structp png, png_bytep data, std::size_t length) {
@@ -40,7 +46,10 @@ void on_png_write(png_structp png, png_bytep data, std::size_t length) {
   if (written != length) {
     {
       const int err = errno != 0 ? errno : EIO;
-      if (ctx->error.empty()) ctx->error = os_error_text(err);
+      if (ctx->error.empty()) {
+        ctx->error = os_error_text(err);
+        ctx->os_errno = err;
+      }
     }
     png_error(png, "write failed");
   }
@@ -50,7 +59,11 @@ void on_png_flush(png_structp png) {
   auto* ctx = static_cast<EncodeContext*>(png_get_io_ptr(png));
   if (std::fflush(ctx->file) != 0) {
     {
-      if (ctx->error.empty()) ctx->error = os_error_text(errno != 0 ? errno : EIO);
+      const int err = errno != 0 ? errno : EIO;
+      if (ctx->error.empty()) {
+        ctx->error = os_error_text(err);
+        ctx->os_errno = err;
+      }
     }
     png_error(png, "flush failed");
   }
@@ -105,50 +118,91 @@ bool encode_png(const Canvas& canvas, std::uint32_t pixels_per_meter, EncodeCont
   return true;
 }
 
-// Opens a new, exclusive temporary file in the folder of `target`.
-core::Result<std::pair<int, std::string>> open_temporary_beside(const std::string& target) {
-  const std::filesystem::path path(target);
-  const std::filesystem::path folder = path.parent_path();
-  // Appended piecewise: GCC 12 warns falsely (-Wrestrict) on "." + std::string.
-  std::string stem(1, '.');
-  stem.append(path.filename().string()).append(".tmp-").append(std::to_string(::getpid()));
-  static std::atomic<unsigned> counter{0};
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = stem;
-    name.append("-").append(std::to_string(counter.fetch_add(1))).append(".png");
-    const std::string temp = folder.empty() ? name : (folder / name).string();
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return std::pair<int, std::string>{fd, temp};
-    if (errno != EEXIST) return core::fail(os_error_text(errno));
-  }
-  return core::fail(os_error_text(EEXIST));
+// Longest chain of symbolic links followed, as the kernel allows.
+constexpr int kMaxLinkHops = 40;
+
+// The file a write to the caller's path ends up in.
+struct Target {
+  std::string path;     // symbolic links resolved; to be created or replaced
+  bool direct = false;  // an existing device, FIFO or socket: written in place
+};
+
+// The failure of a file operation on the caller's path.
+core::Error os_failure(int err, const std::string& output_path) {
+  return core::fail_os(os_error_text(err), err, output_path);
 }
 
-}  // namespace
-
-core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path,
-                                   std::uint32_t dpi, const PngWriteFn& write) {
-  // Writing to a symbolic link replaces the file it points to, as writing
-  // through the link would, rather than the link itself.
-  std::error_code link_error;
-  if (std::filesystem::is_symlink(output_path, link_error)) {
-    const auto resolved = std::filesystem::weakly_canonical(output_path, link_error);
-    if (!link_error) output_path = resolved.string();
+// Follows symbolic links (live or dangling) from `output_path` to the path
+// that a plain open for writing would write, and decides how to write it: a
+// regular file or a new name through a temporary file and a rename, anything
+// else but a folder directly. A regular file that the caller could not open
+// for writing is refused here, since the rename would replace it regardless.
+// Paths are never normalised lexically: ".." after a linked folder must mean
+// what the kernel makes of it.
+core::Result<Target> resolve_target(const std::string& output_path) {
+  std::string path = output_path;
+  for (int hops = 0;; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+      const int err = errno;
+      // A missing file is created; a missing folder fails on the temporary file.
+      if (err == ENOENT) return Target{path, false};
+      return os_failure(err, output_path);
+    }
+    if (S_ISLNK(st.st_mode)) {
+      if (hops >= kMaxLinkHops) return os_failure(ELOOP, output_path);
+      std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0) + 256, '\0');
+      const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+      if (n < 0) return os_failure(errno, output_path);
+      if (static_cast<std::size_t>(n) == link.size()) continue;  // grew meanwhile: read again
+      link.resize(static_cast<std::size_t>(n));
+      if (!link.empty() && link.front() == '/') {
+        path = std::move(link);
+      } else {
+        path = (std::filesystem::path(path).parent_path() / link).string();
+      }
+      continue;
+    }
+    if (S_ISREG(st.st_mode)) {
+      if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+        return os_failure(errno, output_path);
+      }
+      return Target{path, false};
+    }
+    // A folder goes the rename's way, which refuses it with "Is a directory".
+    return Target{path, !S_ISDIR(st.st_mode)};
   }
-  auto opened = open_temporary_beside(output_path);
-  if (!opened) return core::fail(opened.error());
-  const auto [fd, temp] = std::move(opened.value());
+}
+
+// Opens a new, exclusive temporary file in the folder of `target`. Its name has
+// a fixed length, so that any target name the file system accepts also leaves
+// room for it.
+core::Result<std::pair<int, std::string>> open_temporary_beside(const std::string& target,
+                                                                const std::string& output_path) {
+  const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+  static std::atomic<unsigned> counter{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, ".vk-%08x-%08x.tmp",
+                  static_cast<unsigned>(::getpid()), counter.fetch_add(1));
+    const std::string temp = folder.empty() ? std::string(name) : (folder / name).string();
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) return std::pair<int, std::string>{fd, temp};
+    if (errno != EEXIST) return os_failure(errno, output_path);
+  }
+  return os_failure(EEXIST, output_path);
+}
+
+// Encodes the canvas into the open descriptor `fd` (taken over and closed).
+// On failure returns the encoder's message or the OS error of the caller's path.
+core::Status write_png_to(int fd, const Canvas& canvas, std::uint32_t dpi,
+                          const PngWriteFn& write, const std::string& output_path) {
   std::FILE* file = ::fdopen(fd, "wb");
   if (file == nullptr) {
-    const std::string err = os_error_text(errno);
+    const int err = errno;
     ::close(fd);
-    ::unlink(temp.c_str());
-    return core::fail(err);
+    return os_failure(err, output_path);
   }
-  auto fail_and_clean = [&](std::string message) -> core::Status {
-    ::unlink(temp.c_str());
-    return core::fail(std::move(message));
-  };
   std::setvbuf(file, nullptr, _IOFBF, kWriteBufferBytes);
   EncodeContext ctx;
   ctx.file = file;
@@ -160,11 +214,43 @@ core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path
   errno = 0;
   const bool closed = std::fclose(file) == 0;
   const int close_errno = errno;
-  if (!encoded) return fail_and_clean(ctx.error);
-  if (!flushed) return fail_and_clean(os_error_text(flush_errno != 0 ? flush_errno : EIO));
-  if (!closed) return fail_and_clean(os_error_text(close_errno != 0 ? close_errno : EIO));
-  if (std::rename(temp.c_str(), output_path.c_str()) != 0) {
-    return fail_and_clean(os_error_text(errno));
+  if (!encoded) {
+    if (ctx.os_errno != 0) return core::fail_os(ctx.error, ctx.os_errno, output_path);
+    return core::fail(ctx.error);
+  }
+  if (!flushed) return os_failure(flush_errno != 0 ? flush_errno : EIO, output_path);
+  if (!closed) return os_failure(close_errno != 0 ? close_errno : EIO, output_path);
+  return {};
+}
+
+}  // namespace
+
+core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path,
+                                   std::uint32_t dpi, const PngWriteFn& write) {
+  if (output_path.find('\0') != std::string::npos) return core::fail("embedded null byte");
+  auto resolved = resolve_target(output_path);
+  if (!resolved) return resolved.failure();
+  const Target target = std::move(resolved.value());
+  if (target.direct) {
+    int fd = -1;
+    do {
+      fd = ::open(target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return os_failure(errno, output_path);
+    return write_png_to(fd, canvas, dpi, write, output_path);
+  }
+  auto opened = open_temporary_beside(target.path, output_path);
+  if (!opened) return opened.failure();
+  const auto [fd, temp] = std::move(opened.value());
+  core::Status written = write_png_to(fd, canvas, dpi, write, output_path);
+  if (!written) {
+    ::unlink(temp.c_str());
+    return written;
+  }
+  if (std::rename(temp.c_str(), target.path.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(temp.c_str());
+    return os_failure(err, output_path);
   }
   return {};
 }

@@ -1,7 +1,11 @@
 // PNG output of a finished canvas: 8-bit RGBA, IHDR, a pHYs chunk with the
 // resolution in pixels per metre, IDAT and IEND, no other ancillary chunks.
-// The file is replaced atomically: written to a temporary file in the target's
-// folder and renamed over it only after a complete, flushed write.
+// A regular file is replaced atomically: written to a temporary file (of a
+// fixed-length name) in the target's folder and renamed over it only after a
+// complete, flushed write. Symbolic links, live or dangling, are followed: the
+// file they end in is created or replaced and the links stay. An existing
+// device, FIFO or socket is written in place. A regular file the caller may
+// not write is refused with the OS's permission error, as an open would be.
 // Safe to call from several threads on distinct output paths.
 #pragma once
 
@@ -17,8 +21,9 @@
 namespace varenko::plot {
 
 // Writes the canvas to `output_path` with the dpi recorded in pHYs; on failure
-// returns the operating system's error text (or the encoder's message) and
-// leaves any existing file at the path untouched.
+// returns the operating system's error text (with its error number and
+// `output_path`) or the encoder's message, and leaves any existing regular file
+// at the path untouched. A path with a NUL byte fails with "embedded null byte".
 [[nodiscard]] core::Status save_png_with_dpi(const Canvas& canvas, std::string output_path,
                                              std::uint32_t dpi);
 

@@ -126,7 +126,7 @@ def test_conversion_errors_come_before_every_check(small_ranks, tmp_path):
 def test_missing_gmt_is_an_os_error_with_the_reader_message(small_ranks, tmp_path):
     with pytest.raises(IOError) as info:
         run(small_ranks, tmp_path / "missing.gmt")
-    assert type(info.value) is OSError
+    assert isinstance(info.value, FileNotFoundError)
     assert str(info.value) == "No such file or directory (os error 2)"
 
 

@@ -259,3 +259,73 @@ def test_float_conversion_cannot_mutate_the_rows_being_read(tmp_path):
     out = tmp_path / "sneaky.png"
     plot(RANKS, PATHWAYS, [row, RESULTS[1]], str(out))
     assert png_info(out)[:2] == (1680, 210)
+
+
+def _genes_clearing_the_pathways():
+    # The pathways list's only references to its tuples go when a gene
+    # sequence's __getitem__ clears it mid-conversion.
+    pathways: list = []
+
+    class Genes:
+        def __len__(self):
+            return 3
+
+        def __getitem__(self, i):
+            pathways.clear()
+            return ["G0", "G1", "G2"][i]
+
+    pathways += [("TOP_SET%SOURCE", Genes()), ("BOTTOM", ["G18", "G19"])]
+    return RANKS, pathways, [dict(r) for r in RESULTS]
+
+
+def _row_keys_clearing_the_results():
+    # A dict subclass whose keys() (and iteration) empties the results list.
+    results: list = []
+
+    class Row(dict):
+        def keys(self):
+            results.clear()
+            return super().keys()
+
+        def __iter__(self):
+            results.clear()
+            return super().__iter__()
+
+    results += [Row(r) for r in RESULTS]
+    return RANKS, PATHWAYS, results
+
+
+def _float_clearing_everything():
+    # A score whose float conversion empties the ranking being read, and row
+    # values whose conversion (after every argument) empties all three.
+    ranks = dict(RANKS)
+    pathways = list(PATHWAYS)
+    results: list = []
+
+    class SneakyScore:
+        def __float__(self):
+            ranks.clear()
+            return -9.5
+
+    class Sneaky:
+        def __float__(self):
+            ranks.clear()
+            pathways.clear()
+            results.clear()
+            return 0.5
+
+    ranks["G19"] = SneakyScore()
+    results += [dict(RESULTS[0], nes=Sneaky()), dict(RESULTS[1], padj=Sneaky())]
+    return ranks, pathways, results
+
+
+@pytest.mark.parametrize("make", [_genes_clearing_the_pathways, _row_keys_clearing_the_results,
+                                  _float_clearing_everything],
+                         ids=["genes getitem", "row keys", "float"])
+def test_python_code_changing_the_arguments_cannot_crash(tmp_path, make):
+    # The entry converts snapshots that own their items, so these calls draw
+    # from what the arguments held when the call began.
+    ranks, pathways, results = make()
+    out = tmp_path / "hostile.png"
+    plot(ranks, pathways, results, str(out))
+    assert png_info(out)[:2] == (1680, 210)
