@@ -1,4 +1,5 @@
-// The varenkopy extension module: multi-phase initialisation. The exec slot
+// The compiled core of the varenkopy package (varenkopy._core): multi-phase
+// initialisation; the package's __init__ re-exports its public entries. The exec slot
 // adds the three entry points (in this order), the version and the module's
 // internal-error exception type, which lives in module state; the first failure
 // makes the import fail with that error. No other state is kept.
@@ -65,7 +66,7 @@ PyModuleDef_Slot varenkopy_slots[] = {
 
 PyModuleDef varenkopy_def = {
     PyModuleDef_HEAD_INIT,
-    "varenkopy",
+    "varenkopy._core",
     "Pre-ranked gene set enrichment analysis and plots.",
     sizeof(ModuleState),
     nullptr,
@@ -87,4 +88,4 @@ PyObject* internal_error_type(PyObject* module) {
 
 }  // namespace varenko::py
 
-PyMODINIT_FUNC PyInit_varenkopy(void) { return PyModuleDef_Init(&varenkopy_def); }
+PyMODINIT_FUNC PyInit__core(void) { return PyModuleDef_Init(&varenkopy_def); }
