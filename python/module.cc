@@ -30,6 +30,10 @@ PyMethodDef varenkopy_methods[] = {
      METH_VARARGS | METH_KEYWORDS, varenko::py::kEnrichmentPlotDoc},
     {"write_gsea_table_plot_png_py", as_method(&varenko::py::write_gsea_table_plot_png_py),
      METH_VARARGS | METH_KEYWORDS, varenko::py::kTablePlotDoc},
+    {"run_gsea_sets", as_method(&varenko::py::run_gsea_sets), METH_VARARGS | METH_KEYWORDS,
+     varenko::py::kRunGseaSetsDoc},
+    {"read_gmt", as_method(&varenko::py::read_gmt_entry), METH_VARARGS | METH_KEYWORDS,
+     varenko::py::kReadGmtDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 

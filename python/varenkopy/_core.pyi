@@ -1,0 +1,68 @@
+"""Type stubs of the compiled core of varenkopy."""
+from collections.abc import Callable, Mapping, Sequence
+from typing import Any, Optional
+
+__version__: str
+
+class InternalError(BaseException): ...
+
+Row = dict[str, Any]
+
+def run_gsea_py(
+    ranks: Mapping[str, float],
+    gmt_path: str,
+    nPermSimple: int = 1000,
+    seed: Optional[int] = None,
+    nproc: int = 0,
+    minSize: int = 1,
+    maxSize: Optional[int] = None,
+    eps: float = 1e-50,
+    scoreType: str = "std",
+    gseaParam: float = 1.0,
+    mode: str = "quorin",
+    nperm: Optional[int] = None,
+    sampleSize: int = 101,
+    gpu: bool = False,
+) -> list[Row]: ...
+def write_enrichment_plot_png_py(
+    ranks: Mapping[str, float],
+    pathway_genes: Sequence[str],
+    output_path: str,
+    pathway_name: str = "pathway",
+    scoreType: str = "std",
+    gseaParam: float = 1.0,
+    width_inches: float = 3.0,
+    height_inches: float = 2.2,
+    dpi: int = 300,
+    transparent_background: bool = False,
+    title: Optional[str] = None,
+) -> None: ...
+def write_gsea_table_plot_png_py(
+    ranks: Mapping[str, float],
+    pathways: Sequence[tuple[str, Sequence[str]]],
+    results: Sequence[Mapping[str, Any]],
+    output_path: str,
+    gseaParam: float = 1.0,
+    width_inches: float = 5.6,
+    height_inches: Optional[float] = None,
+    dpi: int = 300,
+    transparent_background: bool = False,
+) -> None: ...
+def run_gsea_sets(
+    ranks: Mapping[str, float],
+    gene_sets: Sequence[tuple[str, Sequence[str]]],
+    nPermSimple: int = 1000,
+    seed: Optional[int] = None,
+    nproc: int = 0,
+    minSize: int = 1,
+    maxSize: Optional[int] = None,
+    eps: float = 1e-50,
+    scoreType: str = "std",
+    gseaParam: float = 1.0,
+    mode: str = "quorin",
+    nperm: Optional[int] = None,
+    sampleSize: int = 101,
+    progress: Optional[Callable[[int, int, int, int, int], object]] = None,
+    release_gil: bool = True,
+) -> tuple[list[Row], int, list[str]]: ...
+def read_gmt(path: str) -> list[tuple[str, list[str]]]: ...
