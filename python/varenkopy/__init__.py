@@ -10,13 +10,14 @@ Python) inputs and returns a DataFrame, and :func:`plot_enrichment` and
 """
 from __future__ import annotations
 
+from varenkopy._analysis import gsea
 from varenkopy._core import (
+    InternalError,
+    __version__,
     run_gsea_py,
     write_enrichment_plot_png_py,
     write_gsea_table_plot_png_py,
 )
-from varenkopy._core import InternalError, __version__
-from varenkopy._analysis import gsea
 from varenkopy._plots import PlotImage, plot_enrichment, plot_table
 from varenkopy._readers import read_gmt, read_ranking
 from varenkopy._warnings import VarenkoWarning

@@ -2,7 +2,6 @@
 from __future__ import annotations
 
 import math
-from typing import Optional
 
 import numpy as np
 import pandas as pd
@@ -28,7 +27,7 @@ def _check_int(value: object, name: str, allow_none: bool = False) -> None:
         raise TypeError(f"argument '{name}': expected int, got {type(value).__name__}")
 
 
-def _float_or_nan(value: Optional[float]) -> float:
+def _float_or_nan(value: float | None) -> float:
     return math.nan if value is None else float(value)
 
 
@@ -66,9 +65,9 @@ def gsea(
     gsea_param: float = 1.0,
     mode: str = "quorin",
     sample_size: int = 101,
-    seed: Optional[int] = None,
-    threads: Optional[int] = None,
-    progress: Optional[bool] = None,
+    seed: int | None = None,
+    threads: int | None = None,
+    progress: bool | None = None,
 ) -> pd.DataFrame:
     """Runs a pre-ranked gene set enrichment analysis.
 

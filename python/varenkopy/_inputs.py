@@ -16,7 +16,6 @@ from typing import Any, Union
 import numpy as np
 import pandas as pd
 
-from varenkopy import _core
 from varenkopy._warnings import warn
 
 PathLike = Union[str, "os.PathLike[str]"]
@@ -86,6 +85,7 @@ def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str],
         from varenkopy._readers import read_ranking
 
         ranking = read_ranking(ranking)  # type: ignore[arg-type]
+    values: Any
     if isinstance(ranking, pd.DataFrame):
         if ranking.shape[1] == 1:
             keys, values = list(ranking.index), ranking.iloc[:, 0].to_numpy()

@@ -3,7 +3,6 @@ from __future__ import annotations
 
 import os
 from collections.abc import Iterable
-from typing import Optional, Union
 
 import pandas as pd
 
@@ -42,7 +41,7 @@ class PlotImage:
             return fh.read()
 
 
-def _lookup(gene_set: Union[str, Iterable[str]], gene_sets: Optional[GeneSetsLike]
+def _lookup(gene_set: str | Iterable[str], gene_sets: GeneSetsLike | None
             ) -> tuple[str, list[str]]:
     if isinstance(gene_set, str):
         if gene_sets is None:
@@ -63,11 +62,11 @@ def _lookup(gene_set: Union[str, Iterable[str]], gene_sets: Optional[GeneSetsLik
 
 def plot_enrichment(
     ranking: RankingLike,
-    gene_set: Union[str, Iterable[str]],
-    path: Union[str, "os.PathLike[str]"],
+    gene_set: str | Iterable[str],
+    path: str | os.PathLike[str],
     *,
-    gene_sets: Optional[GeneSetsLike] = None,
-    title: Optional[str] = None,
+    gene_sets: GeneSetsLike | None = None,
+    title: str | None = None,
     score_type: str = "std",
     gsea_param: float = 1.0,
     width: float = 3.0,
@@ -123,12 +122,12 @@ def plot_table(
     results: pd.DataFrame,
     gene_sets: GeneSetsLike,
     ranking: RankingLike,
-    path: Union[str, "os.PathLike[str]"],
+    path: str | os.PathLike[str],
     *,
     top: int = 10,
     gsea_param: float = 1.0,
     width: float = 5.6,
-    height: Optional[float] = None,
+    height: float | None = None,
     dpi: int = 300,
     transparent: bool = False,
 ) -> PlotImage:

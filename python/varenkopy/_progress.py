@@ -2,7 +2,7 @@
 from __future__ import annotations
 
 import sys
-from typing import Any, Optional
+from typing import Any
 
 # A run expected to take longer than this shows a bar when progress=None.
 _AUTO_SECONDS = 2.0
@@ -18,7 +18,7 @@ def _interactive() -> bool:
         return False
 
 
-def wanted(progress: Optional[bool], n_sets: int, n_perm_simple: int) -> bool:
+def wanted(progress: bool | None, n_sets: int, n_perm_simple: int) -> bool:
     """Whether to show a bar: always for True, never for False, and for None
     when the session is interactive and the run is expected to be long."""
     if progress is not None:
@@ -34,7 +34,7 @@ class ProgressBar:
     multilevel stage's groups (with the number of levels built so far)."""
 
     def __init__(self) -> None:
-        from tqdm.auto import tqdm
+        from tqdm.auto import tqdm  # type: ignore[import-untyped,unused-ignore]
 
         self._bar: Any = tqdm(total=0, desc="permutations", unit="perm", file=sys.stderr,
                               leave=False, dynamic_ncols=True)
