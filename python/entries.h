@@ -10,9 +10,15 @@ namespace varenko::py {
 extern const char kRunGseaDoc[];
 extern const char kEnrichmentPlotDoc[];
 extern const char kTablePlotDoc[];
+extern const char kRunGseaSetsDoc[];
+extern const char kReadGmtDoc[];
 
 PyObject* run_gsea_py(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* write_enrichment_plot_png_py(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* write_gsea_table_plot_png_py(PyObject* module, PyObject* args, PyObject* kwargs);
+
+// Private entries of the package layer.
+PyObject* run_gsea_sets(PyObject* module, PyObject* args, PyObject* kwargs);
+PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 
 }  // namespace varenko::py

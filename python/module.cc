@@ -1,4 +1,5 @@
-// The varenkopy extension module: multi-phase initialisation. The exec slot
+// The compiled core of the varenkopy package (varenkopy._core): multi-phase
+// initialisation; the package's __init__ re-exports its public entries. The exec slot
 // adds the three entry points (in this order), the version and the module's
 // internal-error exception type, which lives in module state; the first failure
 // makes the import fail with that error. The only other state is the cache of
@@ -32,6 +33,10 @@ PyMethodDef varenkopy_methods[] = {
      METH_VARARGS | METH_KEYWORDS, varenko::py::kEnrichmentPlotDoc},
     {"write_gsea_table_plot_png_py", as_method(&varenko::py::write_gsea_table_plot_png_py),
      METH_VARARGS | METH_KEYWORDS, varenko::py::kTablePlotDoc},
+    {"run_gsea_sets", as_method(&varenko::py::run_gsea_sets), METH_VARARGS | METH_KEYWORDS,
+     varenko::py::kRunGseaSetsDoc},
+    {"read_gmt", as_method(&varenko::py::read_gmt_entry), METH_VARARGS | METH_KEYWORDS,
+     varenko::py::kReadGmtDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
@@ -76,7 +81,7 @@ PyModuleDef_Slot varenkopy_slots[] = {
 
 PyModuleDef varenkopy_def = {
     PyModuleDef_HEAD_INIT,
-    "varenkopy",
+    "varenkopy._core",
     "Pre-ranked gene set enrichment analysis and plots.",
     sizeof(ModuleState),
     nullptr,
@@ -104,4 +109,4 @@ PyObject* os_error_type_cache(PyObject* module) {
 
 }  // namespace varenko::py
 
-PyMODINIT_FUNC PyInit_varenkopy(void) { return PyModuleDef_Init(&varenkopy_def); }
+PyMODINIT_FUNC PyInit__core(void) { return PyModuleDef_Init(&varenkopy_def); }

@@ -1,7 +1,11 @@
-// run_gsea_py: converts the Python arguments, runs the checks in their
-// documented order, runs the analysis driver and builds one dict per result
-// row. The interpreter lock is held for the whole call; the driver's worker
-// threads only see C++ values converted before it starts.
+// run_gsea_py and run_gsea_sets: convert the Python arguments, run the checks
+// in their documented order, run the analysis driver and build one dict per
+// result row. Both share the whole analysis path; run_gsea_sets takes the gene
+// sets in memory instead of a GMT path and also returns the seed used and the
+// input warnings. The driver runs on a thread of its own while the calling
+// thread waits interruptibly (run_gsea_py keeps the interpreter lock while it
+// waits, run_gsea_sets may release it); the computation only sees C++ values
+// converted before it starts.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -16,6 +20,7 @@
 #include "core/worker_pool.h"
 #include "entries.h"
 #include "errors.h"
+#include "interruptible.h"
 #include "io/gmt_reader.h"
 #include "rng_compat/seed.h"
 
@@ -25,6 +30,13 @@ const char kRunGseaDoc[] =
     "run_gsea_py(ranks, gmt_path, nPermSimple=1000, seed=None, nproc=0, minSize=1, "
     "maxSize=None, eps=1e-50, scoreType=\"std\", gseaParam=1.0, mode=\"quorin\", nperm=None, "
     "sampleSize=101, gpu=False)\n--\n\n";
+
+const char kRunGseaSetsDoc[] =
+    "run_gsea_sets(ranks, gene_sets, nPermSimple=1000, seed=None, nproc=0, minSize=1, "
+    "maxSize=None, eps=1e-50, scoreType=\"std\", gseaParam=1.0, mode=\"quorin\", nperm=None, "
+    "sampleSize=101, progress=None, release_gil=True)\n--\n\n"
+    "Private entry of the package: run_gsea_py on gene sets held in memory (a\n"
+    "sequence of (name, genes) pairs). Returns (rows, seed, warnings).";
 
 namespace {
 
@@ -45,6 +57,16 @@ struct RunGseaArgs {
   std::optional<std::uint64_t> nperm;
   std::uint64_t sample_size = 101;
   bool gpu = false;
+  // Gene sets given in memory (run_gsea_sets); read from gmt_path when absent.
+  std::optional<std::vector<core::Pathway>> pathways;
+  WaitOptions wait;
+  PyRef progress;  // keeps wait.progress alive for the whole call
+};
+
+// What a finished run hands back besides its rows.
+struct RunExtras {
+  std::uint64_t seed = 0;
+  std::vector<std::string> warnings;
 };
 
 const char* const kKeywords[] = {"ranks",    "gmt_path",  "nPermSimple", "seed",      "nproc",
@@ -112,8 +134,35 @@ PyRef row_to_dict(const core::EnrichmentResult& row) {
   return dict;
 }
 
+// A sequence of (name, genes) pairs -> pathways in the same order.
+bool convert_gene_sets(PyObject* obj, const char* name, std::vector<core::Pathway>& out) {
+  if (PyUnicode_Check(obj) || PyBytes_Check(obj) || !PySequence_Check(obj)) {
+    return raise_argument_type(name, "sequence of (name, genes) pairs", obj);
+  }
+  PyRef seq = PyRef::steal(PySequence_Fast(obj, "gene sets must be a sequence"));
+  if (!seq) return false;
+  const Py_ssize_t n = PySequence_Fast_GET_SIZE(seq.get());
+  out.clear();
+  out.reserve(static_cast<std::size_t>(n));
+  for (Py_ssize_t i = 0; i < n; ++i) {
+    // A strong reference: the conversions below may run Python code.
+    PyRef item = PyRef::borrow(PySequence_Fast_GET_ITEM(seq.get(), i));
+    if (!PyTuple_Check(item.get()) || PyTuple_GET_SIZE(item.get()) != 2) {
+      return raise_argument_type(name, "sequence of (name, genes) pairs", item.get());
+    }
+    PyRef set_name = PyRef::borrow(PyTuple_GET_ITEM(item.get(), 0));
+    PyRef genes = PyRef::borrow(PyTuple_GET_ITEM(item.get(), 1));
+    core::Pathway pathway;
+    if (!convert_str(set_name.get(), name, pathway.name)) return false;
+    if (!convert_str_sequence(genes.get(), name, pathway.genes)) return false;
+    out.push_back(std::move(pathway));
+  }
+  return true;
+}
+
 // The checks and the analysis on converted values, in their documented order.
-PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a) {
+// Returns the list of row dicts; `extras` receives the seed and the warnings.
+PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a, RunExtras& extras) {
   if (a.sample_size == 0) return raise(PyExc_ValueError, "sampleSize must be greater than 0.");
   // An infinite score or exponent would turn every weight into 0 (an
   // unweighted run reported as success); NaN scores are ranked last instead.
@@ -127,8 +176,14 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a) {
 
   const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));
 
-  core::Result<core::PathwayDb> db = io::read_gmt(a.gmt_path);
-  if (!db) return raise_failure(module, PyExc_OSError, db.failure());
+  core::PathwayDb db;
+  if (a.pathways) {
+    db.pathways = std::move(*a.pathways);
+  } else {
+    core::Result<core::PathwayDb> read = io::read_gmt(a.gmt_path);
+    if (!read) return raise_failure(module, PyExc_OSError, read.failure());
+    db = std::move(*read);
+  }
 
   core::ScoreType score_type = core::ScoreType::Std;
   if (!parse_score_type(a.score_type, score_type)) return nullptr;
@@ -157,8 +212,18 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a) {
   options.sample_kind = 1;
   bindings::apply_mode_semantics(options, plan.mode, a.nperm, a.n_perm_simple);
 
-  core::Result<std::vector<core::EnrichmentResult>> rows =
-      algo::run_gsea_internal(ranked, db->pathways, options);
+  extras.seed = options.seed;
+
+  std::optional<core::Result<std::vector<core::EnrichmentResult>>> result;
+  const bool finished = run_interruptible(
+      [&](core::RunControl& control) {
+        bindings::RunOptions run = options;
+        run.control = &control;
+        result.emplace(algo::run_gsea_internal(ranked, db.pathways, run));
+      },
+      a.wait, extras.warnings);
+  if (!finished) return nullptr;
+  core::Result<std::vector<core::EnrichmentResult>>& rows = *result;
   if (!rows) {
     PyObject* type = internal_error_type(module);
     return raise(type != nullptr ? type : PyExc_SystemError, rows.error());
@@ -180,7 +245,98 @@ PyObject* run_gsea_py(PyObject* module, PyObject* args, PyObject* kwargs) {
   return guard_entry(module, [&]() -> PyObject* {
     RunGseaArgs a;
     if (!convert_arguments(args, kwargs, a)) return nullptr;
-    return run_gsea_impl(module, a);
+    RunExtras extras;
+    return run_gsea_impl(module, a, extras);
+  });
+}
+
+namespace {
+
+const char* const kSetsKeywords[] = {
+    "ranks", "gene_sets", "nPermSimple", "seed",  "nproc",      "minSize",     "maxSize", "eps",
+    "scoreType", "gseaParam", "mode",    "nperm", "sampleSize", "progress", "release_gil", nullptr};
+
+bool convert_sets_arguments(PyObject* args, PyObject* kwargs, RunGseaArgs& a) {
+  PyObject* o[kMaxParameters];
+  if (!unpack_arguments(args, kwargs, "OO|OOOOOOOOOOOOO:run_gsea_sets", kSetsKeywords, o)) {
+    return false;
+  }
+  if (!convert_ranks(o[0], "ranks", a.genes, a.scores)) return false;
+  a.pathways.emplace();
+  if (!convert_gene_sets(o[1], "gene_sets", *a.pathways)) return false;
+  if (o[2] != nullptr && !convert_u64(o[2], "nPermSimple", a.n_perm_simple)) return false;
+  if (!convert_optional_u64(o[3], "seed", a.seed)) return false;
+  if (o[4] != nullptr && !convert_size(o[4], "nproc", a.nproc)) return false;
+  if (o[5] != nullptr && !convert_size(o[5], "minSize", a.min_size)) return false;
+  if (!convert_optional_size(o[6], "maxSize", a.max_size)) return false;
+  if (o[7] != nullptr && !convert_f64(o[7], "eps", a.eps)) return false;
+  if (o[8] != nullptr && !convert_str(o[8], "scoreType", a.score_type)) return false;
+  if (o[9] != nullptr && !convert_f64(o[9], "gseaParam", a.gsea_param)) return false;
+  if (o[10] != nullptr && !convert_str(o[10], "mode", a.mode)) return false;
+  if (!convert_optional_u64(o[11], "nperm", a.nperm)) return false;
+  if (o[12] != nullptr && !convert_u64(o[12], "sampleSize", a.sample_size)) return false;
+  if (o[13] != nullptr && o[13] != Py_None) {
+    if (!PyCallable_Check(o[13])) return raise_argument_type("progress", "callable or None", o[13]);
+    a.progress = PyRef::borrow(o[13]);
+    a.wait.progress = a.progress.get();
+  }
+  a.wait.release_gil = true;
+  if (o[14] != nullptr && !convert_bool(o[14], "release_gil", a.wait.release_gil)) return false;
+  return true;
+}
+
+}  // namespace
+
+PyObject* run_gsea_sets(PyObject* module, PyObject* args, PyObject* kwargs) {
+  return guard_entry(module, [&]() -> PyObject* {
+    RunGseaArgs a;
+    if (!convert_sets_arguments(args, kwargs, a)) return nullptr;
+    RunExtras extras;
+    PyRef rows = PyRef::steal(run_gsea_impl(module, a, extras));
+    if (!rows) return nullptr;
+    PyRef warnings = PyRef::steal(PyList_New(0));
+    if (!warnings) return nullptr;
+    for (const std::string& text : extras.warnings) {
+      PyRef message = PyRef::steal(utf8_str(text));
+      if (!message || PyList_Append(warnings.get(), message.get()) < 0) return nullptr;
+    }
+    return Py_BuildValue("(OKO)", rows.get(), static_cast<unsigned long long>(extras.seed),
+                         warnings.get());
+  });
+}
+
+const char kReadGmtDoc[] =
+    "read_gmt(path)\n--\n\n"
+    "Private entry of the package: the gene sets of a GMT file as a list of\n"
+    "(name, genes) pairs in file order, read by the analysis' own reader.";
+
+PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
+  return guard_entry(module, [&]() -> PyObject* {
+    static const char* const keywords[] = {"path", nullptr};
+    PyObject* o[kMaxParameters];
+    if (!unpack_arguments(args, kwargs, "O:read_gmt", keywords, o)) return nullptr;
+    std::string path;
+    if (!convert_str(o[0], "path", path)) return nullptr;
+    core::Result<core::PathwayDb> db = io::read_gmt(path);
+    if (!db) return raise_failure(module, PyExc_OSError, db.failure());
+    PyRef list = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(db->pathways.size())));
+    if (!list) return nullptr;
+    for (std::size_t i = 0; i < db->pathways.size(); ++i) {
+      const core::Pathway& p = db->pathways[i];
+      PyRef genes = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(p.genes.size())));
+      if (!genes) return nullptr;
+      for (std::size_t j = 0; j < p.genes.size(); ++j) {
+        PyObject* gene = utf8_str(p.genes[j]);
+        if (gene == nullptr) return nullptr;
+        PyList_SET_ITEM(genes.get(), static_cast<Py_ssize_t>(j), gene);  // steals
+      }
+      PyRef name = PyRef::steal(utf8_str(p.name));
+      if (!name) return nullptr;
+      PyObject* pair = PyTuple_Pack(2, name.get(), genes.get());
+      if (pair == nullptr) return nullptr;
+      PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), pair);  // steals
+    }
+    return list.release();
   });
 }
 

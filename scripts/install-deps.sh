@@ -18,8 +18,9 @@ if ((${#missing[@]})); then
 fi
 
 PY=${PYTHON:-python3}
-"$PY" - <<'PYEOF' || "$PY" -m pip install -q "scikit-build-core>=0.10" "pytest>=7" "numpy>=1.24" "ninja" "cmake>=3.22"
+"$PY" - <<'PYEOF' || "$PY" -m pip install -q "scikit-build-core>=0.10" "pytest>=7" "numpy>=1.24" \
+  "pandas>=1.5" "tqdm>=4.60" "ninja" "cmake>=3.22"
 import importlib.util, sys
-need = ["scikit_build_core", "pytest", "numpy"]
+need = ["scikit_build_core", "pytest", "numpy", "pandas", "tqdm"]
 sys.exit(1 if any(importlib.util.find_spec(m) is None for m in need) else 0)
 PYEOF

@@ -33,11 +33,14 @@ std::vector<std::vector<double>> run_groups(const StageContext& ctx,
   const std::span<const std::int64_t> ranks(ctx.stats->int_weights);
   auto run_one = [&](std::size_t g) {
     const MultilevelGroup& group = groups[g];
+    // A cancelled run leaves the remaining slots empty; the driver discards them.
+    if (core::cancelled(ctx.control)) return;
     std::vector<double> es(group.indices.size());
     for (std::size_t j = 0; j < es.size(); ++j) es[j] = working[group.indices[j]].es;
     results[g] = multilevel::run_multilevel_gsea_group_impl(
         static_cast<std::uint32_t>(ctx.n), ranks, floors[g], group.size, es, ctx.score_type,
-        ctx.sample_size, stage_seed);
+        ctx.sample_size, stage_seed, ctx.control);
+    core::advance(ctx.control, &core::RunControl::groups_done);
   };
   // Every group starts from the same seed, so the order in which they run does
   // not matter; each task writes only its own result slot.
@@ -135,8 +138,12 @@ core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>&
     floors[g] = multilevel_group_floor(ctx, groups[g], simple);
   }
 
+  if (ctx.control != nullptr) {
+    ctx.control->groups_total.store(groups.size(), std::memory_order_relaxed);
+  }
   const std::vector<std::vector<double>> results =
       run_groups(ctx, working, groups, floors, stage_seed);
+  if (core::cancelled(ctx.control)) return {};
 
   for (std::size_t g = 0; g < groups.size(); ++g) {
     const MultilevelGroup& group = groups[g];

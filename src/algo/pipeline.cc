@@ -148,6 +148,7 @@ core::Result<Rows> run_stages(const core::RankedList& ranked,
   ctx.eps = clamped.eps;
   ctx.sample_size = clamped.sample_size;
   ctx.sample_kind = options.sample_kind;
+  ctx.control = options.control;
   timer.report("setup");
 
   // 2. Pathway preprocessing.
@@ -163,6 +164,7 @@ core::Result<Rows> run_stages(const core::RankedList& ranked,
     run_simple_stage(ctx, working, simple);
     timer.report("simple_stage");
   }
+  if (core::cancelled(ctx.control)) return core::Error{std::string(kCancelledMessage)};
 
   // 4. Simple post-processing (always; with no permutations every p-value stays NaN).
   timer.begin();
@@ -174,6 +176,7 @@ core::Result<Rows> run_stages(const core::RankedList& ranked,
     timer.begin();
     core::Status refined = run_multilevel_stage(ctx, working, simple);
     if (!refined) return core::Error{refined.error()};
+    if (core::cancelled(ctx.control)) return core::Error{std::string(kCancelledMessage)};
     timer.report("multilevel_refinement");
   }
 

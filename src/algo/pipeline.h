@@ -25,6 +25,9 @@ namespace varenko::algo {
 // Name of the environment variable whose presence turns on the stage timing lines.
 inline constexpr const char* kStageTimingEnv = "VARENKO_STAGE_TIMING";
 
+// Failure message of a run stopped through its RunControl.
+inline constexpr std::string_view kCancelledMessage = "the analysis was cancelled";
+
 // Option values after the driver's clamping, for n ranked genes.
 struct ClampedOptions {
   std::size_t min_size = 1;       // max(min_size, 1)
@@ -40,7 +43,9 @@ struct ClampedOptions {
 [[nodiscard]] std::string format_stage_timing(std::string_view stage, double seconds);
 
 // Runs the analysis and returns one row per kept pathway, sorted by name; fails
-// only when an internal invariant of a stage is broken (the message says which).
+// only when an internal invariant of a stage is broken (the message says which)
+// or when options.control asked the run to stop (kCancelledMessage). A
+// cancelled run stops at the next chunk, group or level boundary.
 core::Result<std::vector<core::EnrichmentResult>> run_gsea_internal(
     const core::RankedList& ranked, std::span<const core::Pathway> pathways,
     const bindings::RunOptions& options);

@@ -142,8 +142,12 @@ void run_simple_stage(const StageContext& ctx, std::vector<Working>& working,
   // The driver runs the whole pipeline inside the pool's arena, so the arena's
   // concurrency is the pool's thread count.
   const int pool_threads = tbb::this_task_arena::max_concurrency();
+  if (ctx.control != nullptr) {
+    ctx.control->permutations_total.store(ctx.nperm, std::memory_order_relaxed);
+  }
 
   for (const SimpleChunk& chunk : chunks) {
+    if (core::cancelled(ctx.control)) return;
     const bool fast = std::getenv(kFastNonexactSimpleEnv) != nullptr;
     switch (choose_simple_engine(working.size(), pool_threads, fast)) {
       case SimpleEngine::SinglePathway:
@@ -166,6 +170,7 @@ void run_simple_stage(const StageContext& ctx, std::vector<Working>& working,
                                       chunk.seed, ctx.score_type));
         break;
     }
+    core::advance(ctx.control, &core::RunControl::permutations_done, chunk.permutations);
   }
 }
 

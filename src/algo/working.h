@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/records.h"
+#include "core/run_control.h"
 
 namespace varenko::algo {
 
@@ -50,6 +51,7 @@ struct StageContext {
   double eps = 0.0;              // clamped to [0, 1] (NaN stays NaN)
   std::uint32_t sample_size = 1; // at least 1
   std::uint32_t sample_kind = 1;
+  core::RunControl* control = nullptr;  // cancellation and progress; none when null
 };
 
 }  // namespace varenko::algo

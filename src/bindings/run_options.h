@@ -11,6 +11,7 @@
 
 #include "core/records.h"
 #include "core/result.h"
+#include "core/run_control.h"
 
 namespace varenko::bindings {
 
@@ -41,6 +42,8 @@ struct RunOptions {
   bool allow_multilevel = true;
   std::uint32_t sample_size = 101;   // multilevel sample size
   std::uint32_t sample_kind = 1;     // sampling kind code of the generators
+  // Cancellation flag and progress counters of the run; none when null.
+  core::RunControl* control = nullptr;
 };
 
 // Permutation count and multilevel switch chosen by a mode.

@@ -223,7 +223,7 @@ void EsRulerCompat::resample_genesets(rng_compat::Mt19937& rng) {
   levels_.push_back(std::move(level));
 }
 
-void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
+void EsRulerCompat::extend(std::uint64_t seed, double es, double eps, core::RunControl* control) {
   rng_compat::Mt19937 rng(static_cast<std::uint32_t>(seed));
   const std::uint32_t n_genes = n();
   const std::uint32_t k = pathway_size_;
@@ -275,6 +275,7 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
     }
   };
   while (true) {
+    if (core::cancelled(control)) return;
     const Gsea bound = levels_.back().bound;
     if (!precedes(bound, target)) return;  // the level reached the target
 
@@ -296,6 +297,7 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps) {
 
     const std::size_t level_count = levels_.size();
     resample_genesets(rng);
+    core::advance(control, &core::RunControl::levels_done);
     if (levels_.size() == level_count) return;  // the population no longer splits
   }
 }

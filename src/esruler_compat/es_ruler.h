@@ -16,6 +16,7 @@
 #include <span>
 #include <vector>
 
+#include "core/run_control.h"
 #include "esruler_compat/order.h"
 #include "rng_compat/mt19937.h"
 
@@ -201,7 +202,9 @@ class EsRulerCompat {
   // Draws keys and the first population from `seed` (low 32 bits) and adds
   // levels until one reaches `es`, the estimated probability falls below `eps`
   // (0 disables that test) or the population cannot be split. Call at most once.
-  void extend(std::uint64_t seed, double es, double eps);
+  // `control` (optional) is checked and counted once per level: a run asked to
+  // stop leaves the ruler partly extended.
+  void extend(std::uint64_t seed, double es, double eps, core::RunControl* control = nullptr);
 
   // P-value of the non-negative score `es` read off the levels; NaN without
   // levels. With `count_all` false only samples with pos_dominant count.

@@ -28,7 +28,8 @@ std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
                                                    std::uint32_t pathway_size,
                                                    std::span<const double> es,
                                                    core::ScoreType score_type,
-                                                   std::uint32_t sample_size, std::uint64_t seed) {
+                                                   std::uint32_t sample_size, std::uint64_t seed,
+                                                   core::RunControl* control) {
   if (n_genes == 0 || pathway_size == 0 || es.empty()) return std::vector<double>(es.size(), 1.0);
   const double nan = std::numeric_limits<double>::quiet_NaN();
 
@@ -58,8 +59,8 @@ std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
   esruler_compat::EsRulerCompat ruler_neg(std::move(reversed), n_samples, pathway_size, 1.0);
   const bool need_pos = max_es >= 0.0;
   const bool need_neg = min_es < 0.0;
-  auto extend_pos = [&] { ruler_pos.extend(seed, std::fabs(max_es), eps); };
-  auto extend_neg = [&] { ruler_neg.extend(seed, std::fabs(min_es), eps); };
+  auto extend_pos = [&] { ruler_pos.extend(seed, std::fabs(max_es), eps, control); };
+  auto extend_neg = [&] { ruler_neg.extend(seed, std::fabs(min_es), eps, control); };
   if (need_pos && need_neg && tbb::this_task_arena::max_concurrency() > 1) {
     tbb::parallel_invoke(extend_pos, extend_neg);
   } else {

@@ -1,0 +1,30 @@
+# %% [markdown]
+# # varenkopy in a notebook
+# Reads the bundled ranking and gene sets with the package's readers, runs
+# the analysis into a DataFrame and draws both plots. Each `# %%` cell can be
+# run on its own in an editor that understands them, or the whole file with
+# `python examples/notebook.py`.
+
+# %%
+from pathlib import Path
+
+import varenkopy
+
+data = Path(__file__).resolve().parent / "data"
+ranks = varenkopy.read_ranking(data / "tcga_ov_mesenchymal_vs_immunoreactive.rnk")
+gene_sets = varenkopy.read_gmt(data / "h.all.v7.1.symbols.gmt")
+print(f"{len(ranks)} ranked genes, {len(gene_sets)} gene sets")
+
+# %%
+res = varenkopy.gsea(ranks, gene_sets, seed=42)
+print(f"seed {res.attrs['seed']}")
+print(res[["pathway", "size", "nes", "pval", "padj"]].head(10).to_string(index=False))
+
+# %%
+out = Path("example-output")
+out.mkdir(exist_ok=True)
+top = res["pathway"][0]
+varenkopy.plot_enrichment(ranks, top, out / "notebook_enrichment.png", gene_sets=gene_sets)
+
+# %%
+varenkopy.plot_table(res, gene_sets, ranks, out / "notebook_table.png", top=10)

@@ -1,0 +1,38 @@
+"""Pre-ranked gene set enrichment analysis with exact, reproducible p-values.
+
+The three functions of the compiled core (``run_gsea_py``,
+``write_enrichment_plot_png_py``, ``write_gsea_table_plot_png_py``) are
+exported unchanged. On top of them, :func:`read_gmt` and :func:`read_ranking`
+read the usual files, :func:`gsea` runs an analysis on pandas (or plain
+Python) inputs and returns a DataFrame, and :func:`plot_enrichment` and
+:func:`plot_table` draw the results. Warnings are issued with the category
+:class:`VarenkoWarning` and logged to the ``varenkopy`` logger.
+"""
+from __future__ import annotations
+
+from varenkopy._analysis import gsea
+from varenkopy._core import (
+    InternalError,
+    __version__,
+    run_gsea_py,
+    write_enrichment_plot_png_py,
+    write_gsea_table_plot_png_py,
+)
+from varenkopy._plots import PlotImage, plot_enrichment, plot_table
+from varenkopy._readers import read_gmt, read_ranking
+from varenkopy._warnings import VarenkoWarning
+
+__all__ = [
+    "InternalError",
+    "PlotImage",
+    "VarenkoWarning",
+    "__version__",
+    "gsea",
+    "plot_enrichment",
+    "plot_table",
+    "read_gmt",
+    "read_ranking",
+    "run_gsea_py",
+    "write_enrichment_plot_png_py",
+    "write_gsea_table_plot_png_py",
+]

@@ -1,0 +1,193 @@
+"""The pandas-friendly analysis entry."""
+from __future__ import annotations
+
+import math
+
+import numpy as np
+import pandas as pd
+
+from varenkopy import _core
+from varenkopy._inputs import (
+    GeneSetsLike,
+    RankingLike,
+    count_out_of_size,
+    gene_sets_to_pairs,
+    ranks_dict,
+)
+from varenkopy._progress import ProgressBar, wanted
+from varenkopy._warnings import warn
+
+COLUMNS = ["pathway", "size", "es", "nes", "pval", "padj", "log2err", "leading_edge"]
+
+
+def _check_int(value: object, name: str, allow_none: bool = False) -> None:
+    if value is None and allow_none:
+        return
+    if isinstance(value, bool) or not isinstance(value, (int, np.integer)):
+        raise TypeError(f"argument '{name}': expected int, got {type(value).__name__}")
+
+
+def _float_or_nan(value: float | None) -> float:
+    return math.nan if value is None else float(value)
+
+
+def rows_to_frame(rows: list[dict[str, object]], seed: int) -> pd.DataFrame:
+    """Result rows of the core as a frame sorted by p-value, then name."""
+    frame = pd.DataFrame(
+        {
+            "pathway": pd.Series([r["pathway"] for r in rows], dtype=object),
+            "size": np.array([r["size"] for r in rows], dtype=np.int64),
+            "es": np.array([r["es"] for r in rows], dtype=np.float64),
+            "nes": np.array([_float_or_nan(r["nes"]) for r in rows], dtype=np.float64),  # type: ignore[arg-type]
+            "pval": np.array([r["pval"] for r in rows], dtype=np.float64),
+            "padj": np.array([_float_or_nan(r["padj"]) for r in rows], dtype=np.float64),  # type: ignore[arg-type]
+            "log2err": np.array([_float_or_nan(r["log2err"]) for r in rows], dtype=np.float64),  # type: ignore[arg-type]
+            "leading_edge": pd.Series([r["leading_edge"] for r in rows], dtype=object),
+        },
+        columns=COLUMNS,
+    )
+    # The core's rows come sorted by name, so a stable sort by p-value keeps
+    # names in order among equal p-values; rows without one come last.
+    frame = frame.sort_values("pval", kind="mergesort", na_position="last").reset_index(drop=True)
+    frame.attrs["seed"] = seed
+    return frame
+
+
+def gsea(
+    ranking: RankingLike,
+    gene_sets: GeneSetsLike,
+    *,
+    n_perm_simple: int = 1000,
+    min_size: int = 15,
+    max_size: int = 500,
+    eps: float = 1e-50,
+    score_type: str = "std",
+    gsea_param: float = 1.0,
+    mode: str = "quorin",
+    sample_size: int = 101,
+    seed: int | None = None,
+    threads: int | None = None,
+    progress: bool | None = None,
+) -> pd.DataFrame:
+    """Runs a pre-ranked gene set enrichment analysis.
+
+    Scores every gene set against the ranking with permutations of random
+    gene sets of the same size, then refines small p-values with the
+    multilevel sampler down to `eps`. The numbers equal those of
+    :func:`varenkopy.run_gsea_py` with the same inputs, options and seed, and
+    do not depend on the number of threads.
+
+    Parameters
+    ----------
+    ranking : Series, DataFrame, Mapping or path
+        Gene -> score: a Series with genes in the index, a one-column
+        DataFrame (genes in the index) or a two-column one (genes, scores), a
+        mapping, or the path of a ranking file (:func:`read_ranking`).
+        Duplicate genes are refused; genes with NaN scores are dropped with a
+        warning. Genes with tied scores keep their given order.
+    gene_sets : Mapping, DataFrame or path
+        Name -> genes, a long DataFrame with a set and a gene column, or the
+        path of a GMT file (:func:`read_gmt`).
+    n_perm_simple : int, default 1000
+        Number of random gene sets of the simple permutation stage.
+    min_size, max_size : int, default 15 and 500
+        Gene sets with fewer or more genes in the ranking are left out (with
+        a warning that counts them).
+    eps : float, default 1e-50
+        Smallest p-value the multilevel refinement estimates; 0 means none.
+    score_type : {"std", "pos", "neg"}, default "std"
+        Two-tailed score, or only the positive or negative tail.
+    gsea_param : float, default 1.0
+        Weighting exponent of the scores.
+    mode : {"quorin", "multilevel", "simple"}, default "quorin"
+        Permutations then multilevel refinement of small p-values; always
+        refine; or permutations only.
+    sample_size : int, default 101
+        Sample size of the multilevel sampler.
+    seed : int, optional
+        Seed of the run in [0, 2**64); None draws one. The seed used is in
+        ``result.attrs["seed"]``, and passing it back repeats the run exactly.
+    threads : int, optional
+        Threads of the process-wide worker pool, honoured only by the first
+        analysis of the process; None uses one per logical processor.
+    progress : bool, optional
+        True shows a progress bar on standard error, False never; None (the
+        default) shows one when standard error is a terminal or a notebook
+        and the run is expected to take more than a couple of seconds.
+
+    Returns
+    -------
+    pandas.DataFrame
+        One row per analysed gene set with the columns ``pathway``, ``size``,
+        ``es``, ``nes``, ``pval``, ``padj``, ``log2err`` and ``leading_edge``
+        (a list of genes), sorted by ``pval`` then ``pathway``; NaN where a
+        number could not be formed.
+
+    Warns
+    -----
+    VarenkoWarning
+        For tied or all-positive scores, NaN scores dropped, gene sets left
+        out for their size, and rows without a p-value (raise
+        `n_perm_simple`). The same texts are logged to the ``varenkopy``
+        logger.
+
+    Raises
+    ------
+    TypeError
+        An argument has the wrong type (the message names it).
+    ValueError
+        Duplicate genes, an empty ranking, or an invalid option value.
+    FileNotFoundError
+        A path that does not exist.
+    KeyboardInterrupt
+        The run was interrupted; it stops promptly and leaves no state behind.
+
+    Notes
+    -----
+    The interpreter lock is released while the analysis computes, so other
+    Python threads keep running; analyses that overlap run one after another.
+
+    Examples
+    --------
+    >>> ranks = varenkopy.read_ranking(
+    ...     "examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk")
+    >>> res = varenkopy.gsea(ranks, "examples/data/h.all.v7.1.symbols.gmt", seed=42)
+    >>> res[["pathway", "nes", "padj"]].head(3)
+    """
+    for value, name in ((n_perm_simple, "n_perm_simple"), (min_size, "min_size"),
+                        (max_size, "max_size"), (sample_size, "sample_size")):
+        _check_int(value, name)
+    _check_int(seed, "seed", allow_none=True)
+    _check_int(threads, "threads", allow_none=True)
+    if progress is not None and not isinstance(progress, bool):
+        raise TypeError(f"argument 'progress': expected bool or None, got {type(progress).__name__}")
+    ranks = ranks_dict(ranking, "ranking")
+    pairs = gene_sets_to_pairs(gene_sets, "gene_sets")
+    if min_size < 0 or max_size < 0:
+        raise ValueError("min_size and max_size must not be negative")
+
+    bar = ProgressBar() if wanted(progress, len(pairs), n_perm_simple) else None
+    try:
+        rows, used_seed, messages = _core.run_gsea_sets(
+            ranks, pairs, nPermSimple=n_perm_simple, seed=seed, nproc=threads or 0,
+            minSize=min_size, maxSize=max_size, eps=eps, scoreType=score_type,
+            gseaParam=gsea_param, mode=mode, sampleSize=sample_size, progress=bar,
+        )
+    finally:
+        if bar is not None:
+            bar.close()
+
+    for message in messages:
+        warn(message)
+    genes = list(ranks)
+    left_out = count_out_of_size(pairs, genes, min_size, max_size)
+    if left_out:
+        low, high = max(min_size, 1), min(max_size, len(genes) - 1)
+        warn(f"{left_out} of {len(pairs)} gene sets were left out: their number of genes "
+             f"in the ranking is outside [{low}, {high}] (min_size, max_size)")
+    frame = rows_to_frame(rows, used_seed)
+    no_pval = int(frame["pval"].isna().sum())
+    if no_pval:
+        warn(f"{no_pval} gene sets have no p-value: too few of the {n_perm_simple} random gene "
+             f"sets had a score of the same sign; raise n_perm_simple to estimate them")
+    return frame

@@ -1,0 +1,225 @@
+"""Conversion of the accepted input forms into the values the core takes.
+
+A ranking (Series, DataFrame, mapping or path) becomes parallel lists of
+genes and scores; gene sets (mapping, GMT path or long DataFrame) become a
+list of ``(name, genes)`` pairs in their given order.
+"""
+from __future__ import annotations
+
+import errno
+import math
+import numbers
+import os
+from collections.abc import Iterable, Mapping
+from typing import Any, Union
+
+import numpy as np
+import pandas as pd
+
+from varenkopy._warnings import warn
+
+PathLike = Union[str, "os.PathLike[str]"]
+RankingLike = Union["pd.Series[float]", pd.DataFrame, Mapping[Any, Any], PathLike]
+GeneSetsLike = Union[Mapping[str, Iterable[str]], pd.DataFrame, PathLike]
+GeneSetPairs = list[tuple[str, list[str]]]
+
+# Column names looked for in a long gene-set frame, in order of preference.
+_SET_COLUMNS = ("gene_set", "geneset", "set", "pathway", "term", "name")
+_GENE_COLUMNS = ("gene", "genes", "gene_symbol", "symbol")
+
+
+def type_name(value: object) -> str:
+    """The name of `value`'s type, as error messages show it."""
+    return type(value).__name__
+
+
+def is_path(value: object) -> bool:
+    """True for a ``str`` or an ``os.PathLike``."""
+    return isinstance(value, (str, os.PathLike))
+
+
+def as_path(value: object, name: str) -> str:
+    """Returns `value` as a file system path, or raises TypeError naming the argument."""
+    if not is_path(value):
+        raise TypeError(f"argument '{name}': expected str or os.PathLike, got {type_name(value)}")
+    path = os.fspath(value)  # type: ignore[call-overload]
+    if not isinstance(path, str):
+        raise TypeError(f"argument '{name}': expected a text path, got {type_name(path)}")
+    return path
+
+
+def missing_file(path: str) -> FileNotFoundError:
+    """The FileNotFoundError for a path that does not exist."""
+    return FileNotFoundError(errno.ENOENT, os.strerror(errno.ENOENT), path)
+
+
+def _gene_name(gene: object, name: str) -> str:
+    if isinstance(gene, str):
+        return gene
+    if isinstance(gene, numbers.Integral) and not isinstance(gene, bool):
+        return str(gene)  # numeric identifiers, such as Entrez gene IDs
+    raise TypeError(f"argument '{name}': gene names must be str, got {type_name(gene)}")
+
+
+def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str], list[float]]:
+    """Converts any accepted ranking form into parallel lists of genes and scores.
+
+    Genes keep their given order. Duplicate gene names are refused, genes with
+    NaN scores are dropped with a warning, and an empty ranking is refused.
+
+    Parameters
+    ----------
+    ranking : Series, DataFrame, Mapping, str or os.PathLike
+        A Series (gene index, numeric values), a one-column DataFrame (gene
+        index) or a two-column one (genes, scores), a mapping gene -> score, or
+        the path of a ranking file (see :func:`varenkopy.read_ranking`).
+    name : str
+        The argument's name, used in error messages.
+
+    Returns
+    -------
+    tuple of (list of str, list of float)
+        The genes and their scores.
+    """
+    if is_path(ranking):
+        from varenkopy._readers import read_ranking
+
+        ranking = read_ranking(ranking)  # type: ignore[arg-type]
+    values: Any
+    if isinstance(ranking, pd.DataFrame):
+        if ranking.shape[1] == 1:
+            keys, values = list(ranking.index), ranking.iloc[:, 0].to_numpy()
+        elif ranking.shape[1] == 2:
+            keys, values = list(ranking.iloc[:, 0]), ranking.iloc[:, 1].to_numpy()
+        else:
+            raise ValueError(
+                f"argument '{name}': a DataFrame ranking needs one column (genes in the index) "
+                f"or two (genes, scores); got {ranking.shape[1]} columns"
+            )
+    elif isinstance(ranking, pd.Series):
+        keys, values = list(ranking.index), ranking.to_numpy()
+    elif isinstance(ranking, Mapping):
+        keys, values = list(ranking.keys()), list(ranking.values())
+    else:
+        raise TypeError(
+            f"argument '{name}': expected a pandas Series, a DataFrame, a mapping gene -> score "
+            f"or a path, got {type_name(ranking)}"
+        )
+    genes = [_gene_name(g, name) for g in keys]
+    raw = np.asarray(values, dtype=object) if isinstance(values, list) else np.asarray(values)
+    if raw.dtype.kind in "OUS" and any(isinstance(v, (str, bytes)) for v in raw):
+        raise TypeError(f"argument '{name}': scores must be numbers, not str")
+    try:
+        scores = raw.astype(np.float64)
+    except (TypeError, ValueError):
+        raise TypeError(f"argument '{name}': scores must be numbers") from None
+
+    if len(set(genes)) != len(genes):
+        seen: set[str] = set()
+        duplicates: list[str] = []
+        for g in genes:
+            if g in seen and g not in duplicates:
+                duplicates.append(g)
+            seen.add(g)
+        shown = ", ".join(repr(g) for g in duplicates[:5])
+        more = ", ..." if len(duplicates) > 5 else ""
+        raise ValueError(
+            f"argument '{name}': {len(duplicates)} gene names occur more than once "
+            f"({shown}{more}); keep one score per gene"
+        )
+    nan = np.isnan(scores)
+    if nan.any():
+        count = int(nan.sum())
+        warn(f"{count} genes with NaN scores were dropped from the ranking", stacklevel=4)
+        genes = [g for g, drop in zip(genes, nan) if not drop]
+        scores = scores[~nan]
+    if not genes:
+        raise ValueError(f"argument '{name}': the ranking is empty")
+    return genes, scores.tolist()
+
+
+def ranks_dict(ranking: object, name: str = "ranking") -> dict[str, float]:
+    """The ranking as the ordered dict gene -> score that the core entries take."""
+    genes, scores = ranking_to_lists(ranking, name)
+    return dict(zip(genes, scores))
+
+
+def _gene_list(genes: object, set_name: str, name: str) -> list[str]:
+    if isinstance(genes, (str, bytes)) or not isinstance(genes, Iterable):
+        raise TypeError(
+            f"argument '{name}': the genes of '{set_name}' must be a list of str, "
+            f"got {type_name(genes)}"
+        )
+    return [_gene_name(g, name) for g in genes]
+
+
+def gene_sets_to_pairs(gene_sets: object, name: str = "gene_sets") -> GeneSetPairs:
+    """Converts any accepted gene-set form into ``(name, genes)`` pairs.
+
+    Parameters
+    ----------
+    gene_sets : Mapping, DataFrame, str or os.PathLike
+        A mapping name -> genes, a long DataFrame with one row per (set, gene)
+        (columns named like ``gene_set``/``pathway``/``term`` and
+        ``gene``/``symbol``, else the first two columns), or the path of a GMT
+        file.
+    name : str
+        The argument's name, used in error messages.
+
+    Returns
+    -------
+    list of (str, list of str)
+        The gene sets in their given order (first appearance for a DataFrame).
+    """
+    if is_path(gene_sets):
+        from varenkopy._readers import read_gmt_pairs
+
+        return read_gmt_pairs(gene_sets)  # type: ignore[arg-type]
+    if isinstance(gene_sets, pd.DataFrame):
+        columns = [str(c).lower() for c in gene_sets.columns]
+        if gene_sets.shape[1] < 2:
+            raise ValueError(f"argument '{name}': a gene-set DataFrame needs a set and a gene column")
+        set_col = next((i for c in _SET_COLUMNS for i, x in enumerate(columns) if x == c), 0)
+        gene_col = next((i for c in _GENE_COLUMNS for i, x in enumerate(columns) if x == c), 1)
+        frame = gene_sets.iloc[:, [set_col, gene_col]].dropna()
+        pairs: dict[str, list[str]] = {}
+        for set_name, gene in zip(frame.iloc[:, 0], frame.iloc[:, 1]):
+            pairs.setdefault(_gene_name(set_name, name), []).append(_gene_name(gene, name))
+        return list(pairs.items())
+    if isinstance(gene_sets, Mapping):
+        result: GeneSetPairs = []
+        for set_name, genes in gene_sets.items():
+            if not isinstance(set_name, str):
+                raise TypeError(
+                    f"argument '{name}': gene set names must be str, got {type_name(set_name)}"
+                )
+            result.append((set_name, _gene_list(genes, set_name, name)))
+        return result
+    raise TypeError(
+        f"argument '{name}': expected a mapping name -> genes, a DataFrame or a GMT path, "
+        f"got {type_name(gene_sets)}"
+    )
+
+
+def count_out_of_size(
+    pairs: GeneSetPairs, genes: list[str], min_size: int, max_size: int
+) -> int:
+    """Counts the gene sets whose number of distinct ranked genes is outside the bounds.
+
+    The bounds are clamped as the analysis clamps them: `min_size` at least 1,
+    `max_size` at most the number of genes minus one.
+    """
+    ranked = set(genes)
+    low = max(min_size, 1)
+    high = min(max_size, len(genes) - 1)
+    count = 0
+    for _, members in pairs:
+        size = len(ranked.intersection(members))
+        if size < low or size > high:
+            count += 1
+    return count
+
+
+def is_missing(value: object) -> bool:
+    """True for None and NaN."""
+    return value is None or (isinstance(value, float) and math.isnan(value))
