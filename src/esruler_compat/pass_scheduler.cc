@@ -177,8 +177,10 @@ core::Status EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<Po
         // The bound is fixed for all passes, so whether the sample has swap
         // facts does not change within them.
         const bool facts = has_swap_facts(chunked[s], chunked[s].member_count(), bound);
-        const SwapDraw* first_draw = packed ? nullptr : workspace.pass_draws.data() + s * row * iterations;
-        const std::uint32_t* first_packed = packed ? workspace.pass_packed.data() + s * row : nullptr;
+        const SwapDraw* first_draw =
+            packed ? nullptr : workspace.pass_draws.data() + s * row * iterations;
+        const std::uint32_t* first_packed =
+            packed ? workspace.pass_packed.data() + s * row : nullptr;
         std::int32_t* moves_out = workspace.pass_moves.data() + s * batch;
         std::int64_t sample_total = 0;
         for (std::size_t b = 0; b < batch; ++b) {
@@ -237,7 +239,10 @@ core::Status EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<Po
     if (overlap) {
       tbb::parallel_invoke(
           [&] { walk(batch, row); },
-          [&] { draw_passes(workspace.next_draws, workspace.next_packed, next_max, &workspace.engine_copies, stride); });
+          [&] {
+            draw_passes(workspace.next_draws, workspace.next_packed, next_max,
+                        &workspace.engine_copies, stride);
+          });
       drawn_ahead = next_max;
     } else {
       walk(batch, row);

@@ -42,7 +42,8 @@ inline FactsVerdict facts_verdict(const SwapCache::Entry& e, std::int64_t x, std
   const Int128 rhs = Int128{x} * e.prefix_cum;
   if (lhs < rhs || (lhs == rhs && key_wins())) return FactsVerdict::kKept;
   // The new hit's own point.
-  const Int128 d = Int128{x} * (e.before_cum + new_rank) - Int128{rank_sum} * (b0 * misses + bound_k);
+  const Int128 d =
+      Int128{x} * (e.before_cum + new_rank) - Int128{rank_sum} * (b0 * misses + bound_k);
   if (d > 0 || (d == 0 && key_wins())) return FactsVerdict::kKept;
   return e.suffix_alpha + Int128{new_rank} * e.suffix_beta < 0 ? FactsVerdict::kRejected
                                                                : FactsVerdict::kUndecided;

@@ -374,10 +374,10 @@ template core::Result<std::int32_t> EsRulerCompat::perturbate(std::uint32_t, Sam
 template core::Result<std::int32_t> EsRulerCompat::perturbate(std::uint32_t,
                                                               BasicSampleChunks<std::uint16_t>&,
                                                               const Gsea&, rng_compat::Mt19937&);
-template core::Status EsRulerCompat::check_walk_input(std::uint32_t,
-                                                      const BasicSampleChunks<std::uint16_t>&) const;
-template core::Status EsRulerCompat::check_walk_input(std::uint32_t,
-                                                      const BasicSampleChunks<std::uint32_t>&) const;
+template core::Status EsRulerCompat::check_walk_input(
+    std::uint32_t, const BasicSampleChunks<std::uint16_t>&) const;
+template core::Status EsRulerCompat::check_walk_input(
+    std::uint32_t, const BasicSampleChunks<std::uint32_t>&) const;
 template std::int32_t EsRulerCompat::perturbate_from(std::uint32_t,
                                                      BasicSampleChunks<std::uint16_t>&,
                                                      const Gsea&, BlockDraws&);
