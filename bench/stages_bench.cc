@@ -149,7 +149,11 @@ void BM_SimpleStageOnePathway(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(run());
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 2000);
 }
-BENCHMARK(BM_SimpleStageOnePathway)->Args({1000, 20})->Args({12000, 100})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SimpleStageOnePathway)
+    ->Args({1000, 20})
+    ->Args({12000, 100})
+    ->Args({20000, 100})
+    ->Unit(benchmark::kMillisecond);
 
 // Multilevel stage on planted pathways in several size groups (plus unrefined
 // random ones), after a 1000-permutation simple stage. Arg: planted pathways.
