@@ -134,21 +134,7 @@ core::Result<Rows> run_stages(const core::RankedList& ranked,
   std::transform(stats.int_weights.begin(), stats.int_weights.end(), weights.begin(),
                  [](std::int64_t w) { return static_cast<double>(w); });
 
-  StageContext ctx;
-  ctx.ranked = &ranked;
-  ctx.stats = &stats;
-  ctx.weights = weights;
-  ctx.n = n;
-  ctx.score_type = options.score_type;
-  ctx.seed = options.seed;
-  // The counters of the simple stage are 32-bit; the mode rules already cap
-  // the count, this keeps direct callers of the driver within range too.
-  ctx.nperm = std::min(options.nperm, bindings::kMaxPermutations);
-  ctx.allow_multilevel = options.allow_multilevel;
-  ctx.eps = clamped.eps;
-  ctx.sample_size = clamped.sample_size;
-  ctx.sample_kind = options.sample_kind;
-  ctx.control = options.control;
+  const StageContext ctx = make_stage_context(ranked, stats, weights, options, clamped);
   timer.report("setup");
 
   // 2. Pathway preprocessing.
@@ -161,7 +147,7 @@ core::Result<Rows> run_stages(const core::RankedList& ranked,
   const bool simple_runs = ctx.nperm > 0 && !working.empty();
   if (simple_runs) {
     timer.begin();
-    run_simple_stage(ctx, working, simple);
+    VARENKO_TRY(run_simple_stage(ctx, working, simple));
     timer.report("simple_stage");
   }
   if (core::cancelled(ctx.control)) return core::Error{std::string(kCancelledMessage)};
@@ -199,6 +185,26 @@ ClampedOptions clamp_options(const bindings::RunOptions& options, std::size_t n)
   if (c.eps > 1.0) c.eps = 1.0;
   c.sample_size = std::max<std::uint32_t>(options.sample_size, 1);
   return c;
+}
+
+StageContext make_stage_context(const core::RankedList& ranked, const core::PreparedStats& stats,
+                                std::span<const double> weights,
+                                const bindings::RunOptions& options,
+                                const ClampedOptions& clamped) {
+  StageContext ctx;
+  ctx.ranked = &ranked;
+  ctx.stats = &stats;
+  ctx.weights = weights;
+  ctx.n = ranked.size();
+  ctx.score_type = options.score_type;
+  ctx.seed = options.seed;
+  ctx.nperm = std::min(options.nperm, bindings::kMaxPermutations);
+  ctx.allow_multilevel = options.allow_multilevel;
+  ctx.eps = clamped.eps;
+  ctx.sample_size = clamped.sample_size;
+  ctx.sample_kind = options.sample_kind;
+  ctx.control = options.control;
+  return ctx;
 }
 
 std::string format_stage_timing(std::string_view stage, double seconds) {

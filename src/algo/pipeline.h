@@ -16,6 +16,7 @@
 
 #include <tbb/task_arena.h>
 
+#include "algo/working.h"
 #include "bindings/run_options.h"
 #include "core/records.h"
 #include "core/result.h"
@@ -38,6 +39,17 @@ struct ClampedOptions {
 
 // Returns the clamped option values for a ranking of n genes.
 [[nodiscard]] ClampedOptions clamp_options(const bindings::RunOptions& options, std::size_t n);
+
+// Returns the context every stage reads: the ranking, its prepared statistics
+// and their weights as doubles (all three must outlive the context), and the
+// run's options with the clamped values of `clamped`. The permutation count is
+// capped at bindings::kMaxPermutations, which keeps the 32-bit counters of the
+// simple stage in range for direct callers of the driver too.
+[[nodiscard]] StageContext make_stage_context(const core::RankedList& ranked,
+                                              const core::PreparedStats& stats,
+                                              std::span<const double> weights,
+                                              const bindings::RunOptions& options,
+                                              const ClampedOptions& clamped);
 
 // Formats one stage timing line: "VARENKO_STAGE\t<stage>\t<seconds, six decimals>\n".
 [[nodiscard]] std::string format_stage_timing(std::string_view stage, double seconds);

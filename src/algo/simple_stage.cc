@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <span>
@@ -35,54 +34,36 @@ std::uint32_t to_u32_saturating(std::uint64_t v) {
   return static_cast<std::uint32_t>(std::min(v, kMax));
 }
 
-// Applies the counting rule of one permutation score x against the observed score e.
-void count_permutation(Working& w, double x) {
-  if (x <= w.es) ++w.count_le;
-  if (x >= w.es) ++w.count_ge;
-  if (x <= 0.0) {
-    ++w.count_le_zero;
-    w.sum_le_zero += x;
-  }
-  if (x >= 0.0) {
-    ++w.count_ge_zero;
-    w.sum_ge_zero += x;
-  }
-}
-
 // Scores `chunk.permutations` random sets of the single pathway's size, drawn
 // without replacement from an L'Ecuyer-CMRG stream seeded with the chunk seed.
-void run_single_pathway_chunk(const StageContext& ctx, Working& w, const SimpleChunk& chunk) {
+// Fails only when the pathway is larger than the ranking, which the driver's
+// size bounds rule out.
+core::Status run_single_pathway_chunk(const StageContext& ctx, Working& w,
+                                      const SimpleChunk& chunk) {
   rng_compat::RLecuyerCmrgSeedCompat gen(static_cast<std::uint32_t>(chunk.seed));
   const auto n = static_cast<std::uint32_t>(ctx.n);
   const auto size = static_cast<std::uint32_t>(w.size);
+  // One scratch pool for the whole chunk: each draw costs O(size), not O(n).
+  rng_compat::SampleScratch scratch;
+  std::vector<std::uint32_t> drawn;
   std::vector<std::size_t> hits(size);
   for (std::uint32_t it = 0; it < chunk.permutations; ++it) {
-    auto drawn = rng_compat::sample_int_no_replace_with_kind(gen, n, size, ctx.sample_kind);
-    if (!drawn) {
-      // Kept pathways are never larger than n - 1, so this is a programming error.
-      std::fprintf(stderr, "%s\n", drawn.error().c_str());
-      std::abort();
-    }
-    for (std::uint32_t i = 0; i < size; ++i) hits[i] = (*drawn)[i] - 1;
+    VARENKO_TRY(rng_compat::sample_int_no_replace_with_kind(gen, n, size, ctx.sample_kind,
+                                                            scratch, drawn));
+    for (std::uint32_t i = 0; i < size; ++i) hits[i] = drawn[i] - 1;
     std::sort(hits.begin(), hits.end());
     const double x =
         quorin_compat::calculate_es_quorin(ctx.weights, hits, ctx.n, ctx.score_type).es;
-    // Counted into the totals in draw order, no per-chunk subtotal: one running sum over all permutations.
-    count_permutation(w, x);
+    // Counted into the totals in draw order, no per-chunk subtotal: one
+    // running sum over all permutations.
+    w.counts.add(x, w.es);
   }
+  return {};
 }
 
 // Adds one chunk's engine counts into the Working counters, pathway by pathway.
 void add_batch_counts(std::vector<Working>& working, const quorin_compat::BatchCounts& counts) {
-  for (std::size_t j = 0; j < working.size(); ++j) {
-    Working& w = working[j];
-    w.count_le += counts.count_le[j];
-    w.count_ge += counts.count_ge[j];
-    w.count_le_zero += counts.count_le_zero[j];
-    w.count_ge_zero += counts.count_ge_zero[j];
-    w.sum_le_zero += counts.sum_le_zero[j];
-    w.sum_ge_zero += counts.sum_ge_zero[j];
-  }
+  for (std::size_t j = 0; j < working.size(); ++j) working[j].counts += counts[j];
 }
 
 }  // namespace
@@ -122,8 +103,8 @@ SimpleEngine choose_simple_engine(std::size_t kept_pathways, int pool_threads,
   return SimpleEngine::Sequential;
 }
 
-void run_simple_stage(const StageContext& ctx, std::vector<Working>& working,
-                      SimpleStageOutput& out) {
+core::Status run_simple_stage(const StageContext& ctx, std::vector<Working>& working,
+                              SimpleStageOutput& out) {
   rng_compat::RMt19937SeedCompat generator(static_cast<std::uint32_t>(ctx.seed));
   const std::vector<SimpleChunk> chunks =
       plan_simple_chunks(ctx.nperm, ctx.allow_multilevel, generator, ctx.sample_kind);
@@ -131,7 +112,7 @@ void run_simple_stage(const StageContext& ctx, std::vector<Working>& working,
     out.seed_generator = generator;
     if (!chunks.empty()) out.multilevel_chunk_seed = chunks.front().seed;
   }
-  if (working.empty()) return;
+  if (working.empty()) return {};
 
   std::vector<double> scores(working.size());
   std::vector<std::uint32_t> sizes(working.size());
@@ -147,11 +128,11 @@ void run_simple_stage(const StageContext& ctx, std::vector<Working>& working,
   }
 
   for (const SimpleChunk& chunk : chunks) {
-    if (core::cancelled(ctx.control)) return;
+    if (core::cancelled(ctx.control)) return {};
     const bool fast = std::getenv(kFastNonexactSimpleEnv) != nullptr;
     switch (choose_simple_engine(working.size(), pool_threads, fast)) {
       case SimpleEngine::SinglePathway:
-        run_single_pathway_chunk(ctx, working.front(), chunk);
+        VARENKO_TRY(run_single_pathway_chunk(ctx, working.front(), chunk));
         break;
       case SimpleEngine::Sequential:
         add_batch_counts(working, quorin_compat::calc_gsea_stat_cumulative_batch_f64(
@@ -172,6 +153,7 @@ void run_simple_stage(const StageContext& ctx, std::vector<Working>& working,
     }
     core::advance(ctx.control, &core::RunControl::permutations_done, chunk.permutations);
   }
+  return {};
 }
 
 void simple_postprocessing(const StageContext& ctx, std::vector<Working>& working,
@@ -180,10 +162,11 @@ void simple_postprocessing(const StageContext& ctx, std::vector<Working>& workin
   out.zero_side.assign(working.size(), 0);
   for (std::size_t i = 0; i < working.size(); ++i) {
     Working& w = working[i];
+    const quorin_compat::PermutationCounts& c = w.counts;
     const double le_mean =
-        w.count_le_zero > 0 ? w.sum_le_zero / static_cast<double>(w.count_le_zero) : 0.0;
+        c.count_le_zero > 0 ? c.sum_le_zero / static_cast<double>(c.count_le_zero) : 0.0;
     const double ge_mean =
-        w.count_ge_zero > 0 ? w.sum_ge_zero / static_cast<double>(w.count_ge_zero) : 0.0;
+        c.count_ge_zero > 0 ? c.sum_ge_zero / static_cast<double>(c.count_ge_zero) : 0.0;
     const double e = w.es;
 
     std::optional<double> nes;
@@ -204,10 +187,10 @@ void simple_postprocessing(const StageContext& ctx, std::vector<Working>& workin
     }
     w.nes = nes;
     if (nes) {
-      const double le_p = (static_cast<double>(w.count_le) + 1.0) /
-                          (static_cast<double>(w.count_le_zero) + 1.0);
-      const double ge_p = (static_cast<double>(w.count_ge) + 1.0) /
-                          (static_cast<double>(w.count_ge_zero) + 1.0);
+      const double le_p = (static_cast<double>(c.count_le) + 1.0) /
+                          (static_cast<double>(c.count_le_zero) + 1.0);
+      const double ge_p = (static_cast<double>(c.count_ge) + 1.0) /
+                          (static_cast<double>(c.count_ge_zero) + 1.0);
       w.pval = std::min(le_p, ge_p);
     }
 
@@ -215,16 +198,16 @@ void simple_postprocessing(const StageContext& ctx, std::vector<Working>& workin
     std::uint64_t z = 0;
     switch (ctx.score_type) {
       case core::ScoreType::Std:
-        k = e > 0.0 ? w.count_ge : w.count_le;
-        z = e < 0.0 ? w.count_le_zero : w.count_ge_zero;
+        k = e > 0.0 ? c.count_ge : c.count_le;
+        z = e < 0.0 ? c.count_le_zero : c.count_ge_zero;
         break;
       case core::ScoreType::Pos:
-        k = w.count_ge;
-        z = w.count_ge_zero;
+        k = c.count_ge;
+        z = c.count_ge_zero;
         break;
       case core::ScoreType::Neg:
-        k = w.count_le;
-        z = w.count_le_zero;
+        k = c.count_le;
+        z = c.count_le_zero;
         break;
     }
     out.n_more_extreme[i] = k;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "algo/working.h"
+#include "core/result.h"
 #include "rng_compat/r_compat.h"
 
 namespace varenko::algo {
@@ -55,8 +56,10 @@ std::vector<SimpleChunk> plan_simple_chunks(std::uint64_t nperm, bool allow_mult
 SimpleEngine choose_simple_engine(std::size_t kept_pathways, int pool_threads, bool fast_requested);
 
 // Runs every chunk and accumulates the counters of `working`; keeps the seed
-// generator in `out` when multilevel refinement is allowed. Never fails.
-void run_simple_stage(const StageContext& ctx, std::vector<Working>& working, SimpleStageOutput& out);
+// generator in `out` when multilevel refinement is allowed. Fails only on a
+// broken internal invariant (a kept pathway larger than the ranking).
+core::Status run_simple_stage(const StageContext& ctx, std::vector<Working>& working,
+                              SimpleStageOutput& out);
 
 // Sets nes, pval and log2err of every pathway from its counters and fills the
 // k and z lists of `out`. Never fails.

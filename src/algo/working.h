@@ -14,6 +14,7 @@
 
 #include "core/records.h"
 #include "core/run_control.h"
+#include "quorin_compat/permutation_counts.h"
 
 namespace varenko::algo {
 
@@ -25,12 +26,7 @@ struct Working {
   double es = 0.0;
   std::size_t peak_position = 0;
   // Filled by the simple stage.
-  std::uint32_t count_le = 0;
-  std::uint32_t count_ge = 0;
-  std::uint32_t count_le_zero = 0;
-  std::uint32_t count_ge_zero = 0;
-  double sum_le_zero = 0.0;
-  double sum_ge_zero = 0.0;
+  quorin_compat::PermutationCounts counts;
   // Filled by the post-processing and multilevel stages, then finalize.
   std::optional<double> nes;
   double pval = std::nan("");

@@ -9,6 +9,8 @@
 #include <limits>
 #include <utility>
 
+#include "esruler_compat/pass_scheduler.h"
+#include "esruler_compat/swap_facts.h"
 #include "rng_compat/combination.h"
 
 namespace varenko::esruler_compat {
@@ -223,7 +225,8 @@ void EsRulerCompat::resample_genesets(rng_compat::Mt19937& rng) {
   levels_.push_back(std::move(level));
 }
 
-void EsRulerCompat::extend(std::uint64_t seed, double es, double eps, core::RunControl* control) {
+core::Status EsRulerCompat::extend(std::uint64_t seed, double es, double eps,
+                                   core::RunControl* control) {
   rng_compat::Mt19937 rng(static_cast<std::uint32_t>(seed));
   const std::uint32_t n_genes = n();
   const std::uint32_t k = pathway_size_;
@@ -242,7 +245,7 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps, core::RunC
   reset_chunks(
       std::max<std::uint32_t>(1, static_cast<std::uint32_t>(std::sqrt(static_cast<double>(k)))));
   const Gsea target = target_record(target_numerator(es));
-  if (levels_.empty()) return;
+  if (levels_.empty()) return {};
 
   const double log_eps = std::log(eps);
   double acc = 0.0;
@@ -251,8 +254,9 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps, core::RunC
   // position fits, else in 32.
   std::vector<BasicSampleChunks<std::uint16_t>> chunked16;
   std::vector<SampleChunks> chunked32;
+  PassWorkspace workspace;  // the passes' buffers, reused from one level to the next
   const bool short_positions = !wide_arithmetic_ && n_genes <= (std::uint32_t{1} << 16);
-  auto run_passes = [&](auto& chunked, const Gsea& bound) {
+  auto run_passes = [&](auto& chunked, const Gsea& bound) -> core::Status {
     if (chunked.size() != n_samples) {
       chunked.clear();
       for (std::uint32_t s = 0; s < n_samples; ++s) chunked.emplace_back(chunk_count_);
@@ -266,39 +270,40 @@ void EsRulerCompat::extend(std::uint64_t seed, double es, double eps, core::RunC
         trunc_to_i32(static_cast<double>(n_samples) * move_scale_ * static_cast<double>(k) * 0.5);
     // The budget is checked only between whole passes; the passes that
     // reached it are then repeated as many times again.
-    if (needed >= 1) perturbation_passes(chunked, bound, needed, rng);
+    if (needed >= 1) VARENKO_TRY(perturbation_passes(chunked, bound, needed, rng, workspace));
     sample_sums_.resize(n_samples);
     for (std::uint32_t s = 0; s < n_samples; ++s) {
       const auto members = chunked[s].members();
       samples_[s].assign(members.begin(), members.end());
       sample_sums_[s] = {chunked[s].rank_sum, chunked[s].key};
     }
+    return {};
   };
   while (true) {
-    if (core::cancelled(control)) return;
+    if (core::cancelled(control)) return {};
     const Gsea bound = levels_.back().bound;
-    if (!precedes(bound, target)) return;  // the level reached the target
+    if (!precedes(bound, target)) return {};  // the level reached the target
 
     // Expected log of the last level's survival fraction, psi(u + 1) - psi(N + 1).
     acc += negative_harmonic(levels_.back().upper.size() + 1, n_samples);
     // Below the floor. A floor that is not positive (0, negative or NaN) has no
     // finite logarithm and never stops the loop: the target or the end of the
     // splits does, as for eps = 0.
-    if (eps > 0.0 && acc < log_eps) return;
+    if (eps > 0.0 && acc < log_eps) return {};
 
     // The inner chunk boundaries are recomputed once per iteration of this loop,
     // before the iteration's perturbation passes; all of its passes reuse them.
     update_chunk_boundaries();
     if (short_positions) {
-      run_passes(chunked16, bound);
+      VARENKO_TRY(run_passes(chunked16, bound));
     } else {
-      run_passes(chunked32, bound);
+      VARENKO_TRY(run_passes(chunked32, bound));
     }
 
     const std::size_t level_count = levels_.size();
     resample_genesets(rng);
     core::advance(control, &core::RunControl::levels_done);
-    if (levels_.size() == level_count) return;  // the population no longer splits
+    if (levels_.size() == level_count) return {};  // the population no longer splits
   }
 }
 

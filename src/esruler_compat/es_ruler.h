@@ -16,8 +16,10 @@
 #include <span>
 #include <vector>
 
+#include "core/result.h"
 #include "core/run_control.h"
 #include "esruler_compat/order.h"
+#include "esruler_compat/walk_state.h"
 #include "rng_compat/mt19937.h"
 
 namespace varenko::esruler_compat {
@@ -49,80 +51,10 @@ struct SampleChunksState {
   std::int64_t rank_sum = 0;            // sum of chunk_sum
   std::uint64_t key = 0;                // XOR of the members' gene keys
 
-  // Facts about the sample kept per removed member while the sample and the
-  // bound stay the same, for deciding most swaps of a small sample in
-  // constant time (see perturbate). They never change a decision.
-  struct SwapCache {
-    Gsea bound;                 // the bound the entries belong to
-    std::uint32_t size = 0;     // the k the entries belong to
-    std::uint8_t test = 0;      // prepared comparison kind (0: none yet)
-    std::int64_t narrow_x = 0;  // its constants X and K
-    std::int64_t narrow_k = 0;
-    Int128 wide_x = 0;
-    Int128 wide_k = 0;
-    std::uint32_t generation = 1;      // bumped whenever the sample or bound changes
-    std::vector<std::uint32_t> stamp;  // per removed member: generation of its entries
-    std::vector<std::uint8_t> usable;  // per removed member
-    // No point with more than `miss_limit` misses before it is above the
-    // bound, whatever the ranks (set with the narrow comparison). So a new
-    // hit with more misses has its own point below the bound. Such a swap is rejected
-    // exactly when its new rank lies in the range of the entry (q, removed
-    // member), at [q * k + i]: the members before it stay below the bound
-    // and the suffix bound holds. A range is derived from its entry when
-    // first needed and belongs to the generation it was derived in.
-    std::int64_t miss_limit = 0;
-    struct RankRange {
-      std::int64_t low = 1;
-      std::int64_t high = 0;
-      std::uint32_t generation = 0;
-    };
-    std::vector<RankRange> reject_ranks;
-    // Per removed member i and count q of remaining members before the new
-    // position, at [q * k + i] (one cache line each).
-    struct Entry {
-      std::int64_t prefix_cum = 0;     // best point among the first q: rank sum
-      std::int64_t prefix_weight = 0;  // and its b0 * misses + K (> 0)
-      std::int64_t before_cum = 0;     // rank sum of the first q
-      std::int64_t padding = 0;
-      Int128 suffix_alpha = 0;  // max over the rest of their shifted D at r = 0
-      Int128 suffix_beta = 0;   // max over the rest of dD / dr
-    };
-    std::vector<Entry> entries;
-
-    // Starts a new generation: no stamp or range of an earlier one matches
-    // it (after the counter wraps, all are reset).
-    void next_generation() {
-      if (++generation == 0) {
-        std::fill(stamp.begin(), stamp.end(), 0);
-        for (auto& range : reject_ranks) range.generation = 0;
-        generation = 1;
-      }
-    }
-  } cache;
-
-  // Per chunk: an upper bound on M * c - rs * m over the chunk's members (M:
-  // the ruler's miss total, c: the chunk's rank sum up to and including the
-  // member, m: non-members between the chunk's first position and it) for the
-  // rank sum rs it was taken at; exact when recorded, raised by each member
-  // put into the chunk since. Lets a scan pass over a chunk none of whose
-  // points can be above the bound; kept only for the narrow comparison.
-  // Never changes a decision.
-  struct ChunkPeak {
-    std::int64_t peak = 0;
-    std::int64_t rank_sum = 0;  // rs the peak was taken at
-    bool valid = false;
-  };
+  // The walk's own facts about the sample (see walk_state.h).
+  SwapCache cache;
   std::vector<ChunkPeak> peaks;
-
-  // A member's running-sum point in the current sample (the non-members
-  // before it and the rank sum up to and including it), kept up to date by
-  // the swaps; a swap keeping it above the bound is accepted without a scan.
-  // Position -1: none known.
-  struct Candidate {
-    std::int64_t position = -1;
-    std::int64_t misses = 0;
-    std::int64_t rank_sum = 0;
-  } candidate;
+  Candidate candidate;
 
   // `count` empty chunks with zero sums.
   explicit SampleChunksState(std::uint32_t count)
@@ -186,6 +118,10 @@ class FixedBoundDraw {
   std::uint64_t magic_;  // 2^64 / m rounded up (0 for m = 1)
 };
 
+struct PassWorkspace;
+template <bool kFacts, typename PointTest, typename Pos>
+class SwapLoop;
+
 class EsRulerCompat {
  public:
   // The two draws of one swap: the removed member's index and the new position.
@@ -203,8 +139,10 @@ class EsRulerCompat {
   // levels until one reaches `es`, the estimated probability falls below `eps`
   // (0 disables that test) or the population cannot be split. Call at most once.
   // `control` (optional) is checked and counted once per level: a run asked to
-  // stop leaves the ruler partly extended.
-  void extend(std::uint64_t seed, double es, double eps, core::RunControl* control = nullptr);
+  // stop leaves the ruler partly extended. Fails only when the walk finds its
+  // own samples malformed (an internal error).
+  core::Status extend(std::uint64_t seed, double es, double eps,
+                      core::RunControl* control = nullptr);
 
   // P-value of the non-negative score `es` read off the levels; NaN without
   // levels. With `count_all` false only samples with pos_dominant count.
@@ -217,11 +155,13 @@ class EsRulerCompat {
   // Makes max(1, trunc(0.1 k)) random swaps on one sample chunked by
   // make_chunks at the current boundaries, keeping each exactly when the
   // sample stays above `bound`; returns accepted swaps plus draws that picked
-  // the removed gene itself.
+  // the removed gene itself. Fails, drawing nothing, for a sample that is not
+  // one of k members cut at the current boundaries or whose positions the
+  // ranking does not fit.
   // Positions in 32 or (for rankings of at most 2^16 genes) 16 bits.
   template <typename Pos>
-  std::int32_t perturbate(std::uint32_t k, BasicSampleChunks<Pos>& sample, const Gsea& bound,
-                          rng_compat::Mt19937& rng);
+  core::Result<std::int32_t> perturbate(std::uint32_t k, BasicSampleChunks<Pos>& sample,
+                                        const Gsea& bound, rng_compat::Mt19937& rng);
 
   // Exact score of a sorted position list against this ruler's ranks and keys.
   [[nodiscard]] ScoredEntry score_sample(const std::vector<std::uint32_t>& positions,
@@ -261,8 +201,9 @@ class EsRulerCompat {
 
   // One swap of a sample making one swap per call, decided as the batched
   // passes decide it (by the swap facts alone when they can); returns 1 when
-  // accepted or when the removed gene itself was drawn, else 0.
-  std::int32_t pass_swap(SampleChunks& sample, const Gsea& bound, SwapDraw draw);
+  // accepted or when the removed gene itself was drawn, else 0. Fails as
+  // perturbate does.
+  core::Result<std::int32_t> pass_swap(SampleChunks& sample, const Gsea& bound, SwapDraw draw);
 
   // Keeps positions in 32 bits and compares the points of a scan in 128 bits
   // during the passes even where 16 and 64 would do (for tests: both widths
@@ -287,6 +228,9 @@ class EsRulerCompat {
   void reset_chunks(std::uint32_t count);
 
  private:
+  template <bool kFacts, typename PointTest, typename Pos>
+  friend class SwapLoop;
+
   // Whether the passes may use the processor's wider vectors (AVX-512 where
   // present, unless set_portable_kernels).
   [[nodiscard]] bool use_vector_kernels() const;
@@ -298,10 +242,19 @@ class EsRulerCompat {
   [[nodiscard]] std::uint32_t n() const { return static_cast<std::uint32_t>(ranks_.size()); }
 
   // Runs passes (one perturbate call per sample, in sample order) until their
-  // moves reach `needed`, then as many passes again; see perturbate.cc.
+  // moves reach `needed`, then as many passes again, with the buffers of
+  // `workspace`; see pass_scheduler.cc. Fails, drawing nothing, when a
+  // sample is malformed (see check_walk_input).
   template <typename Pos>
-  void perturbation_passes(std::vector<BasicSampleChunks<Pos>>& chunked, const Gsea& bound,
-                           std::int64_t needed, rng_compat::Mt19937& rng);
+  core::Status perturbation_passes(std::vector<BasicSampleChunks<Pos>>& chunked,
+                                   const Gsea& bound, std::int64_t needed,
+                                   rng_compat::Mt19937& rng, PassWorkspace& workspace);
+
+  // Whether the walk can take `sample`: k members cut at the current chunk
+  // boundaries, positions that fit Pos.
+  template <typename Pos>
+  [[nodiscard]] core::Status check_walk_input(std::uint32_t k,
+                                              const BasicSampleChunks<Pos>& sample) const;
 
   // Derives the swap facts of removing member `removed` from the sample
   // against its prepared narrow comparison (b0: the bound's rank sum).
@@ -315,7 +268,7 @@ class EsRulerCompat {
                                        SwapDraw d) const;
 
   // The first pass in [from, to) whose swap (packed[b], one per pass, see
-  // perturbate.cc) the sample's swap facts do not reject by themselves; `to`
+  // pass_scheduler.cc) the sample's swap facts do not reject by themselves; `to`
   // when there is none.
   template <typename Pos>
   [[nodiscard]] std::size_t skip_rejected(BasicSampleChunks<Pos>& sample, const Gsea& bound,
@@ -330,19 +283,17 @@ class EsRulerCompat {
   // Chooses the sample's comparison against `bound` and clears its swap facts
   // unless they already belong to this bound and k; draws nothing.
   void prepare_swap_cache(std::uint32_t k, SampleChunksState& sample, const Gsea& bound) const;
+  // The same for a sample whose facts belong to another bound or k.
+  void choose_swap_test(std::uint32_t k, SampleChunksState& sample, const Gsea& bound) const;
 
   // Number of swaps of one perturbate call: max(1, trunc(0.1 k)).
   static std::int32_t swap_iterations(std::uint32_t k);
 
-  // perturbate with its draws taken from `draws` (see perturbate.cc).
+  // perturbate with its draws taken from `draws` (see swap_loop.h), on a
+  // sample check_walk_input accepts.
   template <typename Pos, typename Draws>
   std::int32_t perturbate_from(std::uint32_t k, BasicSampleChunks<Pos>& sample, const Gsea& bound,
                                Draws& draws);
-
-  // With kFacts, for samples keeping swap facts (see prepare_swap_cache).
-  template <bool kFacts, typename PointTest, typename Pos, typename Draws>
-  std::int32_t perturbate_with(std::uint32_t k, BasicSampleChunks<Pos>& sample,
-                               const PointTest& test, Draws& draws);
 
   double move_scale_;
   std::vector<std::int64_t> ranks_;
@@ -363,13 +314,6 @@ class EsRulerCompat {
   bool portable_kernels_ = false;           // see set_portable_kernels
   FixedBoundDraw draw_member_;              // index into a sample, m = k
   FixedBoundDraw draw_position_;            // position in the ranking, m = n
-  std::vector<SwapDraw> pass_draws_;        // a batch of passes' draws, in stream order
-  std::vector<SwapDraw> next_draws_;        // the next batch's, drawn while a batch walks
-  std::vector<std::uint32_t> pass_packed_;  // the same, packed, for one swap per pass
-  std::vector<std::uint32_t> next_packed_;
-  std::vector<rng_compat::Mt19937> engine_copies_;  // engine states within next_draws_
-  std::vector<std::int32_t> pass_moves_;            // per sample and pass of the batch
-  std::vector<std::int64_t> sample_moves_;          // per sample, over the batch
 };
 
 }  // namespace varenko::esruler_compat

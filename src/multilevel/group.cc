@@ -59,8 +59,11 @@ std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
   esruler_compat::EsRulerCompat ruler_neg(std::move(reversed), n_samples, pathway_size, 1.0);
   const bool need_pos = max_es >= 0.0;
   const bool need_neg = min_es < 0.0;
-  auto extend_pos = [&] { ruler_pos.extend(seed, std::fabs(max_es), eps, control); };
-  auto extend_neg = [&] { ruler_neg.extend(seed, std::fabs(min_es), eps, control); };
+  // A tail whose walk failed (an internal error) gives no estimate.
+  core::Status pos_status;
+  core::Status neg_status;
+  auto extend_pos = [&] { pos_status = ruler_pos.extend(seed, std::fabs(max_es), eps, control); };
+  auto extend_neg = [&] { neg_status = ruler_neg.extend(seed, std::fabs(min_es), eps, control); };
   if (need_pos && need_neg && tbb::this_task_arena::max_concurrency() > 1) {
     tbb::parallel_invoke(extend_pos, extend_neg);
   } else {
@@ -72,7 +75,8 @@ std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
   pvalues.reserve(es.size());
   for (const double x : es) {
     const auto& ruler = x >= 0.0 ? ruler_pos : ruler_neg;
-    pvalues.push_back(ruler.get_pvalue(count_all, std::fabs(x)));
+    const bool walked = x >= 0.0 ? pos_status.ok() : neg_status.ok();
+    pvalues.push_back(walked ? ruler.get_pvalue(count_all, std::fabs(x)) : nan);
   }
   return pvalues;
 }

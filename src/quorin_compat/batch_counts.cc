@@ -35,36 +35,12 @@ constexpr std::uint32_t kScoreGrain = 4;
 // Chunks per pool thread in the fast engine.
 constexpr std::uint32_t kChunksPerThread = 8;
 
-// The six counters of one pathway.
-struct PathwayAcc {
-  std::uint32_t count_le = 0;
-  std::uint32_t count_ge = 0;
-  std::uint32_t count_le_zero = 0;
-  std::uint32_t count_ge_zero = 0;
-  double sum_le_zero = 0.0;
-  double sum_ge_zero = 0.0;
-
-  // Counts one permutation score x against the observed score e.
-  void add(double x, double e) {
-    if (x <= e) ++count_le;
-    if (e <= x) ++count_ge;
-    if (x <= 0.0) {
-      ++count_le_zero;
-      sum_le_zero += x;
-    }
-    if (x >= 0.0) {
-      ++count_ge_zero;
-      sum_ge_zero += x;
-    }
-  }
-};
-
 // Pathways of one size: the prefix index they read and their accumulators.
 struct SizeGroup {
   std::uint32_t size_index = 0;
   std::vector<std::uint32_t> pathway_indices;
   std::vector<double> scores;  // observed score of each member
-  std::vector<PathwayAcc> acc;
+  std::vector<PermutationCounts> acc;
 };
 
 // Checks the preconditions shared by the engines and returns K (0 when m = 0).
@@ -109,16 +85,7 @@ void count_result(std::span<const double> res, std::vector<SizeGroup>& groups) {
 BatchCounts collect(const std::vector<SizeGroup>& groups, std::size_t m) {
   BatchCounts counts = empty_batch_counts(m);
   for (const SizeGroup& g : groups) {
-    for (std::size_t i = 0; i < g.acc.size(); ++i) {
-      const std::uint32_t p = g.pathway_indices[i];
-      const PathwayAcc& a = g.acc[i];
-      counts.count_le[p] = a.count_le;
-      counts.count_ge[p] = a.count_ge;
-      counts.count_le_zero[p] = a.count_le_zero;
-      counts.count_ge_zero[p] = a.count_ge_zero;
-      counts.sum_le_zero[p] = a.sum_le_zero;
-      counts.sum_ge_zero[p] = a.sum_ge_zero;
-    }
+    for (std::size_t i = 0; i < g.acc.size(); ++i) counts[g.pathway_indices[i]] = g.acc[i];
   }
   return counts;
 }
@@ -185,31 +152,12 @@ BatchCounts run_fast_chunk(std::span<const double> weights, std::span<const doub
 
 }  // namespace
 
-BatchCounts empty_batch_counts(std::size_t m) {
-  BatchCounts c;
-  c.count_le.assign(m, 0);
-  c.count_ge.assign(m, 0);
-  c.count_le_zero.assign(m, 0);
-  c.count_ge_zero.assign(m, 0);
-  c.sum_le_zero.assign(m, 0.0);
-  c.sum_ge_zero.assign(m, 0.0);
-  return c;
-}
+BatchCounts empty_batch_counts(std::size_t m) { return BatchCounts(m); }
 
 BatchCounts merge_batch_counts(BatchCounts a, BatchCounts b) {
-  const std::size_t m = a.count_le.size();
-  if (b.count_le.size() < m || b.count_ge.size() < m || b.count_le_zero.size() < m ||
-      b.count_ge_zero.size() < m || b.sum_le_zero.size() < m || b.sum_ge_zero.size() < m) {
-    std::abort();
-  }
-  for (std::size_t i = 0; i < m; ++i) {
-    a.count_le[i] = b.count_le[i] + a.count_le[i];
-    a.count_ge[i] = b.count_ge[i] + a.count_ge[i];
-    a.count_le_zero[i] = b.count_le_zero[i] + a.count_le_zero[i];
-    a.count_ge_zero[i] = b.count_ge_zero[i] + a.count_ge_zero[i];
-    a.sum_le_zero[i] = b.sum_le_zero[i] + a.sum_le_zero[i];
-    a.sum_ge_zero[i] = b.sum_ge_zero[i] + a.sum_ge_zero[i];
-  }
+  const std::size_t m = a.size();
+  if (b.size() < m) std::abort();
+  for (std::size_t i = 0; i < m; ++i) a[i] += b[i];
   return a;
 }
 

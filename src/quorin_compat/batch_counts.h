@@ -13,27 +13,18 @@
 #include <vector>
 
 #include "core/records.h"
+#include "quorin_compat/permutation_counts.h"
 
 namespace varenko::quorin_compat {
 
-// Per-pathway permutation counters of one batch; six lists indexed like the
-// pathways. A score x of a pathway with observed score e counts in count_le when
-// x <= e, in count_ge when x >= e, and in the zero sides (with its value added
-// to the matching sum) when x <= 0 or x >= 0; a NaN score counts nowhere.
-struct BatchCounts {
-  std::vector<std::uint32_t> count_le;
-  std::vector<std::uint32_t> count_ge;
-  std::vector<std::uint32_t> count_le_zero;
-  std::vector<std::uint32_t> count_ge_zero;
-  std::vector<double> sum_le_zero;
-  std::vector<double> sum_ge_zero;
-};
+// Permutation counters of one batch, one entry per pathway in pathway order.
+using BatchCounts = std::vector<PermutationCounts>;
 
 // Returns counters for m pathways, all zero.
 BatchCounts empty_batch_counts(std::size_t m);
 
-// Returns `a` with `b` added entry by entry over a's length (a = b + a); stops
-// the process when `b` is shorter than `a`.
+// Returns `a` with `b` added entry by entry over a's length; stops the process
+// when `b` is shorter than `a`.
 BatchCounts merge_batch_counts(BatchCounts a, BatchCounts b);
 
 // Sequential engine: one MT19937 stream seeded with the low 32 bits of `seed`,

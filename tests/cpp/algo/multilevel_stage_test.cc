@@ -314,18 +314,7 @@ void replay_reference_runs(const char* file) {
     const ClampedOptions clamped = clamp_options(options, ranked.size());
     const core::PreparedStats stats = ranked.prepare(options.gsea_param);
     const std::vector<double> weights(stats.int_weights.begin(), stats.int_weights.end());
-    StageContext ctx;
-    ctx.ranked = &ranked;
-    ctx.stats = &stats;
-    ctx.weights = weights;
-    ctx.n = ranked.size();
-    ctx.score_type = options.score_type;
-    ctx.seed = options.seed;
-    ctx.nperm = options.nperm;
-    ctx.allow_multilevel = options.allow_multilevel;
-    ctx.eps = clamped.eps;
-    ctx.sample_size = clamped.sample_size;
-    ctx.sample_kind = 1;
+    const StageContext ctx = make_stage_context(ranked, stats, weights, options, clamped);
 
     const auto index = algo_support::build_gene_index(ranked);
     std::vector<Working> working;
@@ -342,7 +331,9 @@ void replay_reference_runs(const char* file) {
     ASSERT_EQ(working.size(), c.at("rows").size());
 
     SimpleStageOutput simple;
-    if (ctx.nperm > 0) run_simple_stage(ctx, working, simple);
+    if (ctx.nperm > 0) {
+      ASSERT_TRUE(run_simple_stage(ctx, working, simple).ok());
+    }
     simple_postprocessing(ctx, working, simple);
 
     const auto& im = c.at("intermediate");

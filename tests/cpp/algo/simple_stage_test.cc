@@ -40,12 +40,12 @@ void expect_same_working(const std::vector<Working>& a, const std::vector<Workin
   ASSERT_EQ(a.size(), b.size());
   for (std::size_t i = 0; i < a.size(); ++i) {
     SCOPED_TRACE("pathway " + std::to_string(i));
-    EXPECT_EQ(a[i].count_le, b[i].count_le);
-    EXPECT_EQ(a[i].count_ge, b[i].count_ge);
-    EXPECT_EQ(a[i].count_le_zero, b[i].count_le_zero);
-    EXPECT_EQ(a[i].count_ge_zero, b[i].count_ge_zero);
-    EXPECT_TRUE(same_bits(a[i].sum_le_zero, b[i].sum_le_zero));
-    EXPECT_TRUE(same_bits(a[i].sum_ge_zero, b[i].sum_ge_zero));
+    EXPECT_EQ(a[i].counts.count_le, b[i].counts.count_le);
+    EXPECT_EQ(a[i].counts.count_ge, b[i].counts.count_ge);
+    EXPECT_EQ(a[i].counts.count_le_zero, b[i].counts.count_le_zero);
+    EXPECT_EQ(a[i].counts.count_ge_zero, b[i].counts.count_ge_zero);
+    EXPECT_TRUE(same_bits(a[i].counts.sum_le_zero, b[i].counts.sum_le_zero));
+    EXPECT_TRUE(same_bits(a[i].counts.sum_ge_zero, b[i].counts.sum_ge_zero));
   }
 }
 
@@ -146,7 +146,7 @@ TEST(SimpleStage, OnePathwayScoresLecuyerSamples) {
       run.add_pathway({0, 3, 5, 40, 77, 120, 200});
       std::vector<Working> stage = run.working;
       SimpleStageOutput out;
-      run_simple_stage(run.ctx, stage, out);
+      ASSERT_TRUE(run_simple_stage(run.ctx, stage, out).ok());
       EXPECT_FALSE(out.seed_generator.has_value());
 
       Working expected = run.working[0];
@@ -162,22 +162,36 @@ TEST(SimpleStage, OnePathwayScoresLecuyerSamples) {
           std::sort(hits.begin(), hits.end());
           const double x = quorin_compat::calculate_es_quorin(run.weights, hits, 300,
                                                               ScoreType::Std).es;
-          if (x <= expected.es) ++expected.count_le;
-          if (x >= expected.es) ++expected.count_ge;
+          if (x <= expected.es) ++expected.counts.count_le;
+          if (x >= expected.es) ++expected.counts.count_ge;
           if (x <= 0) {
-            ++expected.count_le_zero;
-            expected.sum_le_zero += x;
+            ++expected.counts.count_le_zero;
+            expected.counts.sum_le_zero += x;
           }
           if (x >= 0) {
-            ++expected.count_ge_zero;
-            expected.sum_ge_zero += x;
+            ++expected.counts.count_ge_zero;
+            expected.counts.sum_ge_zero += x;
           }
         }
       }
       expect_same_working(stage, {expected});
-      EXPECT_EQ(stage[0].count_le_zero + stage[0].count_ge_zero, nperm);  // no exact zeros here
+      // No exact zeros here.
+      EXPECT_EQ(stage[0].counts.count_le_zero + stage[0].counts.count_ge_zero, nperm);
     }
   }
+}
+
+// A single pathway larger than the ranking (which the driver's size bounds rule
+// out) comes back as a failure with the sampler's message, not a stopped process.
+TEST(SimpleStage, SinglePathwayLargerThanRankingFails) {
+  StageRun run(random_scores(30, 4), 1.0, ScoreType::Std);
+  run.ctx.seed = 3;
+  run.ctx.nperm = 10;
+  run.add_pathway({0, 1, 2});
+  run.working[0].size = 31;
+  SimpleStageOutput out;
+  EXPECT_ERROR(run_simple_stage(run.ctx, run.working, out),
+               "sample_int_no_replace: size (31) must be <= n (30)");
 }
 
 // With multilevel refinement allowed the generator is kept after the single chunk seed.
@@ -189,7 +203,7 @@ TEST(SimpleStage, KeepsSeedGeneratorForMultilevel) {
   run.add_pathway({1, 2, 3});
   run.add_pathway({10, 20});
   SimpleStageOutput out;
-  run_simple_stage(run.ctx, run.working, out);
+  ASSERT_TRUE(run_simple_stage(run.ctx, run.working, out).ok());
   ASSERT_TRUE(out.seed_generator.has_value());
   rng_compat::RMt19937SeedCompat manual(77);
   EXPECT_EQ(out.multilevel_chunk_seed, rng_compat::r_unif_index_with_kind(manual, 1000000000, 1) + 1);
@@ -216,13 +230,13 @@ TEST(SimpleStage, TenMillionPermutationsKeepMemoryBounded) {
   rusage before{};
   getrusage(RUSAGE_SELF, &before);
   SimpleStageOutput out;
-  run_simple_stage(run.ctx, run.working, out);
+  ASSERT_TRUE(run_simple_stage(run.ctx, run.working, out).ok());
   simple_postprocessing(run.ctx, run.working, out);
   rusage after{};
   getrusage(RUSAGE_SELF, &after);
   EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024);  // kilobytes
   for (const Working& w : run.working) {
-    EXPECT_GE(std::uint64_t{w.count_le_zero} + w.count_ge_zero, kLargeBudget);
+    EXPECT_GE(std::uint64_t{w.counts.count_le_zero} + w.counts.count_ge_zero, kLargeBudget);
     EXPECT_GT(w.pval, 0.0);
   }
 }
@@ -242,7 +256,7 @@ TEST(SimpleStage, SameCountersWithOneTwoAndEightThreads) {
     std::vector<Working> w = run.working;
     SimpleStageOutput out;
     arena.execute([&] {
-      run_simple_stage(run.ctx, w, out);
+      ASSERT_TRUE(run_simple_stage(run.ctx, w, out).ok());
       simple_postprocessing(run.ctx, w, out);
     });
     results.push_back(std::move(w));
@@ -300,12 +314,12 @@ TEST(SimplePostprocessing, Rules) {
     run.ctx.allow_multilevel = c.multilevel;
     Working w;
     w.es = c.es;
-    w.count_le = c.le;
-    w.count_ge = c.ge;
-    w.count_le_zero = c.le_zero;
-    w.count_ge_zero = c.ge_zero;
-    w.sum_le_zero = c.sum_le;
-    w.sum_ge_zero = c.sum_ge;
+    w.counts.count_le = c.le;
+    w.counts.count_ge = c.ge;
+    w.counts.count_le_zero = c.le_zero;
+    w.counts.count_ge_zero = c.ge_zero;
+    w.counts.sum_le_zero = c.sum_le;
+    w.counts.sum_ge_zero = c.sum_ge;
     std::vector<Working> working{w};
     SimpleStageOutput out;
     simple_postprocessing(run.ctx, working, out);
@@ -352,7 +366,7 @@ TEST(SimpleStageStatistics, NullPvaluesAreUniformAndPlantedSetIsExtreme) {
   for (std::size_t i = 0; i < kPathways; ++i) run.add_pathway(random_set(kGenes, size_dist(rng), rng));
   run.add_pathway({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
   SimpleStageOutput out;
-  run_simple_stage(run.ctx, run.working, out);
+  ASSERT_TRUE(run_simple_stage(run.ctx, run.working, out).ok());
   simple_postprocessing(run.ctx, run.working, out);
 
   std::vector<double> p;
@@ -371,8 +385,8 @@ TEST(SimpleStageStatistics, NullPvaluesAreUniformAndPlantedSetIsExtreme) {
 
   const Working& planted = run.working.back();
   EXPECT_GT(planted.es, 0.0);
-  EXPECT_EQ(planted.count_ge, 0u);
-  EXPECT_EQ(planted.pval, 1.0 / (planted.count_ge_zero + 1.0));
+  EXPECT_EQ(planted.counts.count_ge, 0u);
+  EXPECT_EQ(planted.pval, 1.0 / (planted.counts.count_ge_zero + 1.0));
   EXPECT_LT(planted.pval, 3.0 / 1001.0);
   ASSERT_TRUE(planted.nes.has_value());
   EXPECT_GT(*planted.nes, 2.0);
@@ -404,11 +418,11 @@ TEST(SimpleStage, DegenerateInputsFinish) {
       run.ctx.nperm = 1500;
       for (const auto& p : c.pathways) run.add_pathway(p);
       SimpleStageOutput out;
-      run_simple_stage(run.ctx, run.working, out);
+      ASSERT_TRUE(run_simple_stage(run.ctx, run.working, out).ok());
       simple_postprocessing(run.ctx, run.working, out);
       for (const Working& w : run.working) {
-        EXPECT_LE(w.count_le_zero, 1500u);
-        EXPECT_LE(w.count_ge_zero, 1500u);
+        EXPECT_LE(w.counts.count_le_zero, 1500u);
+        EXPECT_LE(w.counts.count_ge_zero, 1500u);
         if (!std::isnan(w.pval)) {
           EXPECT_GT(w.pval, 0.0);
           EXPECT_LE(w.pval, 1.0);

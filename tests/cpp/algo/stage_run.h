@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "algo/simple_stage.h"
 #include "algo/working.h"
 #include "core/records.h"
@@ -64,7 +66,7 @@ struct StageRun {
   // Runs the simple stage and its post-processing; returns their output.
   SimpleStageOutput simple() {
     SimpleStageOutput out;
-    run_simple_stage(ctx, working, out);
+    EXPECT_TRUE(run_simple_stage(ctx, working, out).ok());
     simple_postprocessing(ctx, working, out);
     return out;
   }

@@ -235,7 +235,7 @@ TEST(Extend, TargetZeroStopsAfterTheFirstSplit) {
   std::vector<std::int64_t> ranks;
   for (int i = 0; i < 80; ++i) ranks.push_back(200 - 2 * i);
   EsRulerCompat ruler(ranks, 21, 4, 1.0);
-  ruler.extend(31337, 0.0, 1e-10);
+  ASSERT_TRUE(ruler.extend(31337, 0.0, 1e-10).ok());
   ASSERT_EQ(ruler.levels().size(), 1u);
   EXPECT_EQ(ruler.chunk_count(), 2u);
   EXPECT_EQ(ruler.chunk_last().back(), 80u);
@@ -245,7 +245,7 @@ TEST(Extend, LevelsRiseAndStdCountsNoMoreThanCountAll) {
   std::vector<std::int64_t> ranks;
   for (int i = 0; i < 150; ++i) ranks.push_back(1000 - 6 * i);
   EsRulerCompat ruler(ranks, 31, 6, 1.0);
-  ruler.extend(2024, 0.95, 1e-8);
+  ASSERT_TRUE(ruler.extend(2024, 0.95, 1e-8).ok());
   const auto& levels = ruler.levels();
   ASSERT_GE(levels.size(), 5u);
   for (std::size_t i = 1; i < levels.size(); ++i) {
@@ -282,7 +282,7 @@ TEST(Extend, SameResultsWithEveryArithmeticAndKernel) {
     for (auto& r : ranks) r = static_cast<std::int64_t>(gen() % 100000);
     std::sort(ranks.begin(), ranks.end(), std::greater<>());
     EsRulerCompat narrow(ranks, 41, s.k, 1.0);
-    narrow.extend(77, s.es, 1e-30);
+    ASSERT_TRUE(narrow.extend(77, s.es, 1e-30).ok());
     ASSERT_GE(narrow.levels().size(), 3u);
     // Positions in 32 bits and scans in 128, and the portable vector kernels.
     for (const bool wide_arithmetic : {true, false}) {
@@ -290,7 +290,7 @@ TEST(Extend, SameResultsWithEveryArithmeticAndKernel) {
       EsRulerCompat other(ranks, 41, s.k, 1.0);
       other.set_wide_arithmetic(wide_arithmetic);
       other.set_portable_kernels(!wide_arithmetic);
-      other.extend(77, s.es, 1e-30);
+      ASSERT_TRUE(other.extend(77, s.es, 1e-30).ok());
       ASSERT_EQ(narrow.levels().size(), other.levels().size());
       for (std::size_t i = 0; i < narrow.levels().size(); ++i) {
         const auto& a = narrow.levels()[i];
@@ -313,7 +313,7 @@ TEST(Extend, SameResultsWithEveryArithmeticAndKernel) {
 
 TEST(GetPvalue, NaNWithoutLevels) {
   EsRulerCompat ruler(std::vector<std::int64_t>(10, 1), 1, 3, 1.0);
-  ruler.extend(1, 0.5, 1e-10);  // a population of one sample never splits
+  ASSERT_TRUE(ruler.extend(1, 0.5, 1e-10).ok());  // a population of one sample never splits
   EXPECT_TRUE(ruler.levels().empty());
   EXPECT_TRUE(std::isnan(ruler.get_pvalue(true, 0.5)));
 }

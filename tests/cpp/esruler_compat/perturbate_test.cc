@@ -211,7 +211,7 @@ TEST(Perturbate, DecisionsAndDrawsMatchAFullRescoringWalk) {
         auto sc = ruler.make_chunks<Pos>(ruler.samples()[j]);
         Positions reference = ruler.samples()[j];
         for (int call = 0; call < 40; ++call) {
-          const std::int32_t moves = ruler.perturbate(s.k, sc, bound, rng);
+          const std::int32_t moves = ruler.perturbate(s.k, sc, bound, rng).value();
           const std::int32_t expected =
               reference_perturbate(ranks, keys, reference, bound, reference_rng);
           ASSERT_EQ(moves, expected) << "sample " << j << ", call " << call;
@@ -266,7 +266,7 @@ TEST(Perturbate, PassSwapsMatchAFullRescoringWalk) {
         for (int swap = 0; swap < 3000; ++swap) {
           const EsRulerCompat::SwapDraw draw{static_cast<std::uint32_t>(pick() % s.k),
                                              static_cast<std::uint32_t>(pick() % s.n)};
-          const std::int32_t moves = ruler.pass_swap(sc, bound, draw);
+          const std::int32_t moves = ruler.pass_swap(sc, bound, draw).value();
           // The same swap on the plain list.
           const std::uint32_t old_pos = reference[draw.member];
           std::int32_t expected = 0;
@@ -305,7 +305,7 @@ TEST(Perturbate, RejectedSwapsLeaveTheSampleIdentical) {
       const SampleChunks before = sc;
       for (int call = 0; call < 200; ++call) {
         rng_compat::Mt19937 replay = rng;
-        const std::int32_t moves = ruler.perturbate(s.k, sc, unreachable, rng);
+        const std::int32_t moves = ruler.perturbate(s.k, sc, unreachable, rng).value();
         // Only draws of the removed gene itself count.
         std::int32_t self_draws = 0;
         const std::int32_t iterations = std::max(1, static_cast<std::int32_t>(s.k * 0.1));
@@ -319,6 +319,36 @@ TEST(Perturbate, RejectedSwapsLeaveTheSampleIdentical) {
         ASSERT_EQ(sc.chunk_sum, before.chunk_sum);
       }
     }
+  }
+}
+
+// A sample the walk cannot take is a failure with its message, and draws
+// nothing: a walk that made no moves would leave the move budget unreached.
+TEST(Perturbate, MalformedSamplesFailWithoutDrawing) {
+  const auto& s = kSetups[3];
+  Gsea bound;
+  EsRulerCompat ruler = make_ruler(s, 4, 9000, 0.5, bound);
+  const std::string cut =
+      "internal error: the sample is not one of k members cut at the ruler's chunk boundaries";
+  using Mend = std::function<void(SampleChunks&)>;
+  const std::pair<Mend, std::string> cases[] = {
+      {[](SampleChunks& sc) { sc.positions.pop_back(); }, cut},
+      {[](SampleChunks& sc) { sc.chunk_starts.push_back(sc.chunk_starts.back()); }, cut},
+      {[](SampleChunks& sc) { sc.chunk_sum.clear(); }, cut},
+      {[](SampleChunks& sc) { sc.chunk_starts.back() -= 1; }, cut},
+  };
+  for (const auto& [mend, message] : cases) {
+    SampleChunks sc = ruler.make_chunks(ruler.samples()[0]);
+    mend(sc);
+    rng_compat::Mt19937 rng(3);
+    const rng_compat::Mt19937 before = rng;
+    const auto moves = ruler.perturbate(s.k, sc, bound, rng);
+    ASSERT_FALSE(moves.ok());
+    EXPECT_EQ(moves.error(), message);
+    EXPECT_EQ(rng.next_u32(), rng_compat::Mt19937(before).next_u32());
+    const auto swapped = ruler.pass_swap(sc, bound, {0, 0});
+    ASSERT_FALSE(swapped.ok());
+    EXPECT_EQ(swapped.error(), message);
   }
 }
 

@@ -45,16 +45,24 @@ BatchCounts run_fast(const Inputs& in) {
 }
 
 void expect_same(const BatchCounts& a, const BatchCounts& b) {
-  EXPECT_EQ(a.count_le, b.count_le);
-  EXPECT_EQ(a.count_ge, b.count_ge);
-  EXPECT_EQ(a.count_le_zero, b.count_le_zero);
-  EXPECT_EQ(a.count_ge_zero, b.count_ge_zero);
-  ASSERT_EQ(a.sum_le_zero.size(), b.sum_le_zero.size());
-  ASSERT_EQ(a.sum_ge_zero.size(), b.sum_ge_zero.size());
-  for (std::size_t i = 0; i < a.sum_le_zero.size(); ++i) {
-    EXPECT_TRUE(test::same_bits(a.sum_le_zero[i], b.sum_le_zero[i])) << "sum_le_zero " << i;
-    EXPECT_TRUE(test::same_bits(a.sum_ge_zero[i], b.sum_ge_zero[i])) << "sum_ge_zero " << i;
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    SCOPED_TRACE("pathway " + std::to_string(i));
+    EXPECT_EQ(a[i].count_le, b[i].count_le);
+    EXPECT_EQ(a[i].count_ge, b[i].count_ge);
+    EXPECT_EQ(a[i].count_le_zero, b[i].count_le_zero);
+    EXPECT_EQ(a[i].count_ge_zero, b[i].count_ge_zero);
+    EXPECT_TRUE(test::same_bits(a[i].sum_le_zero, b[i].sum_le_zero));
+    EXPECT_TRUE(test::same_bits(a[i].sum_ge_zero, b[i].sum_ge_zero));
   }
+}
+
+// One counter of every pathway, in pathway order.
+template <typename T>
+std::vector<T> column(const BatchCounts& b, T PermutationCounts::*field) {
+  std::vector<T> out;
+  for (const PermutationCounts& c : b) out.push_back(c.*field);
+  return out;
 }
 
 ScoreType parse_type(const std::string& s) {
@@ -77,13 +85,15 @@ Inputs read_case(const nlohmann::json& c) {
 }
 
 BatchCounts read_expected(const nlohmann::json& e) {
-  BatchCounts b;
-  b.count_le = e["count_le"].get<std::vector<std::uint32_t>>();
-  b.count_ge = e["count_ge"].get<std::vector<std::uint32_t>>();
-  b.count_le_zero = e["count_le_zero"].get<std::vector<std::uint32_t>>();
-  b.count_ge_zero = e["count_ge_zero"].get<std::vector<std::uint32_t>>();
-  for (const auto& v : e["sum_le_zero"]) b.sum_le_zero.push_back(test::json_f64(v));
-  for (const auto& v : e["sum_ge_zero"]) b.sum_ge_zero.push_back(test::json_f64(v));
+  BatchCounts b(e["count_le"].size());
+  for (std::size_t i = 0; i < b.size(); ++i) {
+    b[i].count_le = e["count_le"][i].get<std::uint32_t>();
+    b[i].count_ge = e["count_ge"][i].get<std::uint32_t>();
+    b[i].count_le_zero = e["count_le_zero"][i].get<std::uint32_t>();
+    b[i].count_ge_zero = e["count_ge_zero"][i].get<std::uint32_t>();
+    b[i].sum_le_zero = test::json_f64(e["sum_le_zero"][i]);
+    b[i].sum_ge_zero = test::json_f64(e["sum_ge_zero"][i]);
+  }
   return b;
 }
 
@@ -164,27 +174,26 @@ TEST(BatchCounts, CountingRuleTiesAndEqualSizes) {
   const BatchCounts got = run_sequential(in);
   for (const std::size_t j : {3u, 8u}) {
     SCOPED_TRACE(j);
-    EXPECT_EQ(got.count_le[j], 1u);
-    EXPECT_EQ(got.count_ge[j], 1u);
-    EXPECT_EQ(got.count_le_zero[j] + got.count_ge_zero[j], x8 == 0.0 ? 2u : 1u);
-    EXPECT_TRUE(test::same_bits(x8 < 0 ? got.sum_le_zero[j] : got.sum_ge_zero[j], x8));
+    EXPECT_EQ(got[j].count_le, 1u);
+    EXPECT_EQ(got[j].count_ge, 1u);
+    EXPECT_EQ(got[j].count_le_zero + got[j].count_ge_zero, x8 == 0.0 ? 2u : 1u);
+    EXPECT_TRUE(test::same_bits(x8 < 0 ? got[j].sum_le_zero : got[j].sum_ge_zero, x8));
   }
   // Same size, same observed score: same counts.
-  EXPECT_EQ(got.count_le[1], got.count_le[2]);
-  EXPECT_EQ(got.count_ge[1], got.count_ge[2]);
+  EXPECT_EQ(got[1].count_le, got[2].count_le);
+  EXPECT_EQ(got[1].count_ge, got[2].count_ge);
 }
 
 TEST(BatchCounts, MergeAddsEntryByEntry) {
   BatchCounts b = empty_batch_counts(3);
-  b.count_le = {1, 2, 3};
-  b.count_ge_zero = {4, 0, 6};
-  b.sum_le_zero = {-0.5, 0.0, -1.25};
-  b.sum_ge_zero = {0.75, 0.0, 2.0};
+  b[0] = {.count_le = 1, .count_ge_zero = 4, .sum_le_zero = -0.5, .sum_ge_zero = 0.75};
+  b[1] = {.count_le = 2};
+  b[2] = {.count_le = 3, .count_ge_zero = 6, .sum_le_zero = -1.25, .sum_ge_zero = 2.0};
   const BatchCounts from_zero = merge_batch_counts(empty_batch_counts(3), b);
   expect_same(from_zero, b);
   const BatchCounts twice = merge_batch_counts(b, b);
-  EXPECT_EQ(twice.count_le, (std::vector<std::uint32_t>{2, 4, 6}));
-  EXPECT_EQ(twice.sum_ge_zero, (std::vector<double>{1.5, 0.0, 4.0}));
+  EXPECT_EQ(column(twice, &PermutationCounts::count_le), (std::vector<std::uint32_t>{2, 4, 6}));
+  EXPECT_EQ(column(twice, &PermutationCounts::sum_ge_zero), (std::vector<double>{1.5, 0.0, 4.0}));
 }
 
 // Rebuilds one chunk of the fast engine by hand.
@@ -221,15 +230,15 @@ BatchCounts fast_chunk_by_hand(const Inputs& in, std::uint32_t chunk, std::uint3
     for (std::size_t j = 0; j < in.sizes.size(); ++j) {
       const double x = res[in.sizes[j] - 1];
       const double e = in.scores[j];
-      out.count_le[j] += x <= e;
-      out.count_ge[j] += e <= x;
+      out[j].count_le += x <= e;
+      out[j].count_ge += e <= x;
       if (x <= 0) {
-        ++out.count_le_zero[j];
-        out.sum_le_zero[j] += x;
+        ++out[j].count_le_zero;
+        out[j].sum_le_zero += x;
       }
       if (x >= 0) {
-        ++out.count_ge_zero[j];
-        out.sum_ge_zero[j] += x;
+        ++out[j].count_ge_zero;
+        out[j].sum_ge_zero += x;
       }
     }
   }
@@ -245,13 +254,13 @@ TEST(BatchCounts, FastEngineChunksFollowTheThreadCount) {
     want = merge_batch_counts(want, fast_chunk_by_hand(in, c, 125 * c, 125));
   BatchCounts one;
   tbb::task_arena(1).execute([&] { one = run_fast(in); });
-  EXPECT_EQ(one.count_le, want.count_le);
-  EXPECT_EQ(one.count_ge, want.count_ge);
-  EXPECT_EQ(one.count_le_zero, want.count_le_zero);
-  EXPECT_EQ(one.count_ge_zero, want.count_ge_zero);
+  for (const auto field : {&PermutationCounts::count_le, &PermutationCounts::count_ge,
+                           &PermutationCounts::count_le_zero, &PermutationCounts::count_ge_zero}) {
+    EXPECT_EQ(column(one, field), column(want, field));
+  }
   for (std::size_t j = 0; j < in.sizes.size(); ++j) {
-    EXPECT_NEAR(one.sum_le_zero[j], want.sum_le_zero[j], 1e-9);
-    EXPECT_NEAR(one.sum_ge_zero[j], want.sum_ge_zero[j], 1e-9);
+    EXPECT_NEAR(one[j].sum_le_zero, want[j].sum_le_zero, 1e-9);
+    EXPECT_NEAR(one[j].sum_ge_zero, want[j].sum_ge_zero, 1e-9);
   }
 
   // Same thread count, same counts; another thread count, other chunks.
@@ -260,9 +269,11 @@ TEST(BatchCounts, FastEngineChunksFollowTheThreadCount) {
   tbb::task_arena two(2);
   two.execute([&] { two_a = run_fast(in); });
   two.execute([&] { two_b = run_fast(in); });
-  EXPECT_EQ(two_a.count_le, two_b.count_le);
-  EXPECT_EQ(two_a.count_ge_zero, two_b.count_ge_zero);
-  EXPECT_NE(two_a.count_le, one.count_le);
+  const auto le = &PermutationCounts::count_le;
+  const auto ge_zero = &PermutationCounts::count_ge_zero;
+  EXPECT_EQ(column(two_a, le), column(two_b, le));
+  EXPECT_EQ(column(two_a, ge_zero), column(two_b, ge_zero));
+  EXPECT_NE(column(two_a, le), column(one, le));
 }
 
 TEST(BatchCounts, FastEngineDenseSamplesFollowThePartialShuffle) {
