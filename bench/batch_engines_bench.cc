@@ -30,7 +30,7 @@ namespace qc = varenko::quorin_compat;
 
 using Engine = BatchCounts (*)(std::span<const double>, std::span<const double>,
                                std::span<const std::uint32_t>, double, std::uint32_t, std::uint64_t,
-                               ScoreType);
+                               ScoreType, varenko::core::RunControl*);
 
 struct Problem {
   std::vector<double> weights;
@@ -59,7 +59,7 @@ void run_engine(benchmark::State& state, Engine engine, const Problem& p, std::u
   tbb::task_arena arena(threads);
   BatchCounts check;
   arena.execute(
-      [&] { check = engine(p.weights, p.scores, p.sizes, 1.0, perms, 42, ScoreType::Std); });
+      [&] { check = engine(p.weights, p.scores, p.sizes, 1.0, perms, 42, ScoreType::Std, nullptr); });
   for (std::size_t j = 0; j < p.sizes.size(); ++j) {
     // Every finite permutation score lies on at least one side of zero.
     if (check[j].count_le_zero + check[j].count_ge_zero < perms) {
@@ -70,7 +70,7 @@ void run_engine(benchmark::State& state, Engine engine, const Problem& p, std::u
   std::uint64_t seed = 1;
   for (auto _ : state) {
     arena.execute([&] {
-      auto r = engine(p.weights, p.scores, p.sizes, 1.0, perms, seed++, ScoreType::Std);
+      auto r = engine(p.weights, p.scores, p.sizes, 1.0, perms, seed++, ScoreType::Std, nullptr);
       benchmark::DoNotOptimize(r.data());
     });
   }

@@ -130,28 +130,30 @@ core::Status run_simple_stage(const StageContext& ctx, std::vector<Working>& wor
   for (const SimpleChunk& chunk : chunks) {
     if (core::cancelled(ctx.control)) return {};
     const bool fast = std::getenv(kFastNonexactSimpleEnv) != nullptr;
+    // The batch engines count their progress and look at a stop request
+    // within the chunk; the one-pathway stream does so per chunk.
     switch (choose_simple_engine(working.size(), pool_threads, fast)) {
       case SimpleEngine::SinglePathway:
         VARENKO_TRY(run_single_pathway_chunk(ctx, working.front(), chunk));
+        core::advance(ctx.control, &core::RunControl::permutations_done, chunk.permutations);
         break;
       case SimpleEngine::Sequential:
         add_batch_counts(working, quorin_compat::calc_gsea_stat_cumulative_batch_f64(
                                       ctx.weights, scores, sizes, 1.0, chunk.permutations,
-                                      chunk.seed, ctx.score_type));
+                                      chunk.seed, ctx.score_type, ctx.control));
         break;
       case SimpleEngine::ThreadInvariantParallel:
         add_batch_counts(
             working, quorin_compat::calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
                          ctx.weights, scores, sizes, 1.0, chunk.permutations, chunk.seed,
-                         ctx.score_type));
+                         ctx.score_type, ctx.control));
         break;
       case SimpleEngine::FastParallel:
         add_batch_counts(working, quorin_compat::calc_gsea_stat_cumulative_batch_f64_parallel(
                                       ctx.weights, scores, sizes, 1.0, chunk.permutations,
-                                      chunk.seed, ctx.score_type));
+                                      chunk.seed, ctx.score_type, ctx.control));
         break;
     }
-    core::advance(ctx.control, &core::RunControl::permutations_done, chunk.permutations);
   }
   return {};
 }

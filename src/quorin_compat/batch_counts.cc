@@ -165,7 +165,8 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64(std::span<const double> weights,
                                                 std::span<const double> scores,
                                                 std::span<const std::uint32_t> sizes,
                                                 double gsea_param, std::uint32_t iterations,
-                                                std::uint64_t seed, core::ScoreType score_type) {
+                                                std::uint64_t seed, core::ScoreType score_type,
+                                                core::RunControl* control) {
   const std::uint32_t k = largest_size(weights, scores, sizes);
   if (sizes.empty() || iterations == 0 || k == 0) return empty_batch_counts(sizes.size());
   const auto n = static_cast<std::uint32_t>(weights.size());
@@ -175,16 +176,24 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64(std::span<const double> weights,
   CumulativeStatWorkspace ws;
   std::vector<std::uint32_t> sample;
   for (std::uint32_t it = 0; it < iterations; ++it) {
+    // Progress and a stop request are looked at once per batch of draws; a
+    // stopped run's counts are discarded by the caller.
+    if (it > 0 && it % kDrawBatch == 0) {
+      core::advance(control, &core::RunControl::permutations_done, kDrawBatch);
+      if (core::cancelled(control)) return collect(groups, sizes.size());
+    }
     rng_compat::combination(1, n, k, rng, sample);
     count_result(ws.calc(weights, sample, gsea_param, score_type), groups);
   }
+  core::advance(control, &core::RunControl::permutations_done,
+                iterations - (iterations - 1) / kDrawBatch * kDrawBatch);
   return collect(groups, sizes.size());
 }
 
 BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
     std::span<const double> weights, std::span<const double> scores,
     std::span<const std::uint32_t> sizes, double gsea_param, std::uint32_t iterations,
-    std::uint64_t seed, core::ScoreType score_type) {
+    std::uint64_t seed, core::ScoreType score_type, core::RunControl* control) {
   const std::uint32_t k = largest_size(weights, scores, sizes);
   if (sizes.empty() || iterations == 0 || k == 0) return empty_batch_counts(sizes.size());
   const auto n = static_cast<std::uint32_t>(weights.size());
@@ -204,6 +213,8 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
   for (std::uint32_t done = 0; done < iterations;) {
     const std::uint32_t len = std::min(block_cap, iterations - done);
     for (std::uint32_t first = 0; first < len; first += kDrawBatch) {
+      // A stopped run's counts are discarded by the caller.
+      if (core::cancelled(control)) return collect(groups, sizes.size());
       const std::uint32_t batch = std::min(kDrawBatch, len - first);
       // The draws stay on the calling thread: one stream, in order.
       for (std::uint32_t b = 0; b < batch; ++b) {
@@ -224,6 +235,7 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
                         block_results.begin() + static_cast<std::ptrdiff_t>((first + b) * stride));
             }
           });
+      core::advance(control, &core::RunControl::permutations_done, batch);
     }
     // Each group owns its accumulators and reads the block in draw order.
     tbb::parallel_for(tbb::blocked_range<std::size_t>(0, groups.size()),
@@ -245,7 +257,7 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
 BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(
     std::span<const double> weights, std::span<const double> scores,
     std::span<const std::uint32_t> sizes, double gsea_param, std::uint32_t iterations,
-    std::uint64_t seed, core::ScoreType score_type) {
+    std::uint64_t seed, core::ScoreType score_type, core::RunControl* control) {
   const std::uint32_t k = largest_size(weights, scores, sizes);
   const std::size_t m = sizes.size();
   if (m == 0 || iterations == 0 || k == 0) return empty_batch_counts(m);
@@ -262,6 +274,8 @@ BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(
         for (std::uint32_t c = range.begin(); c != range.end(); ++c) {
           const std::uint32_t first = c * q + std::min(c, r);
           const std::uint32_t count = q + (c < r ? 1 : 0);
+          if (core::cancelled(control)) continue;  // the caller discards the counts
+          core::advance(control, &core::RunControl::permutations_done, count);
           acc = merge_batch_counts(
               std::move(acc), run_fast_chunk(weights, scores, sizes, gsea_param, score_type, k, c,
                                              first, count, seed));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/records.h"
+#include "core/run_control.h"
 #include "quorin_compat/permutation_counts.h"
 
 namespace varenko::quorin_compat {
@@ -30,30 +31,35 @@ BatchCounts merge_batch_counts(BatchCounts a, BatchCounts b);
 // Sequential engine: one MT19937 stream seeded with the low 32 bits of `seed`,
 // `iterations` samples drawn with combination(1, n, K) on the calling thread.
 // `scores` and `sizes` describe the m pathways (sizes 1..n); stops the process
-// on mismatched lengths or a size outside 1..n.
+// on mismatched lengths or a size outside 1..n. `control` (optional) counts
+// the permutations done and is checked once per 256 draws; a run asked to stop
+// returns early with partial counts, which the caller discards.
 BatchCounts calc_gsea_stat_cumulative_batch_f64(std::span<const double> weights,
                                                 std::span<const double> scores,
                                                 std::span<const std::uint32_t> sizes,
                                                 double gsea_param, std::uint32_t iterations,
-                                                std::uint64_t seed, core::ScoreType score_type);
+                                                std::uint64_t seed, core::ScoreType score_type,
+                                                core::RunControl* control = nullptr);
 
 // Thread-invariant engine: the sequential engine's stream, drawn on the
 // calling thread; the samples are scored in parallel (scoring is a pure
 // function of the sample) and each block of 4096 permutations is counted in
 // parallel over groups of pathways of equal size, in the current arena.
-// Returns exactly the sequential engine's result. Same preconditions.
+// Returns exactly the sequential engine's result. Same preconditions and
+// `control` as the sequential engine.
 BatchCounts calc_gsea_stat_cumulative_batch_f64_thread_invariant_parallel(
     std::span<const double> weights, std::span<const double> scores,
     std::span<const std::uint32_t> sizes, double gsea_param, std::uint32_t iterations,
-    std::uint64_t seed, core::ScoreType score_type);
+    std::uint64_t seed, core::ScoreType score_type, core::RunControl* control = nullptr);
 
-// Fast engine: min(8 T, iterations) chunks (T = the current arena's
+// Fast engine (`control` as for the sequential engine, looked at per chunk):
+// min(8 T, iterations) chunks (T = the current arena's
 // concurrency), each with its own stream derived from all 64 bits of `seed`,
 // run in parallel and merged by a parallel reduction; reproducible for a fixed
 // thread count only. Same preconditions.
 BatchCounts calc_gsea_stat_cumulative_batch_f64_parallel(
     std::span<const double> weights, std::span<const double> scores,
     std::span<const std::uint32_t> sizes, double gsea_param, std::uint32_t iterations,
-    std::uint64_t seed, core::ScoreType score_type);
+    std::uint64_t seed, core::ScoreType score_type, core::RunControl* control = nullptr);
 
 }  // namespace varenko::quorin_compat
