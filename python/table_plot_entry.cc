@@ -7,7 +7,6 @@
 // writing failure becomes RuntimeError with the message alone. Holds the
 // interpreter lock throughout; keeps no state.
 #include <cstdint>
-#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -201,19 +200,16 @@ PyObject* write_table_plot_impl(PyObject* module, TablePlotArgs& a) {
   if (core::Status finite = core::check_finite_scores(a.genes, a.scores); !finite) {
     return raise(PyExc_ValueError, finite.error());
   }
-  core::Status status;
-  try {
-    const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));
-    plot::GseaTablePlotOptions options;
-    options.width_inches = a.width_inches;
-    options.height_inches = a.height_inches;
-    options.dpi = a.dpi;
-    options.transparent_background = a.transparent_background;
-    status = plot::write_gsea_table_plot_png(ranked, a.pathways, rows, a.gsea_param,
-                                             std::move(a.output_path), options);
-  } catch (const std::bad_alloc&) {
-    status = core::fail("out of memory while drawing the table plot");
-  }
+  // The drawing reports its own memory exhaustion as a failed plot; an
+  // allocation failure while building the inputs reaches guard_entry.
+  const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));
+  plot::GseaTablePlotOptions options;
+  options.width_inches = a.width_inches;
+  options.height_inches = a.height_inches;
+  options.dpi = a.dpi;
+  options.transparent_background = a.transparent_background;
+  const core::Status status = plot::write_gsea_table_plot_png(
+      ranked, a.pathways, rows, a.gsea_param, std::move(a.output_path), options);
   if (!status) return raise_failure(module, PyExc_RuntimeError, status.failure());
   Py_RETURN_NONE;
 }

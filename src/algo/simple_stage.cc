@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <numbers>
 #include <span>
 
 #include <tbb/task_arena.h>
@@ -18,15 +19,12 @@
 namespace varenko::algo {
 namespace {
 
-// Chunk seeds are draws below this bound, plus 1.
-constexpr std::uint64_t kSeedBound = 1000000000;
 // Without multilevel refinement the budget is split into at most about this
 // many chunks, each of at least kMinChunk permutations.
 constexpr std::uint64_t kMaxChunks = 128;
 constexpr std::uint64_t kMinChunk = 1000;
 // The parallel engines pay off only from this many kept pathways on.
 constexpr std::size_t kParallelMinPathways = 128;
-constexpr double kInvLn2 = 1.4426950408889634;
 
 // Chunk sizes are 32-bit like the counters; the driver caps the budget so
 // that saturation never happens in a run.
@@ -107,7 +105,7 @@ std::vector<SimpleChunk> plan_simple_chunks(std::uint64_t nperm, bool allow_mult
   std::vector<SimpleChunk> chunks;
   for (const std::uint32_t permutations : simple_chunk_sizes(nperm, allow_multilevel)) {
     const std::uint64_t seed =
-        rng_compat::r_unif_index_with_kind(generator, kSeedBound, sample_kind) + 1;
+        rng_compat::r_unif_index_with_kind(generator, rng_compat::kSeedBound, sample_kind) + 1;
     chunks.push_back(SimpleChunk{permutations, seed});
   }
   return chunks;
@@ -233,7 +231,7 @@ void simple_postprocessing(const StageContext& ctx, std::vector<Working>& workin
     if (std::isfinite(w.pval) && ctx.nperm > 0) {
       const double spread = algo_support::trigamma_f64(static_cast<double>(k + 1)) -
                             algo_support::trigamma_f64(static_cast<double>(ctx.nperm) + 1.0);
-      w.log2err = std::sqrt(spread) * kInvLn2;
+      w.log2err = std::sqrt(spread) * std::numbers::log2e;  // 1 / ln 2
     } else {
       w.log2err.reset();
     }

@@ -73,7 +73,7 @@ core::Status draw_vertical_text_centered(Canvas& canvas, const PlotFont& font,
                                          std::int64_t centre_x, std::int64_t centre_y,
                                          float scale, std::string_view text, Rgba colour) {
   const TextSize size = measure_text(font, scale, text);
-  if (size.width == 0 || size.height == 0) return {};
+  if (size.width == 0 || size.height == 0) return core::Status::success();
   constexpr std::int64_t kPadding = 8;  // room for glyph parts outside the layout box
   const std::int64_t sw = size.width + 2 * kPadding;
   const std::int64_t sh = size.height + 2 * kPadding;
@@ -107,7 +107,7 @@ core::Status draw_vertical_text_centered(Canvas& canvas, const PlotFont& font,
                               mix(src.a, dst.a)});
     }
   }
-  return {};
+  return core::Status::success();
 }
 
 }  // namespace varenko::plot
