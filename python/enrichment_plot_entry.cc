@@ -66,7 +66,7 @@ bool convert_arguments(PyObject* args, PyObject* kwargs, EnrichmentPlotArgs& a) 
   if (o[9] != nullptr && !convert_bool(o[9], "transparent_background", a.transparent_background)) {
     return false;
   }
-  return convert_optional_str(o[10], "title", a.title);
+  return convert_optional(o[10], "title", a.title, convert_str);
 }
 
 // The plot on converted values: score type first, then the drawing.
