@@ -22,11 +22,12 @@ scripts/build.sh
 "$PY" -m pytest -q tests/python || status=1
 
 # The interpreter of version $1 (e.g. 3.10): on the PATH or in pyenv's tree.
+# A candidate must run (a pyenv shim for a version that is not selected fails).
 find_python() {
   local version=$1 candidate
   for candidate in "$(command -v "python$version" 2>/dev/null || true)" \
       "${PYENV_ROOT:-$HOME/.pyenv}"/versions/"$version".*/bin/"python$version"; do
-    if [ -n "$candidate" ] && [ -x "$candidate" ]; then
+    if [ -n "$candidate" ] && [ -x "$candidate" ] && "$candidate" -c '' >/dev/null 2>&1; then
       echo "$candidate"
       return 0
     fi

@@ -180,7 +180,7 @@ def random_value(rng: random.Random, gmt: str):
     return rng.choice(choices)()
 
 
-FUZZ_CALLS = 400
+FUZZ_CALLS = 20_000
 
 
 def test_fuzz_random_arguments(small_ranks, small_gmt):
