@@ -158,9 +158,8 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
       buffer.resize(std::max(filled, std::min(filled * 2, max_buffer)));
       if (filled == buffer.size()) return parser.line_too_long(max_line_bytes);
     }
-    auto got = source(buffer.data() + filled, buffer.size() - filled);
-    if (!got) return core::fail(got.error());
-    const std::size_t n = *got;
+    VARENKO_ASSIGN_OR_RETURN(const std::size_t n,
+                             source(buffer.data() + filled, buffer.size() - filled));
     if (n == 0) break;
     const std::size_t scan_from = filled;
     filled += n;
@@ -173,9 +172,8 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
       if (lf == nullptr) break;
       const auto pos = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer.data());
       if (pos - line_start > max_line_bytes) return parser.line_too_long(max_line_bytes);
-      auto status =
-          parser.line(std::string_view(buffer.data() + line_start, pos - line_start), true);
-      if (!status) return core::fail(status.error());
+      VARENKO_TRY(
+          parser.line(std::string_view(buffer.data() + line_start, pos - line_start), true));
       line_start = pos + 1;
       search = line_start;
     }
@@ -186,8 +184,7 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
     if (filled > max_line_bytes) return parser.line_too_long(max_line_bytes);
   }
   if (filled > 0) {
-    auto status = parser.line(std::string_view(buffer.data(), filled), false);
-    if (!status) return core::fail(status.error());
+    VARENKO_TRY(parser.line(std::string_view(buffer.data(), filled), false));
   }
   return parser.take();
 }
