@@ -178,7 +178,7 @@ void BM_MultilevelStage(benchmark::State& state) {
   for (auto _ : state) {
     std::vector<Working> w = input.working;
     SimpleStageOutput s = simple;
-    varenko::core::Status status;
+    varenko::core::Status status = varenko::core::fail("the stage did not run");
     varenko::core::worker_pool().execute(
         [&] { status = varenko::algo::run_multilevel_stage(input.ctx, w, s); });
     if (!status.ok()) state.SkipWithError(status.error().c_str());
@@ -217,7 +217,7 @@ void BM_MultilevelAccuracy(benchmark::State& state) {
     input.ctx.allow_multilevel = true;
     std::vector<Working> ml = input.working;
     SimpleStageOutput simple;
-    varenko::core::Status status;
+    varenko::core::Status status = varenko::core::fail("the stage did not run");
     varenko::core::worker_pool().execute([&] {
       run_simple_stage_checked(input.ctx, ml, simple);
       varenko::algo::simple_postprocessing(input.ctx, ml, simple);

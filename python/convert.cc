@@ -171,59 +171,24 @@ bool convert_size(PyObject* obj, const char* name, std::size_t& out) {
   return true;
 }
 
-bool convert_optional_str(PyObject* obj, const char* name, std::optional<std::string>& out) {
-  out.reset();
-  if (obj == nullptr || obj == Py_None) return true;
-  std::string value;
-  if (!convert_str(obj, name, value)) return false;
-  out = std::move(value);
-  return true;
-}
-
-bool convert_optional_f64(PyObject* obj, const char* name, std::optional<double>& out) {
-  out.reset();
-  if (obj == nullptr || obj == Py_None) return true;
-  double value = 0.0;
-  if (!convert_f64(obj, name, value)) return false;
-  out = value;
-  return true;
-}
-
-bool convert_optional_u64(PyObject* obj, const char* name, std::optional<std::uint64_t>& out) {
-  out.reset();
-  if (obj == nullptr || obj == Py_None) return true;
-  std::uint64_t value = 0;
-  if (!convert_u64(obj, name, value)) return false;
-  out = value;
-  return true;
-}
-
-bool convert_optional_size(PyObject* obj, const char* name, std::optional<std::size_t>& out) {
-  out.reset();
-  if (obj == nullptr || obj == Py_None) return true;
-  std::size_t value = 0;
-  if (!convert_size(obj, name, value)) return false;
-  out = value;
-  return true;
+PyRef snapshot_sequence(PyObject* obj, const char* name, const char* what) {
+  if (PyUnicode_Check(obj)) {
+    PyErr_Format(PyExc_TypeError, "argument '%s': expected %s, got a single str", name, what);
+    return PyRef();
+  }
+  if (!PySequence_Check(obj) || PyDict_Check(obj)) {
+    raise_argument_type(name, what, obj);
+    return PyRef();
+  }
+  PyRef items = PyRef::steal(PySequence_Tuple(obj));
+  if (!items) name_type_error(name);
+  return items;
 }
 
 bool convert_str_sequence(PyObject* obj, const char* name, std::vector<std::string>& out) {
   out.clear();
-  if (PyUnicode_Check(obj)) {
-    PyErr_Format(PyExc_TypeError, "argument '%s': expected a sequence of str, got a single str",
-                 name);
-    return false;
-  }
-  if (!PySequence_Check(obj) || PyDict_Check(obj)) {
-    return raise_argument_type(name, "a sequence of str", obj);
-  }
-  // A tuple snapshot that owns its items: the sequence protocol may run user
-  // code, and nothing read from the caller's list may depend on it staying put.
-  PyRef items = PyRef::steal(PySequence_Tuple(obj));
-  if (!items) {
-    name_type_error(name);
-    return false;
-  }
+  PyRef items = snapshot_sequence(obj, name, "a sequence of str");
+  if (!items) return false;
   const Py_ssize_t count = PyTuple_GET_SIZE(items.get());
   out.reserve(static_cast<std::size_t>(count));
   for (Py_ssize_t i = 0; i < count; ++i) {

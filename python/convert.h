@@ -90,15 +90,26 @@ bool raise_argument_type(const char* name, const char* what, PyObject* got);
 [[nodiscard]] bool convert_u64(PyObject* obj, const char* name, std::uint64_t& out);
 [[nodiscard]] bool convert_size(PyObject* obj, const char* name, std::size_t& out);
 
-// The same converters where None (or an unset optional argument) means absent.
-[[nodiscard]] bool convert_optional_str(PyObject* obj, const char* name,
-                                        std::optional<std::string>& out);
-[[nodiscard]] bool convert_optional_f64(PyObject* obj, const char* name,
-                                        std::optional<double>& out);
-[[nodiscard]] bool convert_optional_u64(PyObject* obj, const char* name,
-                                        std::optional<std::uint64_t>& out);
-[[nodiscard]] bool convert_optional_size(PyObject* obj, const char* name,
-                                         std::optional<std::size_t>& out);
+// One of the converters above where None (or an unset optional argument)
+// means absent: `out` is reset first and set only on success.
+template <typename T>
+[[nodiscard]] bool convert_optional(PyObject* obj, const char* name, std::optional<T>& out,
+                                    bool (*convert)(PyObject*, const char*, T&)) {
+  out.reset();
+  if (obj == nullptr || obj == Py_None) return true;
+  T value{};
+  if (!convert(obj, name, value)) return false;
+  out = std::move(value);
+  return true;
+}
+
+// A tuple snapshot of a sequence argument (a str, a dict or a non-sequence is
+// refused with TypeError "argument 'NAME': expected WHAT, got ..."). The tuple
+// owns its items, so Python code run while they are converted (a sequence's
+// __getitem__, a value's __float__) cannot free them by changing the caller's
+// sequence. Null with the exception set (a TypeError or OverflowError raised
+// while the sequence is read is prefixed with the argument name).
+[[nodiscard]] PyRef snapshot_sequence(PyObject* obj, const char* name, const char* what);
 
 // A sequence of str (list, tuple, ...; a str itself is refused) -> texts in order.
 [[nodiscard]] bool convert_str_sequence(PyObject* obj, const char* name,

@@ -5,7 +5,6 @@
 // message alone; a failure of the file itself is also the matching OSError
 // subclass (errors.h). Holds the interpreter lock throughout; keeps no state.
 #include <cstdint>
-#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -67,7 +66,7 @@ bool convert_arguments(PyObject* args, PyObject* kwargs, EnrichmentPlotArgs& a) 
   if (o[9] != nullptr && !convert_bool(o[9], "transparent_background", a.transparent_background)) {
     return false;
   }
-  return convert_optional_str(o[10], "title", a.title);
+  return convert_optional(o[10], "title", a.title, convert_str);
 }
 
 // The plot on converted values: score type first, then the drawing.
@@ -77,24 +76,20 @@ PyObject* write_enrichment_plot_impl(PyObject* module, EnrichmentPlotArgs& a) {
   if (core::Status finite = core::check_finite_scores(a.genes, a.scores); !finite) {
     return raise(PyExc_ValueError, finite.error());
   }
-  core::Status status;
-  try {
-    const core::RankedList ranked =
-        core::RankedList::make(std::move(a.genes), std::move(a.scores));
-    core::Pathway pathway;
-    pathway.name = std::move(a.pathway_name);
-    pathway.genes = std::move(a.pathway_genes);
-    plot::EnrichmentPlotOptions options;
-    options.width_inches = a.width_inches;
-    options.height_inches = a.height_inches;
-    options.title = std::move(a.title);
-    options.dpi = a.dpi;
-    options.transparent_background = a.transparent_background;
-    status = plot::write_enrichment_plot_png(ranked, pathway, std::move(a.output_path), score_type,
-                                             a.gsea_param, options);
-  } catch (const std::bad_alloc&) {
-    status = core::fail("out of memory while drawing the enrichment plot");
-  }
+  // The drawing reports its own memory exhaustion as a failed plot; an
+  // allocation failure while building the inputs reaches guard_entry.
+  const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));
+  core::Pathway pathway;
+  pathway.name = std::move(a.pathway_name);
+  pathway.genes = std::move(a.pathway_genes);
+  plot::EnrichmentPlotOptions options;
+  options.width_inches = a.width_inches;
+  options.height_inches = a.height_inches;
+  options.title = std::move(a.title);
+  options.dpi = a.dpi;
+  options.transparent_background = a.transparent_background;
+  const core::Status status = plot::write_enrichment_plot_png(
+      ranked, pathway, std::move(a.output_path), score_type, a.gsea_param, options);
   if (!status) return raise_failure(module, PyExc_RuntimeError, status.failure());
   Py_RETURN_NONE;
 }

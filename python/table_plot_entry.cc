@@ -7,7 +7,6 @@
 // writing failure becomes RuntimeError with the message alone. Holds the
 // interpreter lock throughout; keeps no state.
 #include <cstdint>
-#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -46,31 +45,10 @@ const char* const kKeywords[] = {"ranks",         "pathways",  "results",
                                  "height_inches", "dpi",       "transparent_background",
                                  nullptr};
 
-// A tuple snapshot of a sequence argument that must not be a str: it owns its
-// items, so Python code run while they are converted (a sequence's
-// __getitem__, a value's __float__) cannot free them by changing the caller's
-// sequence. Null with TypeError set otherwise.
-PyRef sequence_items(PyObject* obj, const char* name, const char* what) {
-  if (PyUnicode_Check(obj)) {
-    PyErr_Format(PyExc_TypeError, "argument '%s': expected %s, got a single str", name, what);
-    return PyRef();
-  }
-  if (!PySequence_Check(obj) || PyDict_Check(obj)) {
-    raise_argument_type(name, what, obj);
-    return PyRef();
-  }
-  PyRef items = PyRef::steal(PySequence_Tuple(obj));
-  if (!items && PyErr_ExceptionMatches(PyExc_TypeError)) {
-    PyErr_Clear();
-    raise_argument_type(name, what, obj);
-  }
-  return items;
-}
-
 // A sequence of (name: str, genes: sequence of str) tuples -> pathway records in order.
 bool convert_pathways(PyObject* obj, const char* name, std::vector<core::Pathway>& out) {
   out.clear();
-  PyRef items = sequence_items(obj, name, "a sequence of (name, genes) tuples");
+  PyRef items = snapshot_sequence(obj, name, "a sequence of (name, genes) tuples");
   if (!items) return false;
   const Py_ssize_t count = PyTuple_GET_SIZE(items.get());
   out.reserve(static_cast<std::size_t>(count));
@@ -134,7 +112,7 @@ PyRef copy_result_dict(PyObject* dict, const char* name, Py_ssize_t index) {
 // A sequence of dicts with str keys -> private copies of the dicts, in order.
 bool convert_results(PyObject* obj, const char* name, std::vector<PyRef>& out) {
   out.clear();
-  PyRef items = sequence_items(obj, name, "a sequence of dict");
+  PyRef items = snapshot_sequence(obj, name, "a sequence of dict");
   if (!items) return false;
   const Py_ssize_t count = PyTuple_GET_SIZE(items.get());
   out.reserve(static_cast<std::size_t>(count));
@@ -165,7 +143,7 @@ bool convert_arguments(PyObject* args, PyObject* kwargs, TablePlotArgs& a) {
   if (!check_output_path(a.output_path)) return false;
   if (o[4] != nullptr && !convert_f64(o[4], "gseaParam", a.gsea_param)) return false;
   if (o[5] != nullptr && !convert_f64(o[5], "width_inches", a.width_inches)) return false;
-  if (!convert_optional_f64(o[6], "height_inches", a.height_inches)) return false;
+  if (!convert_optional(o[6], "height_inches", a.height_inches, convert_f64)) return false;
   if (o[7] != nullptr && !convert_u32(o[7], "dpi", a.dpi)) return false;
   if (o[8] != nullptr && !convert_bool(o[8], "transparent_background", a.transparent_background)) {
     return false;
@@ -201,19 +179,16 @@ PyObject* write_table_plot_impl(PyObject* module, TablePlotArgs& a) {
   if (core::Status finite = core::check_finite_scores(a.genes, a.scores); !finite) {
     return raise(PyExc_ValueError, finite.error());
   }
-  core::Status status;
-  try {
-    const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));
-    plot::GseaTablePlotOptions options;
-    options.width_inches = a.width_inches;
-    options.height_inches = a.height_inches;
-    options.dpi = a.dpi;
-    options.transparent_background = a.transparent_background;
-    status = plot::write_gsea_table_plot_png(ranked, a.pathways, rows, a.gsea_param,
-                                             std::move(a.output_path), options);
-  } catch (const std::bad_alloc&) {
-    status = core::fail("out of memory while drawing the table plot");
-  }
+  // The drawing reports its own memory exhaustion as a failed plot; an
+  // allocation failure while building the inputs reaches guard_entry.
+  const core::RankedList ranked = core::RankedList::make(std::move(a.genes), std::move(a.scores));
+  plot::GseaTablePlotOptions options;
+  options.width_inches = a.width_inches;
+  options.height_inches = a.height_inches;
+  options.dpi = a.dpi;
+  options.transparent_background = a.transparent_background;
+  const core::Status status = plot::write_gsea_table_plot_png(
+      ranked, a.pathways, rows, a.gsea_param, std::move(a.output_path), options);
   if (!status) return raise_failure(module, PyExc_RuntimeError, status.failure());
   Py_RETURN_NONE;
 }

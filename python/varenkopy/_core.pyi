@@ -1,8 +1,6 @@
 """Type stubs of the compiled core of varenkopy."""
 from collections.abc import Callable, Mapping, Sequence
-from typing import Any
-
-from typing_extensions import TypeAlias
+from typing import Any, TypeAlias
 
 __version__: str
 

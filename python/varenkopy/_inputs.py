@@ -11,7 +11,7 @@ import math
 import numbers
 import os
 from collections.abc import Iterable, Mapping
-from typing import Any, Union
+from typing import Any, TypeAlias, Union
 
 import numpy as np
 import pandas as pd
@@ -20,7 +20,7 @@ from varenkopy._warnings import warn
 
 PathLike = Union[str, "os.PathLike[str]"]
 RankingLike = Union["pd.Series[float]", pd.DataFrame, Mapping[Any, Any], PathLike]
-GeneSetsLike = Union[Mapping[str, Iterable[str]], pd.DataFrame, PathLike]
+GeneSetsLike: TypeAlias = Mapping[str, Iterable[str]] | pd.DataFrame | PathLike
 GeneSetPairs = list[tuple[str, list[str]]]
 
 # Column names looked for in a long gene-set frame, in order of preference.

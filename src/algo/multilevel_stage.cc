@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <numbers>
 #include <span>
 
 #include <tbb/blocked_range.h>
@@ -19,9 +20,6 @@
 namespace varenko::algo {
 namespace {
 
-// The stage seed is a draw below this bound, plus 1.
-constexpr std::uint64_t kSeedBound = 1000000000;
-constexpr double kLn2 = 0.6931471805599453;
 
 // Conditional p-values of every group, in group order.
 std::vector<std::vector<double>> run_groups(const StageContext& ctx,
@@ -98,7 +96,7 @@ std::uint64_t draw_multilevel_stage_seed(rng_compat::RMt19937SeedCompat& generat
   for (std::size_t bound = group_count; bound >= 1; --bound) {
     (void)rng_compat::r_unif_index_with_kind(generator, bound, sample_kind);
   }
-  return rng_compat::r_unif_index_with_kind(generator, kSeedBound, sample_kind) + 1;
+  return rng_compat::r_unif_index_with_kind(generator, rng_compat::kSeedBound, sample_kind) + 1;
 }
 
 MultilevelPvalue combine_multilevel_pvalue(double p, double d, double eps,
@@ -113,7 +111,7 @@ MultilevelPvalue combine_multilevel_pvalue(double p, double d, double eps,
     const double s = static_cast<double>(sample_size);
     const double spread = algo_support::trigamma_f64((s + 1.0) * 0.5) -
                           algo_support::trigamma_f64(s + 1.0);
-    out.log2err = std::sqrt(std::floor(1.0 - std::log2(out.pval)) * spread) / kLn2;
+    out.log2err = std::sqrt(std::floor(1.0 - std::log2(out.pval)) * spread) / std::numbers::ln2;
   } else {
     out.log2err = std::numeric_limits<double>::quiet_NaN();
   }
@@ -123,7 +121,7 @@ MultilevelPvalue combine_multilevel_pvalue(double p, double d, double eps,
 core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>& working,
                                   SimpleStageOutput& simple) {
   const std::vector<MultilevelGroup> groups = select_multilevel_groups(ctx, working, simple);
-  if (groups.empty()) return {};
+  if (groups.empty()) return core::Status::success();
   if (!simple.seed_generator) {
     return core::fail("multilevel seed state must be present when allow_multilevel is true");
   }
@@ -143,7 +141,7 @@ core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>&
   }
   const std::vector<std::vector<double>> results =
       run_groups(ctx, working, groups, floors, stage_seed);
-  if (core::cancelled(ctx.control)) return {};
+  if (core::cancelled(ctx.control)) return core::Status::success();
 
   for (std::size_t g = 0; g < groups.size(); ++g) {
     const MultilevelGroup& group = groups[g];
@@ -156,7 +154,7 @@ core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>&
       working[i].log2err = combined.log2err;
     }
   }
-  return {};
+  return core::Status::success();
 }
 
 }  // namespace varenko::algo

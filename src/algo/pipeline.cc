@@ -160,8 +160,7 @@ core::Result<Rows> run_stages(const core::RankedList& ranked,
   // 5. Multilevel refinement.
   if (ctx.allow_multilevel && simple_runs) {
     timer.begin();
-    core::Status refined = run_multilevel_stage(ctx, working, simple);
-    if (!refined) return core::Error{refined.error()};
+    VARENKO_TRY(run_multilevel_stage(ctx, working, simple));
     if (core::cancelled(ctx.control)) return core::Error{std::string(kCancelledMessage)};
     timer.report("multilevel_refinement");
   }

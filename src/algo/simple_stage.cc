@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <numbers>
 #include <span>
 
 #include <tbb/task_arena.h>
@@ -17,15 +18,12 @@
 namespace varenko::algo {
 namespace {
 
-// Chunk seeds are draws below this bound, plus 1.
-constexpr std::uint64_t kSeedBound = 1000000000;
 // Without multilevel refinement the budget is split into at most about this
 // many chunks, each of at least kMinChunk permutations.
 constexpr std::uint64_t kMaxChunks = 128;
 constexpr std::uint64_t kMinChunk = 1000;
 // The parallel engines pay off only from this many kept pathways on.
 constexpr std::size_t kParallelMinPathways = 128;
-constexpr double kInvLn2 = 1.4426950408889634;
 
 // Chunk sizes are 32-bit like the counters; the driver caps the budget so
 // that saturation never happens in a run.
@@ -58,7 +56,7 @@ core::Status run_single_pathway_chunk(const StageContext& ctx, Working& w,
     // running sum over all permutations.
     w.counts.add(x, w.es);
   }
-  return {};
+  return core::Status::success();
 }
 
 // Adds one chunk's engine counts into the Working counters, pathway by pathway.
@@ -88,7 +86,7 @@ std::vector<SimpleChunk> plan_simple_chunks(std::uint64_t nperm, bool allow_mult
   std::vector<SimpleChunk> chunks;
   for (const std::uint32_t permutations : simple_chunk_sizes(nperm, allow_multilevel)) {
     const std::uint64_t seed =
-        rng_compat::r_unif_index_with_kind(generator, kSeedBound, sample_kind) + 1;
+        rng_compat::r_unif_index_with_kind(generator, rng_compat::kSeedBound, sample_kind) + 1;
     chunks.push_back(SimpleChunk{permutations, seed});
   }
   return chunks;
@@ -112,7 +110,7 @@ core::Status run_simple_stage(const StageContext& ctx, std::vector<Working>& wor
     out.seed_generator = generator;
     if (!chunks.empty()) out.multilevel_chunk_seed = chunks.front().seed;
   }
-  if (working.empty()) return {};
+  if (working.empty()) return core::Status::success();
 
   std::vector<double> scores(working.size());
   std::vector<std::uint32_t> sizes(working.size());
@@ -128,7 +126,7 @@ core::Status run_simple_stage(const StageContext& ctx, std::vector<Working>& wor
   }
 
   for (const SimpleChunk& chunk : chunks) {
-    if (core::cancelled(ctx.control)) return {};
+    if (core::cancelled(ctx.control)) return core::Status::success();
     const bool fast = std::getenv(kFastNonexactSimpleEnv) != nullptr;
     // The batch engines count their progress and look at a stop request
     // within the chunk; the one-pathway stream does so per chunk.
@@ -155,7 +153,7 @@ core::Status run_simple_stage(const StageContext& ctx, std::vector<Working>& wor
         break;
     }
   }
-  return {};
+  return core::Status::success();
 }
 
 void simple_postprocessing(const StageContext& ctx, std::vector<Working>& working,
@@ -218,7 +216,7 @@ void simple_postprocessing(const StageContext& ctx, std::vector<Working>& workin
     if (std::isfinite(w.pval) && ctx.nperm > 0) {
       const double spread = algo_support::trigamma_f64(static_cast<double>(k + 1)) -
                             algo_support::trigamma_f64(static_cast<double>(ctx.nperm) + 1.0);
-      w.log2err = std::sqrt(spread) * kInvLn2;
+      w.log2err = std::sqrt(spread) * std::numbers::log2e;  // 1 / ln 2
     } else {
       w.log2err.reset();
     }

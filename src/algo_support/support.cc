@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <numbers>
 #include <string>
 #include <unordered_set>
 
@@ -27,8 +28,6 @@ using NoThrowPolicy = bm::policies::policy<
     bm::policies::overflow_error<bm::policies::ignore_error>,
     bm::policies::evaluation_error<bm::policies::ignore_error>,
     bm::policies::rounding_error<bm::policies::ignore_error>>;
-
-constexpr double kLn2 = 0.6931471805599453;
 
 std::uint64_t bits_of(double x) {
   std::uint64_t b = 0;
@@ -155,7 +154,7 @@ bool should_refine_multilevel(std::uint64_t k, std::uint64_t z, double pval, std
   const double s = static_cast<double>(sample_size);
   const double multilevel_err =
       std::sqrt(std::floor(1.0 - center) * (trigamma_f64((s + 1.0) * 0.5) - trigamma_f64(s + 1.0))) /
-      kLn2;
+      std::numbers::ln2;
   return multilevel_err < half_width;
 }
 

@@ -108,14 +108,14 @@ Status check_finite_scores(std::span<const std::string> genes, std::span<const d
       return fail("ranking score of gene '" + genes[i] + "' is not finite");
     }
   }
-  return {};
+  return Status::success();
 }
 
 Status check_gsea_param(double p) {
   if (!std::isfinite(p) || p < 0.0) {
     return fail("gsea_param must be a finite value greater than or equal to 0");
   }
-  return {};
+  return Status::success();
 }
 
 }  // namespace varenko::core

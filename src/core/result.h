@@ -1,6 +1,8 @@
 // Result<T>: a value or an Error carrying one human-readable message.
 // Failures travel through the core as values; they become Python exceptions
-// only at the module boundary. Status is Result<void>.
+// only at the module boundary. Status is Result<void>; success is spelled
+// `Status::success()`, never a default-constructed value, so a stray
+// `return {};` does not compile.
 #pragma once
 
 #include <string>
@@ -53,7 +55,8 @@ class [[nodiscard]] Result {
 
   // Only valid after ok() returned false.
   [[nodiscard]] const std::string& error() const { return std::get<1>(state_).message; }
-  [[nodiscard]] const Error& failure() const { return std::get<1>(state_); }
+  [[nodiscard]] const Error& failure() const& { return std::get<1>(state_); }
+  [[nodiscard]] Error failure() && { return std::get<1>(std::move(state_)); }
 
  private:
   std::variant<T, Error> state_;
@@ -62,15 +65,24 @@ class [[nodiscard]] Result {
 template <>
 class [[nodiscard]] Result<void> {
  public:
-  Result() = default;
+  // No default value: success is stated with success(), failure with an Error.
+  Result() = delete;
   Result(Error error) : error_(std::move(error)), ok_(false) {}  // NOLINT: implicit
+
+  // The successful status.
+  [[nodiscard]] static Result success() { return Result(SuccessTag{}); }
 
   [[nodiscard]] bool ok() const { return ok_; }
   explicit operator bool() const { return ok_; }
+  // Only valid after ok() returned false.
   [[nodiscard]] const std::string& error() const { return error_.message; }
-  [[nodiscard]] const Error& failure() const { return error_; }
+  [[nodiscard]] const Error& failure() const& { return error_; }
+  [[nodiscard]] Error failure() && { return std::move(error_); }
 
  private:
+  struct SuccessTag {};
+  explicit Result(SuccessTag) {}
+
   Error error_{};
   bool ok_ = true;
 };
@@ -79,9 +91,35 @@ using Status = Result<void>;
 
 }  // namespace varenko::core
 
-// Early return of the error of a Result-valued expression.
-#define VARENKO_TRY(expr)                                          \
-  do {                                                             \
-    auto&& varenko_try_result_ = (expr);                           \
-    if (!varenko_try_result_) return ::varenko::core::Error{varenko_try_result_.failure()}; \
+// Early-return helpers for functions that return a Result or a Status. Both
+// pass the whole Error on (message, error number and path), so a file
+// failure keeps its OSError details through every layer.
+//
+//   VARENKO_TRY(write_header(out));                   // a Status or Result
+//   VARENKO_ASSIGN_OR_RETURN(Canvas canvas, Canvas::create(w, h, fill));
+//   VARENKO_ASSIGN_OR_RETURN(rows, build_rows(data));  // assigns an existing variable
+//
+// The expression is evaluated once. ASSIGN_OR_RETURN declares a hidden local
+// named after the line, so use it at most once per line; it is not a single
+// statement, so do not put it in an unbraced if/else branch.
+
+// Returns the failure of a Status- or Result-valued expression.
+#define VARENKO_TRY(expr)                                        \
+  do {                                                           \
+    auto varenko_try_result_ = (expr);                           \
+    if (!varenko_try_result_) {                                  \
+      return std::move(varenko_try_result_).failure();           \
+    }                                                            \
   } while (false)
+
+#define VARENKO_RESULT_CONCAT_INNER_(a, b) a##b
+#define VARENKO_RESULT_CONCAT_(a, b) VARENKO_RESULT_CONCAT_INNER_(a, b)
+#define VARENKO_ASSIGN_OR_RETURN_IMPL_(tmp, lhs, expr) \
+  auto tmp = (expr);                                   \
+  if (!tmp) return std::move(tmp).failure();           \
+  lhs = std::move(tmp).value()
+
+// Evaluates a Result-valued expression: returns its failure, else moves its
+// value into `lhs` (a declaration or an existing variable).
+#define VARENKO_ASSIGN_OR_RETURN(lhs, expr) \
+  VARENKO_ASSIGN_OR_RETURN_IMPL_(VARENKO_RESULT_CONCAT_(varenko_result_, __LINE__), lhs, expr)

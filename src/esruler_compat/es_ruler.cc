@@ -245,7 +245,7 @@ core::Status EsRulerCompat::extend(std::uint64_t seed, double es, double eps,
   reset_chunks(
       std::max<std::uint32_t>(1, static_cast<std::uint32_t>(std::sqrt(static_cast<double>(k)))));
   const Gsea target = target_record(target_numerator(es));
-  if (levels_.empty()) return {};
+  if (levels_.empty()) return core::Status::success();
 
   const double log_eps = std::log(eps);
   double acc = 0.0;
@@ -277,19 +277,19 @@ core::Status EsRulerCompat::extend(std::uint64_t seed, double es, double eps,
       samples_[s].assign(members.begin(), members.end());
       sample_sums_[s] = {chunked[s].rank_sum, chunked[s].key};
     }
-    return {};
+    return core::Status::success();
   };
   while (true) {
-    if (core::cancelled(control)) return {};
+    if (core::cancelled(control)) return core::Status::success();
     const Gsea bound = levels_.back().bound;
-    if (!precedes(bound, target)) return {};  // the level reached the target
+    if (!precedes(bound, target)) return core::Status::success();  // the level reached the target
 
     // Expected log of the last level's survival fraction, psi(u + 1) - psi(N + 1).
     acc += negative_harmonic(levels_.back().upper.size() + 1, n_samples);
     // Below the floor. A floor that is not positive (0, negative or NaN) has no
     // finite logarithm and never stops the loop: the target or the end of the
     // splits does, as for eps = 0.
-    if (eps > 0.0 && acc < log_eps) return {};
+    if (eps > 0.0 && acc < log_eps) return core::Status::success();
 
     // The inner chunk boundaries are recomputed once per iteration of this loop,
     // before the iteration's perturbation passes; all of its passes reuse them.
@@ -303,7 +303,7 @@ core::Status EsRulerCompat::extend(std::uint64_t seed, double es, double eps,
     const std::size_t level_count = levels_.size();
     resample_genesets(rng);
     core::advance(control, &core::RunControl::levels_done);
-    if (levels_.size() == level_count) return {};  // the population no longer splits
+    if (levels_.size() == level_count) return core::Status::success();  // the population no longer splits
   }
 }
 

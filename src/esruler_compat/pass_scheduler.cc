@@ -69,7 +69,7 @@ core::Status EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<Po
   const std::uint32_t k = pathway_size_;
   const auto iterations = static_cast<std::size_t>(swap_iterations(k));
   const std::size_t count = chunked.size();
-  if (count == 0) return {};
+  if (count == 0) return core::Status::success();
   // The walks below take every sample as well formed: one that is not would
   // make no moves, and the budget would never be reached.
   for (const auto& sample : chunked) VARENKO_TRY(check_walk_input(k, sample));
@@ -287,7 +287,7 @@ core::Status EsRulerCompat::perturbation_passes(std::vector<BasicSampleChunks<Po
     }
     batch = next;
   }
-  return {};
+  return core::Status::success();
 }
 
 // Positions in 32 bits for any ranking and in 16 bits for rankings of at

@@ -315,7 +315,7 @@ core::Status EsRulerCompat::check_walk_input(std::uint32_t k,
     return core::fail(
         "internal error: the sample is not one of k members cut at the ruler's chunk boundaries");
   }
-  return {};
+  return core::Status::success();
 }
 
 template <typename Pos>

@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/utf8.h"
+
 namespace varenko::io {
 namespace {
 
@@ -39,78 +41,12 @@ std::string os_error(int code) {
   return message;
 }
 
-// True when `s` is well-formed UTF-8 (no overlong forms, surrogates or code
-// points above U+10FFFF).
-bool valid_utf8(std::string_view s) {
-  const auto* p = reinterpret_cast<const unsigned char*>(s.data());
-  const unsigned char* end = p + s.size();
-  while (p < end) {
-    // ASCII runs, eight bytes at a time.
-    while (end - p >= 8) {
-      std::uint64_t word = 0;
-      std::memcpy(&word, p, sizeof word);
-      if ((word & 0x8080808080808080ULL) != 0) break;
-      p += 8;
-    }
-    if (p == end) break;
-    const unsigned char b0 = *p;
-    if (b0 < 0x80) {
-      ++p;
-      continue;
-    }
-    std::size_t len = 0;
-    unsigned char lo = 0x80;
-    unsigned char hi = 0xBF;  // allowed range of the second byte
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-      len = 2;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-      len = 3;
-      if (b0 == 0xE0) lo = 0xA0;  // overlong
-      if (b0 == 0xED) hi = 0x9F;  // surrogates
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-      len = 4;
-      if (b0 == 0xF0) lo = 0x90;  // overlong
-      if (b0 == 0xF4) hi = 0x8F;  // above U+10FFFF
-    } else {
-      return false;
-    }
-    if (static_cast<std::size_t>(end - p) < len) return false;
-    if (p[1] < lo || p[1] > hi) return false;
-    for (std::size_t i = 2; i < len; ++i) {
-      if ((p[i] & 0xC0) != 0x80) return false;
-    }
-    p += len;
-  }
-  return true;
-}
-
 // Unicode White_Space code points.
 bool is_unicode_space(char32_t c) {
   if (c <= 0x20) return c == 0x20 || (c >= 0x09 && c <= 0x0D);
   if (c < 0x85) return false;
   return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
          c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
-}
-
-// Decodes the (valid) UTF-8 character starting at s[i]; sets its length.
-char32_t decode_at(std::string_view s, std::size_t i, std::size_t& len) {
-  const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
-  const unsigned char b0 = b(0);
-  if (b0 < 0x80) {
-    len = 1;
-    return b0;
-  }
-  if (b0 < 0xE0) {
-    len = 2;
-    return (char32_t{b0} & 0x1F) << 6 | (char32_t{b(1)} & 0x3F);
-  }
-  if (b0 < 0xF0) {
-    len = 3;
-    return (char32_t{b0} & 0x0F) << 12 | (char32_t{b(1)} & 0x3F) << 6 | (char32_t{b(2)} & 0x3F);
-  }
-  len = 4;
-  return (char32_t{b0} & 0x07) << 18 | (char32_t{b(1)} & 0x3F) << 12 |
-         (char32_t{b(2)} & 0x3F) << 6 | (char32_t{b(3)} & 0x3F);
 }
 
 // `s` (valid UTF-8) without leading and trailing Unicode white space.
@@ -124,7 +60,7 @@ std::string_view trim_unicode(std::string_view s) {
   std::size_t begin = 0;
   while (begin < s.size()) {
     std::size_t len = 0;
-    if (!is_unicode_space(decode_at(s, begin, len))) break;
+    if (!is_unicode_space(core::decode_utf8_at(s, begin, len))) break;
     begin += len;
   }
   std::size_t end = s.size();
@@ -132,7 +68,7 @@ std::string_view trim_unicode(std::string_view s) {
     std::size_t start = end - 1;
     while (start > begin && (static_cast<unsigned char>(s[start]) & 0xC0) == 0x80) --start;
     std::size_t len = 0;
-    if (!is_unicode_space(decode_at(s, start, len))) break;
+    if (!is_unicode_space(core::decode_utf8_at(s, start, len))) break;
     end = start;
   }
   return s.substr(begin, end - begin);
@@ -148,8 +84,8 @@ class GmtParser {
     if (line_number_ == 1 && text.starts_with(kByteOrderMark)) {
       text.remove_prefix(kByteOrderMark.size());
     }
-    if (!valid_utf8(text)) return core::fail(std::string(kInvalidUtf8));
-    if (trim_unicode(text).empty()) return {};
+    if (!core::is_valid_utf8(text)) return core::fail(std::string(kInvalidUtf8));
+    if (trim_unicode(text).empty()) return core::Status::success();
 
     fields_.clear();
     std::size_t start = 0;
@@ -176,7 +112,7 @@ class GmtParser {
       const std::string_view gene = trim_unicode(fields_[i]);
       if (!gene.empty()) p.genes.emplace_back(gene);
     }
-    return {};
+    return core::Status::success();
   }
 
   core::PathwayDb take() { return std::move(db_); }
@@ -222,9 +158,8 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
       buffer.resize(std::max(filled, std::min(filled * 2, max_buffer)));
       if (filled == buffer.size()) return parser.line_too_long(max_line_bytes);
     }
-    auto got = source(buffer.data() + filled, buffer.size() - filled);
-    if (!got) return core::fail(got.error());
-    const std::size_t n = *got;
+    VARENKO_ASSIGN_OR_RETURN(const std::size_t n,
+                             source(buffer.data() + filled, buffer.size() - filled));
     if (n == 0) break;
     const std::size_t scan_from = filled;
     filled += n;
@@ -237,9 +172,8 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
       if (lf == nullptr) break;
       const auto pos = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer.data());
       if (pos - line_start > max_line_bytes) return parser.line_too_long(max_line_bytes);
-      auto status =
-          parser.line(std::string_view(buffer.data() + line_start, pos - line_start), true);
-      if (!status) return core::fail(status.error());
+      VARENKO_TRY(
+          parser.line(std::string_view(buffer.data() + line_start, pos - line_start), true));
       line_start = pos + 1;
       search = line_start;
     }
@@ -250,8 +184,7 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
     if (filled > max_line_bytes) return parser.line_too_long(max_line_bytes);
   }
   if (filled > 0) {
-    auto status = parser.line(std::string_view(buffer.data(), filled), false);
-    if (!status) return core::fail(status.error());
+    VARENKO_TRY(parser.line(std::string_view(buffer.data(), filled), false));
   }
   return parser.take();
 }

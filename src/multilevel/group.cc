@@ -60,8 +60,8 @@ std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
   const bool need_pos = max_es >= 0.0;
   const bool need_neg = min_es < 0.0;
   // A tail whose walk failed (an internal error) gives no estimate.
-  core::Status pos_status;
-  core::Status neg_status;
+  core::Status pos_status = core::Status::success();
+  core::Status neg_status = core::Status::success();
   auto extend_pos = [&] { pos_status = ruler_pos.extend(seed, std::fabs(max_es), eps, control); };
   auto extend_neg = [&] { neg_status = ruler_neg.extend(seed, std::fabs(min_es), eps, control); };
   if (need_pos && need_neg && tbb::this_task_arena::max_concurrency() > 1) {

@@ -29,7 +29,7 @@ core::Status check_canvas_size(std::uint64_t width, std::uint64_t height) {
                       " pixels exceeds the drawing limit of 32768 pixels per side and " +
                       std::to_string(kMaxCanvasPixels) + " pixels in all");
   }
-  return {};
+  return core::Status::success();
 }
 
 Rgba background_color(bool transparent) {
@@ -37,7 +37,7 @@ Rgba background_color(bool transparent) {
 }
 
 core::Result<Canvas> Canvas::create(std::uint32_t width, std::uint32_t height, Rgba fill) {
-  if (auto ok = check_canvas_size(width, height); !ok) return core::fail(ok.error());
+  VARENKO_TRY(check_canvas_size(width, height));
   Canvas canvas(width, height);
   try {
     canvas.pixels_.resize(static_cast<std::size_t>(width) * height * 4);

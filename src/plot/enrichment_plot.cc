@@ -94,9 +94,7 @@ core::Status draw_and_save(const core::RankedList& ranked, std::string output_pa
   if (l.pw < 1 || l.ph < 1) return core::fail("plot dimensions leave no drawable area");
   l.right = l.left + l.pw;
   const Rgba background = background_color(options.transparent_background);
-  auto canvas_result = Canvas::create(width, height, background);
-  if (!canvas_result) return core::fail(canvas_result.error());
-  Canvas& canvas = *canvas_result;
+  VARENKO_ASSIGN_OR_RETURN(Canvas canvas, Canvas::create(width, height, background));
   l.bottom = l.top + l.ph;
   l.ymin = axis.minimum;
   l.ymax = axis.maximum;
@@ -116,9 +114,8 @@ core::Status draw_and_save(const core::RankedList& ranked, std::string output_pa
   draw_line_aliased(canvas, right_f, top_f, right_f, bottom_f, kBorderGrey);
 
   // 6: font.
-  auto font_result = load_plot_font();
-  if (!font_result) return core::fail(font_result.error());
-  const PlotFont& font = **font_result;
+  VARENKO_ASSIGN_OR_RETURN(const auto font_ptr, load_plot_font());
+  const PlotFont& font = *font_ptr;
 
   // 7-8: grid.
   const Rgba grid = grid_color_for_dpi(options.dpi);
@@ -323,10 +320,10 @@ core::Status write_enrichment_plot_png(const core::RankedList& ranked,
       return core::fail("plot dimensions must be at least 320x240 pixels");
     }
     // Refuse oversized canvases before any work is done for them.
-    if (auto ok = check_canvas_size(width, height); !ok) return ok;
-    auto data = build_enrichment_plot_data(ranked, pathway, score_type, gsea_param);
-    if (!data) return core::fail(data.error());
-    return draw_and_save(ranked, std::move(output_path), options, *data, width, height);
+    VARENKO_TRY(check_canvas_size(width, height));
+    VARENKO_ASSIGN_OR_RETURN(const EnrichmentPlotData data,
+                             build_enrichment_plot_data(ranked, pathway, score_type, gsea_param));
+    return draw_and_save(ranked, std::move(output_path), options, data, width, height);
   } catch (const std::bad_alloc&) {
     return core::fail("out of memory while drawing the enrichment plot");
   }

@@ -19,6 +19,8 @@
 #include FT_OUTLINE_H
 #include FT_ADVANCES_H
 
+#include "core/utf8.h"
+
 namespace varenko::plot {
 
 struct PlotFont::Impl {
@@ -96,46 +98,15 @@ namespace {
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // Decodes UTF-8; every byte that does not start a valid sequence reads as
-// U+FFFD. `valid` (when given) tells whether no such byte was met.
-std::vector<char32_t> decode_utf8(std::string_view text, bool* valid = nullptr) {
-  if (valid != nullptr) *valid = true;
+// U+FFFD.
+std::vector<char32_t> decode_utf8(std::string_view text) {
   std::vector<char32_t> out;
   out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
+  for (std::size_t i = 0; i < text.size();) {
     std::size_t len = 0;
-    char32_t cp = 0;
-    char32_t min = 0;
-    if (b0 < 0x80) {
-      out.push_back(b0);
-      ++i;
-      continue;
-    }
-    if ((b0 & 0xE0) == 0xC0) {
-      len = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-      len = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-      len = 4, cp = b0 & 0x07, min = 0x10000;
-    }
-    bool ok = len != 0 && i + len <= text.size();
-    for (std::size_t k = 1; ok && k < len; ++k) {
-      const auto b = static_cast<unsigned char>(text[i + k]);
-      if ((b & 0xC0) != 0x80) {
-        ok = false;
-      } else {
-        cp = (cp << 6) | (b & 0x3F);
-      }
-    }
-    if (ok && cp >= min && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF)) {
-      out.push_back(cp);
-      i += len;
-    } else {
-      out.push_back(kReplacementCharacter);
-      if (valid != nullptr) *valid = false;
-      ++i;
-    }
+    const char32_t cp = core::decode_utf8_at(text, i, len);
+    out.push_back(cp == core::kNotUtf8 ? kReplacementCharacter : cp);
+    i += len;
   }
   return out;
 }
@@ -248,12 +219,6 @@ void PlotFont::rasterize(std::uint32_t glyph, float scale, double origin_x, doub
 
 namespace {
 
-bool is_valid_utf8(std::string_view s) {
-  bool valid = true;
-  (void)decode_utf8(s, &valid);
-  return valid;
-}
-
 std::optional<std::vector<std::uint8_t>> read_whole_file(const char* path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
@@ -277,7 +242,7 @@ const FontCell& font_cell() {
   static const FontCell* const cell = [] {
     g_font_loads.fetch_add(1, std::memory_order_relaxed);
     std::optional<std::string> env_path;
-    if (const char* env = std::getenv("VARENKO_PLOT_FONT"); env != nullptr && is_valid_utf8(env)) {
+    if (const char* env = std::getenv("VARENKO_PLOT_FONT"); env != nullptr && core::is_valid_utf8(env)) {
       env_path = env;
     }
     auto loaded = load_font_from_sources(embedded_font_data(), env_path, kFallbackFontPaths);

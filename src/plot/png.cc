@@ -220,7 +220,7 @@ core::Status write_png_to(int fd, const Canvas& canvas, std::uint32_t dpi,
   }
   if (!flushed) return os_failure(flush_errno != 0 ? flush_errno : EIO, output_path);
   if (!closed) return os_failure(close_errno != 0 ? close_errno : EIO, output_path);
-  return {};
+  return core::Status::success();
 }
 
 }  // namespace
@@ -228,9 +228,7 @@ core::Status write_png_to(int fd, const Canvas& canvas, std::uint32_t dpi,
 core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path,
                                    std::uint32_t dpi, const PngWriteFn& write) {
   if (output_path.find('\0') != std::string::npos) return core::fail("embedded null byte");
-  auto resolved = resolve_target(output_path);
-  if (!resolved) return resolved.failure();
-  const Target target = std::move(resolved.value());
+  VARENKO_ASSIGN_OR_RETURN(const Target target, resolve_target(output_path));
   if (target.direct) {
     int fd = -1;
     do {
@@ -239,9 +237,8 @@ core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path
     if (fd < 0) return os_failure(errno, output_path);
     return write_png_to(fd, canvas, dpi, write, output_path);
   }
-  auto opened = open_temporary_beside(target.path, output_path);
-  if (!opened) return opened.failure();
-  const auto [fd, temp] = std::move(opened.value());
+  VARENKO_ASSIGN_OR_RETURN(const auto opened, open_temporary_beside(target.path, output_path));
+  const auto& [fd, temp] = opened;
   core::Status written = write_png_to(fd, canvas, dpi, write, output_path);
   if (!written) {
     ::unlink(temp.c_str());
@@ -252,7 +249,7 @@ core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path
     ::unlink(temp.c_str());
     return os_failure(err, output_path);
   }
-  return {};
+  return core::Status::success();
 }
 
 core::Status save_png_with_dpi(const Canvas& canvas, std::string output_path, std::uint32_t dpi) {

@@ -81,9 +81,7 @@ core::Result<GseaTablePlotData> build_gsea_table_plot_data(
   if (!std::isfinite(gsea_param) || gsea_param < 0.0) {
     return fail("gsea_param must be a finite value greater than or equal to 0");
   }
-  auto stats_or = normalised_stats(ranked, gsea_param);
-  if (!stats_or) return core::Error{stats_or.error()};
-  const std::vector<double>& stats = *stats_or;
+  VARENKO_ASSIGN_OR_RETURN(const std::vector<double> stats, normalised_stats(ranked, gsea_param));
 
   GseaTablePlotData data;
   for (const double a : stats) {
@@ -278,19 +276,16 @@ core::Status write_table_plot(const core::RankedList& ranked,
                         (std::isfinite(*options.height_inches) && *options.height_inches > 0.0));
   if (!size_ok) return fail("plot size in inches and dpi must be finite positive values");
 
-  auto data = build_gsea_table_plot_data(ranked, pathways, gsea_param, results);
-  if (!data) return core::Error{data.error()};
-
-  auto font_or = load_plot_font();
-  if (!font_or) return core::Error{font_or.error()};
-  const PlotFont& font = **font_or;
-
-  auto height = table_plot_height(options.dpi, options.height_inches, data->row_count);
-  if (!height) return core::Error{height.error()};
+  VARENKO_ASSIGN_OR_RETURN(const GseaTablePlotData data,
+                           build_gsea_table_plot_data(ranked, pathways, gsea_param, results));
+  VARENKO_ASSIGN_OR_RETURN(const auto font_ptr, load_plot_font());
+  const PlotFont& font = *font_ptr;
+  VARENKO_ASSIGN_OR_RETURN(const auto height,
+                           table_plot_height(options.dpi, options.height_inches, data.row_count));
 
   const float f = scale_factor(options.dpi);
   std::int64_t label_width = 0;
-  for (const GseaTablePlotRow& row : data->rows) {
+  for (const GseaTablePlotRow& row : data.rows) {
     label_width =
         std::max(label_width, measure_text(font, kLabelMeasureScale * f, row.label).width);
   }
@@ -301,7 +296,7 @@ core::Status write_table_plot(const core::RankedList& ranked,
   // side and a quarter of the canvas area; the message quotes the requested
   // size and those limits.
   const auto target_w = static_cast<std::uint64_t>(layout.width);
-  const auto target_h = static_cast<std::uint64_t>(*height);
+  const auto target_h = static_cast<std::uint64_t>(height);
   if (target_w > kMaxTablePlotSide || target_h > kMaxTablePlotSide ||
       target_w * target_h > kMaxTablePlotPixels) {
     return fail("table plot of " + std::to_string(target_w) + "x" + std::to_string(target_h) +
@@ -311,17 +306,17 @@ core::Status write_table_plot(const core::RankedList& ranked,
   }
 
   const Rgba background = background_color(options.transparent_background);
-  auto big = Canvas::create(static_cast<std::uint32_t>(2 * target_w),
-                            static_cast<std::uint32_t>(2 * target_h), background);
-  if (!big) return core::Error{big.error()};
-  draw_table(*big, font, *data, layout, label_width, f);
+  VARENKO_ASSIGN_OR_RETURN(Canvas big, Canvas::create(static_cast<std::uint32_t>(2 * target_w),
+                                                      static_cast<std::uint32_t>(2 * target_h),
+                                                      background));
+  draw_table(big, font, data, layout, label_width, f);
 
-  auto small = Canvas::create(static_cast<std::uint32_t>(target_w),
-                              static_cast<std::uint32_t>(target_h), background);
-  if (!small) return core::Error{small.error()};
-  resize_rgba_lanczos3(big->bytes(), big->width(), big->height(), small->bytes(), small->width(),
-                       small->height());
-  return save_png_with_dpi(*small, std::move(output_path), options.dpi);
+  VARENKO_ASSIGN_OR_RETURN(Canvas small, Canvas::create(static_cast<std::uint32_t>(target_w),
+                                                        static_cast<std::uint32_t>(target_h),
+                                                        background));
+  resize_rgba_lanczos3(big.bytes(), big.width(), big.height(), small.bytes(), small.width(),
+                       small.height());
+  return save_png_with_dpi(small, std::move(output_path), options.dpi);
 }
 
 }  // namespace

@@ -73,21 +73,16 @@ core::Status draw_vertical_text_centered(Canvas& canvas, const PlotFont& font,
                                          std::int64_t centre_x, std::int64_t centre_y,
                                          float scale, std::string_view text, Rgba colour) {
   const TextSize size = measure_text(font, scale, text);
-  if (size.width == 0 || size.height == 0) return {};
+  if (size.width == 0 || size.height == 0) return core::Status::success();
   constexpr std::int64_t kPadding = 8;  // room for glyph parts outside the layout box
   const std::int64_t sw = size.width + 2 * kPadding;
   const std::int64_t sh = size.height + 2 * kPadding;
-  if (auto ok = check_canvas_size(static_cast<std::uint64_t>(sw), static_cast<std::uint64_t>(sh));
-      !ok) {
-    return ok;
-  }
-  auto scratch = Canvas::create(static_cast<std::uint32_t>(sw), static_cast<std::uint32_t>(sh),
-                                Rgba{0, 0, 0, 0});
-  if (!scratch) return core::fail(scratch.error());
-  draw_text(*scratch, font, kPadding, kPadding, scale, text, colour);
-  auto rotated = scratch->rotated_270();
-  if (!rotated) return core::fail(rotated.error());
-  const Canvas& r = *rotated;
+  VARENKO_TRY(check_canvas_size(static_cast<std::uint64_t>(sw), static_cast<std::uint64_t>(sh)));
+  VARENKO_ASSIGN_OR_RETURN(Canvas scratch, Canvas::create(static_cast<std::uint32_t>(sw),
+                                                          static_cast<std::uint32_t>(sh),
+                                                          Rgba{0, 0, 0, 0}));
+  draw_text(scratch, font, kPadding, kPadding, scale, text, colour);
+  VARENKO_ASSIGN_OR_RETURN(const Canvas r, scratch.rotated_270());
   const std::int64_t left = centre_x - static_cast<std::int64_t>(r.width()) / 2;
   const std::int64_t top = centre_y - static_cast<std::int64_t>(r.height()) / 2;
   for (std::uint32_t sy = 0; sy < r.height(); ++sy) {
@@ -107,7 +102,7 @@ core::Status draw_vertical_text_centered(Canvas& canvas, const PlotFont& font,
                               mix(src.a, dst.a)});
     }
   }
-  return {};
+  return core::Status::success();
 }
 
 }  // namespace varenko::plot

@@ -153,7 +153,7 @@ core::Status sample_int_no_replace_with_kind(RLecuyerCmrgSeedCompat& gen, std::u
     touched.push_back(j);
   }
   for (const std::uint32_t j : touched) pool[j] = j + 1;
-  return {};
+  return core::Status::success();
 }
 
 core::Result<std::vector<std::uint32_t>> sample_int_no_replace_with_kind(

@@ -52,6 +52,10 @@ class RLecuyerCmrgSeedCompat {
   State s_{};
 };
 
+// Stage and chunk seeds are draws of r_unif_index_with_kind below this bound,
+// plus 1 (one value of 1 .. 10^9, as R's sample.int(1e9, 1) gives).
+inline constexpr std::uint64_t kSeedBound = 1000000000;
+
 // Index in [0, dn) drawn with the given sample kind; 0 without drawing when dn is 0.
 std::uint64_t r_unif_index_with_kind(RMt19937SeedCompat& gen, std::uint64_t dn,
                                      std::uint32_t sample_kind);

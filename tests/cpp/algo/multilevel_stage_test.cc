@@ -176,7 +176,7 @@ TEST(MultilevelStage, GroupsShareOneSeedAndIgnoreThreadCount) {
     SCOPED_TRACE(std::to_string(threads) + " threads");
     std::vector<Working> working = base.working;
     SimpleStageOutput s = simple;
-    core::Status status;
+    core::Status status = core::fail("the stage did not run");
     tbb::task_arena arena(threads);
     arena.execute([&] { status = run_multilevel_stage(base.ctx, working, s); });
     ASSERT_TRUE(status.ok()) << status.error();

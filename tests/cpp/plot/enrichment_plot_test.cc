@@ -197,7 +197,8 @@ TEST(EnrichmentPlot, FailuresComeInOrderAndWriteNothing) {
     EXPECT_ERROR(write_enrichment_plot_png(*c.ranked, c.pw, out.string(), ScoreType::Std, c.p,
                                            c.options),
                  c.message);
-    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 0.5);
+    // A refused plot fails before drawing; the bound only catches a hang.
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 30.0);
     EXPECT_TRUE(fs::is_empty(dir.path()));
   }
   // -0.0 is an accepted exponent.

@@ -114,7 +114,6 @@ TEST(RMt19937SeedCompat, ChunkSeedSequences) {
 }
 
 TEST(RMt19937SeedCompat, StageSeedSequences) {
-  constexpr std::uint64_t kSeedBound = 1000000000;
   for (const auto& e : reference()["stage_seeds"]) {
     const auto m = e["m"].get<std::uint64_t>();
     SCOPED_TRACE(label(e) + " m " + std::to_string(m));
