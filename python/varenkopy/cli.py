@@ -283,7 +283,8 @@ def build_parser() -> argparse.ArgumentParser:
     one.add_argument("ranking", metavar="RANKING",
                      help="ranking file: gene and score per line (.rnk, .tsv, .csv)")
     one.add_argument("gene_sets", metavar="GENE_SETS", help="GMT file of gene sets")
-    one.add_argument("-o", "--output", required=True, metavar="RESULTS.tsv", default=argparse.SUPPRESS,
+    one.add_argument("-o", "--output", required=True, metavar="RESULTS.tsv",
+                     default=argparse.SUPPRESS,
                      help="where to write the results ('-' for standard output)")
     one.add_argument("--plots", metavar="DIR", default=None,
                      help="also draw an enrichment plot of each of the top gene sets and "
@@ -303,7 +304,8 @@ def build_parser() -> argparse.ArgumentParser:
                       help="matrix: a header of signature names after the gene column, then "
                            "one line per gene; empty or NA cells are genes not measured")
     many.add_argument("gene_sets", metavar="GENE_SETS", help="GMT file of gene sets")
-    many.add_argument("-o", "--output", required=True, metavar="RESULTS.tsv", default=argparse.SUPPRESS,
+    many.add_argument("-o", "--output", required=True, metavar="RESULTS.tsv",
+                     default=argparse.SUPPRESS,
                       help="where to write the results ('-' for standard output)")
     many.add_argument("--scheduler", metavar="ADDRESS", default=None,
                       help="run on the Dask scheduler at ADDRESS (e.g. tcp://host:8786); "

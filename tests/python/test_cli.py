@@ -14,7 +14,6 @@ from pathlib import Path
 import numpy as np
 import pandas as pd
 import pytest
-
 import varenkopy
 from varenkopy.cli import build_parser
 

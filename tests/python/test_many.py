@@ -10,7 +10,6 @@ from pathlib import Path
 import numpy as np
 import pandas as pd
 import pytest
-
 import varenkopy
 
 FAST = {"n_perm_simple": 100}
