@@ -39,6 +39,10 @@ _GOLDEN_GAMMA = 0x9E3779B97F4A7C15
 _MIX1 = 0xBF58476D1CE4E5B9
 _MIX2 = 0x94D049BB133111EB
 
+# Cluster tasks in flight: at least this many, or this many per worker thread.
+_WINDOW_MIN = 32
+_WINDOW_PER_THREAD = 4
+
 _SCORE_TYPES = ("std", "pos", "neg")
 _MODES = ("quorin", "multilevel", "simple")
 
@@ -259,39 +263,49 @@ def _run_on_client(client: Any, signatures: list[tuple[Hashable, Any]],
     # key of its own per run (hash=False): a scatter of equal data under a
     # shared key could be released by another run's clean-up.
     shared = client.scatter(prepared, broadcast=True, hash=False)
-    pending: list[Any] = []
+    # Tasks are submitted a window ahead of the signature being gathered, so
+    # the rankings and results held here do not grow with the signature count.
+    window = max(_WINDOW_MIN, _WINDOW_PER_THREAD * sum(client.nthreads().values()))
+
+    def submit(position: int) -> Any:
+        ranking = signatures[position][1]
+        if is_path(ranking):
+            # Read here: the workers need not see this machine's files.
+            try:
+                ranking = read_ranking(ranking)
+            except Exception as exc:  # noqa: BLE001 - reported per signature
+                return _failed(exc)
+        return client.submit(_run_signature, ranking, shared, seeds[position], options,
+                             pure=False)
+
+    pending: dict[int, Any] = {}
+    submitted = 0
+    bar = _progress_bar(show, len(signatures))
     try:
-        for (_, ranking), seed in zip(signatures, seeds):
-            if is_path(ranking):
-                # Read here: the workers need not see this machine's files.
+        for position, (name, _) in enumerate(signatures):
+            while submitted < len(signatures) and submitted < position + window:
+                pending[submitted] = submit(submitted)
+                submitted += 1
+            item = pending.pop(position)
+            if isinstance(item, _Outcome):
+                outcome = item
+            else:
                 try:
-                    ranking = read_ranking(ranking)
-                except Exception as exc:  # noqa: BLE001 - reported per signature
-                    pending.append(_failed(exc))
-                    continue
-            pending.append(client.submit(_run_signature, ranking, shared, seed, options,
-                                         pure=False))
-        bar = _progress_bar(show, len(signatures))
-        try:
-            for (name, _), item in zip(signatures, pending):
-                if isinstance(item, _Outcome):
-                    outcome = item
-                else:
-                    try:
-                        outcome = item.result()
-                    except Exception as exc:  # noqa: BLE001 - a lost worker, a cancelled task
-                        outcome = _failed(exc)
-                _reissue(name, outcome)
-                collector.add(name, outcome)
-                bar.update(1)
-        finally:
-            bar.close()
+                    outcome = item.result()
+                except Exception as exc:  # noqa: BLE001 - a lost worker, a cancelled task
+                    outcome = _failed(exc)
+                del item  # releases the result on the worker
+            _reissue(name, outcome)
+            collector.add(name, outcome)
+            bar.update(1)
     except BaseException:
         # After a raised failure or an interrupt, tasks still queued are dropped.
-        futures = [item for item in pending if not isinstance(item, _Outcome)]
+        futures = [item for item in pending.values() if not isinstance(item, _Outcome)]
         if futures:
             client.cancel(futures)
         raise
+    finally:
+        bar.close()
 
 
 def _result_frames(collector: _Collector, seed: int) -> tuple[pd.DataFrame, pd.DataFrame]:
