@@ -120,13 +120,17 @@ class _DropRecords(logging.Filter):
 
 
 def _run_signature(ranking: object, gene_sets: PreparedGeneSets, seed: int,
-                   options: dict[str, Any]) -> _Outcome:
+                   options: dict[str, Any], genes: Optional[pd.Index] = None) -> _Outcome:
     """Runs one signature and captures its warnings instead of showing them.
 
-    Exceptions (but not KeyboardInterrupt) become the outcome's error. The
-    texts are logged again with the signature's name when they are re-issued,
-    so the logger is silenced while they are captured.
+    With `genes`, `ranking` is one column of a genes x signatures matrix as
+    an array, and the signature is its non-missing cells. Exceptions (but not
+    KeyboardInterrupt) become the outcome's error. The texts are logged again
+    with the signature's name when they are re-issued, so the logger is
+    silenced while they are captured.
     """
+    if genes is not None:
+        ranking = pd.Series(ranking, index=genes).dropna()
     drop = _DropRecords()
     frame: Optional[pd.DataFrame] = None
     error: Optional[BaseException] = None
@@ -254,10 +258,16 @@ def _run_here(signatures: list[tuple[Hashable, Any]], prepared: PreparedGeneSets
         bar.close()
 
 
-def _run_on_client(client: Any, signatures: list[tuple[Hashable, Any]],
+def _run_on_client(client: Any, rankings: object, signatures: list[tuple[Hashable, Any]],
                    prepared: PreparedGeneSets, seeds: list[int], options: dict[str, Any],
                    collector: _Collector, show: bool) -> None:
     from varenkopy._readers import read_ranking
+
+    # The columns of a matrix share their genes: those travel once, and each
+    # task gets its column's values only (an array, not thousands of names).
+    matrix = rankings if isinstance(rankings, pd.DataFrame) else None
+    genes = (client.scatter(matrix.index, broadcast=True, hash=False)
+             if matrix is not None else None)
 
     # The gene sets travel to every worker once; each task refers to them. A
     # key of its own per run (hash=False): a scatter of equal data under a
@@ -268,6 +278,9 @@ def _run_on_client(client: Any, signatures: list[tuple[Hashable, Any]],
     window = max(_WINDOW_MIN, _WINDOW_PER_THREAD * sum(client.nthreads().values()))
 
     def submit(position: int) -> Any:
+        if matrix is not None:
+            return client.submit(_run_signature, matrix.iloc[:, position].to_numpy(), shared,
+                                 seeds[position], options, genes, pure=False)
         ranking = signatures[position][1]
         if is_path(ranking):
             # Read here: the workers need not see this machine's files.
@@ -492,7 +505,8 @@ def gsea_many(
     if client is None:
         _run_here(signatures, prepared, seeds, options, collector, show)
     else:
-        _run_on_client(client, signatures, prepared, seeds, options, collector, show)
+        _run_on_client(client, rankings, signatures, prepared, seeds, options, collector,
+                       show)
     results, failures = _result_frames(collector, run_seed)
     if errors == "collect":
         return results, failures
