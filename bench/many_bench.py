@@ -27,7 +27,6 @@ from typing import Any, Optional
 
 import numpy as np
 import pandas as pd
-
 import varenkopy
 
 ROOT = Path(__file__).resolve().parents[1]
