@@ -19,8 +19,9 @@ fi
 
 PY=${PYTHON:-python3}
 "$PY" - <<'PYEOF' || "$PY" -m pip install -q "scikit-build-core>=0.10" "pytest>=7" "numpy>=1.24" \
-  "pandas>=1.5" "tqdm>=4.60" "ninja" "cmake>=3.22"
+  "pandas>=1.5" "tqdm>=4.60" "ninja" "cmake>=3.22" "dask[distributed]"
 import importlib.util, sys
-need = ["scikit_build_core", "pytest", "numpy", "pandas", "tqdm"]
+# distributed (the varenkopy[dask] extra) runs the tests on a local cluster.
+need = ["scikit_build_core", "pytest", "numpy", "pandas", "tqdm", "distributed"]
 sys.exit(1 if any(importlib.util.find_spec(m) is None for m in need) else 0)
 PYEOF

@@ -4,7 +4,8 @@ The three functions of the compiled core (``run_gsea_py``,
 ``write_enrichment_plot_png_py``, ``write_gsea_table_plot_png_py``) are
 exported unchanged. On top of them, :func:`read_gmt` and :func:`read_ranking`
 read the usual files, :func:`gsea` runs an analysis on pandas (or plain
-Python) inputs and returns a DataFrame, and :func:`plot_enrichment` and
+Python) inputs and returns a DataFrame, :func:`gsea_many` runs it on many
+rankings (in this process or on a Dask cluster), and :func:`plot_enrichment` and
 :func:`plot_table` draw the results. Warnings are issued with the category
 :class:`VarenkoWarning` and logged to the ``varenkopy`` logger.
 """
@@ -18,6 +19,7 @@ from varenkopy._core import (
     write_enrichment_plot_png_py,
     write_gsea_table_plot_png_py,
 )
+from varenkopy._many import gsea_many, signature_seed
 from varenkopy._plots import PlotImage, plot_enrichment, plot_table
 from varenkopy._readers import read_gmt, read_ranking
 from varenkopy._warnings import VarenkoWarning
@@ -28,11 +30,13 @@ __all__ = [
     "VarenkoWarning",
     "__version__",
     "gsea",
+    "gsea_many",
     "plot_enrichment",
     "plot_table",
     "read_gmt",
     "read_ranking",
     "run_gsea_py",
+    "signature_seed",
     "write_enrichment_plot_png_py",
     "write_gsea_table_plot_png_py",
 ]

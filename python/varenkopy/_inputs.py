@@ -144,6 +144,28 @@ def ranks_dict(ranking: object, name: str = "ranking") -> dict[str, float]:
     return dict(zip(genes, scores))
 
 
+class PreparedGeneSets:
+    """Gene sets already converted into ``(name, genes)`` pairs.
+
+    Accepted wherever gene sets are, and passed through without a second
+    conversion: many analyses of one collection convert it once (and send it
+    to cluster workers once).
+    """
+
+    __slots__ = ("pairs",)
+
+    def __init__(self, pairs: GeneSetPairs) -> None:
+        self.pairs = pairs
+
+    # A one-element tuple: pickle skips __setstate__ for a false state, such
+    # as an empty list of sets.
+    def __getstate__(self) -> tuple[GeneSetPairs]:
+        return (self.pairs,)
+
+    def __setstate__(self, state: tuple[GeneSetPairs]) -> None:
+        self.pairs = state[0]
+
+
 def _gene_list(genes: object, set_name: str, name: str) -> list[str]:
     if isinstance(genes, (str, bytes)) or not isinstance(genes, Iterable):
         raise TypeError(
@@ -171,6 +193,8 @@ def gene_sets_to_pairs(gene_sets: object, name: str = "gene_sets") -> GeneSetPai
     list of (str, list of str)
         The gene sets in their given order (first appearance for a DataFrame).
     """
+    if isinstance(gene_sets, PreparedGeneSets):
+        return gene_sets.pairs
     if is_path(gene_sets):
         from varenkopy._readers import read_gmt_pairs
 

@@ -1,0 +1,355 @@
+"""The ``varenkopy`` command line, for shells and workflow managers.
+
+``varenkopy gsea`` analyses one ranking file, ``varenkopy gsea-many`` a
+matrix of genes x signatures (on a Dask scheduler when given one). Results
+are written as TSV with full float precision (each number reads back to the
+same double), NaN as ``NA`` and leading edges comma-joined. Errors in the
+input are one line on standard error and exit status 1; Ctrl-C exits with 130.
+"""
+from __future__ import annotations
+
+import argparse
+import csv
+import math
+import os
+import re
+import sys
+import tempfile
+import warnings
+from collections.abc import Sequence
+from typing import IO, Any, Optional, TextIO
+
+import numpy as np
+import pandas as pd
+
+from varenkopy import __version__
+from varenkopy._analysis import gsea
+from varenkopy._inputs import PreparedGeneSets, gene_sets_to_pairs, is_missing, ranks_dict
+from varenkopy._many import gsea_many
+from varenkopy._plots import plot_enrichment, plot_table
+from varenkopy._readers import read_ranking
+
+PROG = "varenkopy"
+# Cells of a signature matrix that mean "not measured".
+_MISSING_CELLS = frozenset({"", "NA", "N/A", "NaN", "nan", "NAN", "null", "NULL"})
+# Exceptions that mean bad input or an unusable file: one line and exit 1.
+_INPUT_ERRORS = (ValueError, TypeError, OSError, LookupError, ArithmeticError, ImportError)
+
+
+def _cell(value: object) -> str:
+    """One TSV cell: floats with repr (exact round trip), NaN as NA, lists comma-joined."""
+    if isinstance(value, (float, np.floating)):
+        number = float(value)
+        return "NA" if math.isnan(number) else repr(number)
+    if isinstance(value, (int, np.integer)) and not isinstance(value, bool):
+        return str(int(value))
+    if isinstance(value, (list, tuple)):
+        return ",".join(str(v) for v in value)
+    if value is None:
+        return "NA"
+    return str(value)
+
+
+def _write_rows(frame: pd.DataFrame, fh: IO[str]) -> None:
+    writer = csv.writer(fh, delimiter="\t", lineterminator="\n")
+    writer.writerow([str(c) for c in frame.columns])
+    for row in frame.itertuples(index=False, name=None):
+        writer.writerow([_cell(v) for v in row])
+
+
+def write_tsv(frame: pd.DataFrame, path: str) -> None:
+    """Writes `frame` as TSV to `path` ("-" for standard output), atomically.
+
+    The rows go to a temporary file in the target's folder, renamed into
+    place once complete, so a workflow never sees a partial result file.
+    """
+    if path == "-":
+        _write_rows(frame, sys.stdout)
+        sys.stdout.flush()
+        return
+    folder = os.path.dirname(os.path.abspath(path))
+    try:
+        fd, tmp = tempfile.mkstemp(prefix=".varenkopy-", suffix=".tsv", dir=folder)
+    except OSError as exc:
+        # The temporary name means nothing to the user: name the output.
+        raise OSError(exc.errno, exc.strerror, path) from None
+    try:
+        with os.fdopen(fd, "w", encoding="utf-8", newline="") as fh:
+            _write_rows(frame, fh)
+        os.replace(tmp, path)
+    except BaseException:
+        os.unlink(tmp)
+        raise
+
+
+def read_signature_matrix(path: str) -> pd.DataFrame:
+    """Reads a genes x signatures matrix: a header line of signature names
+    after the gene column, then one line per gene.
+
+    Tab-separated (comma-separated for ``.csv``). Empty cells, ``NA`` and
+    ``NaN`` mean the gene was not measured in that signature.
+
+    Raises
+    ------
+    FileNotFoundError
+        The file does not exist.
+    ValueError
+        No signature columns, repeated signature names, a line with the
+        wrong number of fields, or a score that is not a number.
+    """
+    sep = "," if path.lower().endswith(".csv") else "\t"
+    with open(path, encoding="utf-8", newline="") as fh:
+        rows = [row for row in csv.reader(fh, delimiter=sep)
+                if row and not (len(row) == 1 and not row[0].strip())]
+    if not rows:
+        raise ValueError(f"{path}: the file is empty")
+    header = [name.strip() for name in rows[0][1:]]
+    if not header:
+        raise ValueError(f"{path}: the header names no signature columns after the gene column")
+    repeated = sorted({name for name in header if header.count(name) > 1})
+    if repeated:
+        raise ValueError(f"{path}: signature names occur more than once: "
+                         f"{', '.join(map(repr, repeated[:5]))}")
+    genes: list[str] = []
+    values = np.empty((len(rows) - 1, len(header)), dtype=np.float64)
+    for number, row in enumerate(rows[1:], start=2):
+        if len(row) != len(header) + 1:
+            raise ValueError(f"{path}: line {number} has {len(row)} fields, expected "
+                             f"{len(header) + 1}")
+        genes.append(row[0].strip())
+        for j, text in enumerate(row[1:]):
+            text = text.strip()
+            if text in _MISSING_CELLS:
+                values[number - 2, j] = math.nan
+                continue
+            try:
+                values[number - 2, j] = float(text)
+            except ValueError:
+                raise ValueError(f"{path}: line {number}, signature {header[j]!r}: score "
+                                 f"{text!r} is not a number") from None
+    return pd.DataFrame(values, index=pd.Index(genes, dtype=object, name="gene"),
+                        columns=pd.Index(header, dtype=object))
+
+
+def _safe_name(name: str) -> str:
+    return re.sub(r"[^A-Za-z0-9._-]+", "_", name).strip("._")[:100] or "gene_set"
+
+
+def _write_plots(frame: pd.DataFrame, ranks: dict[str, float], sets: PreparedGeneSets,
+                 folder: str, top: int, gsea_param: float, score_type: str) -> None:
+    """An enrichment plot of each of the first `top` drawable rows and one
+    table plot of them, as :func:`plot_table` chooses the rows."""
+    os.makedirs(folder, exist_ok=True)
+    members = dict(sets.pairs)
+    drawable = [r for r in frame.itertuples(index=False)
+                if not is_missing(r.nes) and not is_missing(r.padj)][:top]
+    for rank, row in enumerate(drawable, start=1):
+        name = str(row.pathway)
+        plot_enrichment(ranks, members[name], os.path.join(folder, f"enrichment_{rank:02d}_"
+                        f"{_safe_name(name)}.png"), title=name, score_type=score_type,
+                        gsea_param=gsea_param)
+    if drawable:
+        plot_table(frame, sets, ranks, os.path.join(folder, "table.png"), top=top,
+                   gsea_param=gsea_param)
+
+
+def _analysis_options(args: argparse.Namespace) -> dict[str, Any]:
+    return dict(n_perm_simple=args.n_perm_simple, min_size=args.min_size,
+                max_size=args.max_size, eps=args.eps, score_type=args.score_type,
+                gsea_param=args.gsea_param, mode=args.mode, sample_size=args.sample_size,
+                seed=args.seed, threads=args.threads, progress=_stderr_is_terminal())
+
+
+def _stderr_is_terminal() -> bool:
+    try:
+        return sys.stderr is not None and sys.stderr.isatty()
+    except (AttributeError, ValueError):
+        return False
+
+
+def _note_seed(args: argparse.Namespace, seed: int) -> None:
+    if args.seed is None:
+        print(f"{PROG}: seed {seed} (give --seed {seed} to repeat this run)", file=sys.stderr)
+
+
+def _cmd_gsea(args: argparse.Namespace) -> int:
+    ranks = ranks_dict(read_ranking(args.ranking), "RANKING")
+    sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
+    frame = gsea(ranks, sets, **_analysis_options(args))
+    write_tsv(frame, args.output)
+    if args.plots is not None:
+        _write_plots(frame, ranks, sets, args.plots, args.top, args.gsea_param, args.score_type)
+    _note_seed(args, frame.attrs["seed"])
+    return 0
+
+
+def _connect(address: str) -> Any:
+    try:
+        from dask.distributed import Client
+    except ImportError:
+        raise ImportError("--scheduler needs Dask's distributed scheduler: "
+                          "pip install 'varenkopy[dask]'") from None
+    return Client(address)
+
+
+def _cmd_gsea_many(args: argparse.Namespace) -> int:
+    matrix = read_signature_matrix(args.rankings)
+    sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
+    client = _connect(args.scheduler) if args.scheduler is not None else None
+    try:
+        outcome = gsea_many(matrix, sets, client=client, errors=args.errors,
+                            **_analysis_options(args))
+    finally:
+        if client is not None:
+            client.close()
+    if isinstance(outcome, tuple):
+        results, failures = outcome
+    else:
+        results, failures = outcome, None
+    write_tsv(results, args.output)
+    _note_seed(args, results.attrs["seed"])
+    if failures is None or not len(failures):
+        return 0
+    for row in failures.itertuples(index=False):
+        text = " ".join(str(row.message).split())
+        print(f"{PROG}: error: signature {row.signature!r}: {row.exception}: {text}",
+              file=sys.stderr)
+    return 1
+
+
+def _nonnegative_int(text: str) -> int:
+    value = int(text)
+    if value < 0:
+        raise argparse.ArgumentTypeError(f"expected a non-negative integer, got {text}")
+    return value
+
+
+def _seed(text: str) -> int:
+    value = int(text)
+    if not 0 <= value < 2**64:
+        raise argparse.ArgumentTypeError(f"expected an integer in [0, 2**64), got {text}")
+    return value
+
+
+def _positive_int(text: str) -> int:
+    value = int(text)
+    if value < 1:
+        raise argparse.ArgumentTypeError(f"expected a positive integer, got {text}")
+    return value
+
+
+def _add_analysis_options(parser: argparse.ArgumentParser) -> None:
+    group = parser.add_argument_group("analysis options (as for varenkopy.gsea)")
+    group.add_argument("--seed", type=_seed, default=None,
+                       help="seed of the run in [0, 2**64); by default one is drawn and "
+                            "printed on standard error")
+    group.add_argument("--threads", type=_positive_int, default=None,
+                       help="worker threads; by default one per logical processor")
+    group.add_argument("--min-size", type=_nonnegative_int, default=15,
+                       help="smallest number of a gene set's genes in the ranking")
+    group.add_argument("--max-size", type=_nonnegative_int, default=500,
+                       help="largest number of a gene set's genes in the ranking")
+    group.add_argument("--eps", type=float, default=1e-50,
+                       help="smallest p-value the multilevel refinement estimates; 0 for none")
+    group.add_argument("--score-type", choices=("std", "pos", "neg"), default="std",
+                       help="two-tailed score, or only the positive or negative tail")
+    group.add_argument("--mode", choices=("quorin", "multilevel", "simple"), default="quorin",
+                       help="permutations then refinement of small p-values; always refine; "
+                            "or permutations only")
+    group.add_argument("--n-perm-simple", type=_positive_int, default=1000,
+                       help="random gene sets of the simple permutation stage")
+    group.add_argument("--gsea-param", type=float, default=1.0,
+                       help="weighting exponent of the scores")
+    group.add_argument("--sample-size", type=_positive_int, default=101,
+                       help="sample size of the multilevel sampler")
+
+
+def build_parser() -> argparse.ArgumentParser:
+    """The argument parser of the ``varenkopy`` command."""
+    formatter = argparse.ArgumentDefaultsHelpFormatter
+    parser = argparse.ArgumentParser(
+        prog=PROG, formatter_class=formatter,
+        description="Pre-ranked gene set enrichment analysis with exact, reproducible p-values.",
+        epilog="Results are TSV: numbers at full precision, NaN as NA, leading edges "
+               "comma-joined. Exit status: 0 done, 1 bad input or a failed signature, "
+               "2 bad usage, 130 interrupted.",
+    )
+    parser.add_argument("--version", action="version", version=f"%(prog)s {__version__}")
+    commands = parser.add_subparsers(dest="command", metavar="COMMAND", required=True)
+
+    one = commands.add_parser(
+        "gsea", formatter_class=formatter, help="analyse one ranking",
+        description="Analyses one ranking against a collection of gene sets.")
+    one.add_argument("ranking", metavar="RANKING",
+                     help="ranking file: gene and score per line (.rnk, .tsv, .csv)")
+    one.add_argument("gene_sets", metavar="GENE_SETS", help="GMT file of gene sets")
+    one.add_argument("-o", "--output", required=True, metavar="RESULTS.tsv",
+                     default=argparse.SUPPRESS,
+                     help="where to write the results ('-' for standard output)")
+    one.add_argument("--plots", metavar="DIR", default=None,
+                     help="also draw an enrichment plot of each of the top gene sets and "
+                          "a table plot of them into DIR")
+    one.add_argument("--top", type=_positive_int, default=10,
+                     help="number of gene sets drawn with --plots")
+    _add_analysis_options(one)
+    one.set_defaults(run=_cmd_gsea)
+
+    many = commands.add_parser(
+        "gsea-many", formatter_class=formatter, help="analyse a matrix of genes x signatures",
+        description="Analyses every signature (column) of a genes x signatures matrix "
+                    "against a collection of gene sets. Signature i gets the seed "
+                    "varenkopy.signature_seed(seed, i), so each one's rows equal a "
+                    "'varenkopy gsea' run with that seed.")
+    many.add_argument("rankings", metavar="RANKINGS.tsv",
+                      help="matrix: a header of signature names after the gene column, then "
+                           "one line per gene; empty or NA cells are genes not measured")
+    many.add_argument("gene_sets", metavar="GENE_SETS", help="GMT file of gene sets")
+    many.add_argument("-o", "--output", required=True, metavar="RESULTS.tsv",
+                     default=argparse.SUPPRESS,
+                      help="where to write the results ('-' for standard output)")
+    many.add_argument("--scheduler", metavar="ADDRESS", default=None,
+                      help="run on the Dask scheduler at ADDRESS (e.g. tcp://host:8786); "
+                           "by default in this process")
+    many.add_argument("--errors", choices=("raise", "collect"), default="raise",
+                      help="raise: stop at a failed signature and write nothing; collect: "
+                           "write the others' results, report each failure and exit 1")
+    _add_analysis_options(many)
+    many.set_defaults(run=_cmd_gsea_many)
+    return parser
+
+
+def _show_warning(message: Warning | str, category: type[Warning], filename: str,
+                  lineno: int, file: Optional[TextIO] = None, line: Optional[str] = None,
+                  ) -> None:
+    text = " ".join(str(message).split())
+    print(f"{PROG}: warning: {text}", file=sys.stderr)
+
+
+def main(argv: Optional[Sequence[str]] = None) -> int:
+    """Runs the command line with `argv` (default: the process's arguments).
+
+    Returns
+    -------
+    int
+        The exit status: 0 done, 1 bad input, 2 bad usage (from argparse),
+        130 interrupted.
+    """
+    args = build_parser().parse_args(argv)
+    with warnings.catch_warnings():
+        warnings.showwarning = _show_warning
+        try:
+            status: int = args.run(args)
+            return status
+        except KeyboardInterrupt:
+            print(f"{PROG}: interrupted", file=sys.stderr)
+            return 130
+        except _INPUT_ERRORS as exc:
+            text = " ".join(_error_text(exc).split())
+            print(f"{PROG}: error: {text}", file=sys.stderr)
+            return 1
+
+
+def _error_text(exc: BaseException) -> str:
+    if isinstance(exc, KeyError) and len(exc.args) == 1:
+        return str(exc.args[0])
+    return str(exc) or type(exc).__name__

@@ -1,0 +1,175 @@
+"""The varenkopy command line: TSV equal to the Python frames, plots, one-line
+errors with exit status 1, 130 on Ctrl-C, defaults in --help."""
+from __future__ import annotations
+
+import argparse
+import math
+import signal
+import struct
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+import numpy as np
+import pandas as pd
+import pytest
+import varenkopy
+from varenkopy.cli import build_parser
+
+RANKING = Path(__file__).resolve().parents[2] / "examples" / "data" / \
+    "tcga_ov_mesenchymal_vs_immunoreactive.rnk"
+
+
+def run_cli(*args: object, timeout: float = 300) -> subprocess.CompletedProcess[str]:
+    return subprocess.run([sys.executable, "-m", "varenkopy", *map(str, args)],
+                          capture_output=True, text=True, timeout=timeout)
+
+
+def _number(text: str) -> float:
+    return math.nan if text == "NA" else float(text)
+
+
+def read_tsv(path: Path) -> pd.DataFrame:
+    """Reads a results TSV back: exact doubles (Python's own parser, whatever
+    pandas' default), NA as NaN, leading edges as lists."""
+    floats = ("es", "nes", "pval", "padj", "log2err")
+    frame = pd.read_csv(path, sep="\t", keep_default_na=False,
+                        converters=dict.fromkeys(floats, _number),
+                        dtype={"pathway": object, "signature": object})
+    frame["leading_edge"] = [[] if e == "" else e.split(",") for e in frame["leading_edge"]]
+    return frame
+
+
+@pytest.fixture(scope="module")
+def few_sets(tmp_path_factory: pytest.TempPathFactory, example_gmt: Path) -> Path:
+    path = tmp_path_factory.mktemp("cli") / "few.gmt"
+    lines = example_gmt.read_text(encoding="utf-8").splitlines(keepends=True)[:6]
+    path.write_text("".join(lines), encoding="utf-8")
+    return path
+
+
+def png_size(path: Path) -> tuple[int, int]:
+    data = path.read_bytes()
+    assert data[:8] == b"\x89PNG\r\n\x1a\n"
+    return struct.unpack(">II", data[16:24])
+
+
+def test_gsea_tsv_equals_the_frame_and_plots_are_drawn(tmp_path: Path, example_gmt: Path
+                                                       ) -> None:
+    out, plots = tmp_path / "res.tsv", tmp_path / "plots"
+    proc = run_cli("gsea", RANKING, example_gmt, "-o", out, "--seed", 42, "--plots", plots,
+                   "--top", 3)
+    assert proc.returncode == 0, proc.stderr
+    assert proc.stderr == ""  # a seed was given: nothing to report
+    expected = varenkopy.gsea(varenkopy.read_ranking(RANKING), example_gmt, seed=42)
+    expected.attrs = {}
+    pd.testing.assert_frame_equal(read_tsv(out), expected, check_exact=True)
+    top = expected["pathway"][:3]
+    names = sorted(p.name for p in plots.iterdir())
+    assert names == sorted([f"enrichment_{i:02d}_{n}.png" for i, n in enumerate(top, 1)]
+                           + ["table.png"])
+    assert png_size(plots / names[0]) == (900, 660)
+    assert png_size(plots / "table.png")[0] == 1680
+
+
+def test_gsea_many_tsv_equals_the_frame_and_reports_the_drawn_seed(
+        tmp_path: Path, example_ranks: dict[str, float], few_sets: Path) -> None:
+    ranks = pd.Series(example_ranks)
+    matrix = pd.DataFrame({"ov": ranks, "negated": -ranks}, index=ranks.index)
+    matrix.iloc[:40, 1] = np.nan
+    source = tmp_path / "matrix.tsv"
+    matrix.to_csv(source, sep="\t", na_rep="NA", index_label="gene")
+    proc = run_cli("gsea-many", source, few_sets, "-o", tmp_path / "res.tsv",
+                   "--n-perm-simple", 300)
+    assert proc.returncode == 0, proc.stderr
+    seed = int(proc.stderr.split("seed ", 1)[1].split()[0])
+    expected = varenkopy.gsea_many(matrix, few_sets, seed=seed, n_perm_simple=300)
+    expected.attrs = {}
+    pd.testing.assert_frame_equal(read_tsv(tmp_path / "res.tsv"), expected, check_exact=True)
+
+
+def test_collected_failures_keep_the_others_and_exit_1(
+        tmp_path: Path, example_ranks: dict[str, float], few_sets: Path) -> None:
+    source = tmp_path / "matrix.tsv"
+    # Signature "flat" has no scores at all once its NA cells are dropped.
+    source.write_text("gene\tgood\tflat\n" + "".join(
+        f"{g}\t{s!r}\tNA\n" for g, s in example_ranks.items()), encoding="utf-8")
+    proc = run_cli("gsea-many", source, few_sets, "-o", tmp_path / "res.tsv", "--seed", 1,
+                   "--errors", "collect")
+    assert proc.returncode == 1
+    assert proc.stderr.splitlines() == [
+        "varenkopy: error: signature 'flat': ValueError: argument 'ranking': the ranking is empty"]
+    assert set(read_tsv(tmp_path / "res.tsv")["signature"]) == {"good"}
+
+
+@pytest.mark.parametrize(
+    "case, message",
+    [
+        ("missing-ranking", "varenkopy: error: [Errno 2] No such file or directory: "),
+        ("missing-gmt", "varenkopy: error: [Errno 2] No such file or directory: "),
+        ("no-output-folder", "varenkopy: error: [Errno 2] No such file or directory: "),
+        ("repeated-signatures", "signature names occur more than once: 'a'"),
+        ("not-a-number", "line 3, signature 'b': score 'high' is not a number"),
+        ("short-line", "line 2 has 2 fields, expected 3"),
+        ("failed-signature", "varenkopy: error: signature 'b': argument 'ranking': "
+                             "the ranking is empty"),
+    ],
+)
+def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Path,
+                                          few_sets: Path) -> None:
+    matrix = tmp_path / "m.tsv"
+    out = tmp_path / "out.tsv"
+    body = {"repeated-signatures": "gene\ta\ta\nX\t1\t2\n",
+            "not-a-number": "gene\ta\tb\nX\t1\t2\nY\t3\thigh\n",
+            "short-line": "gene\ta\tb\nX\t1\n",
+            "failed-signature": "gene\ta\tb\nX\t1\tNA\nY\t2\t\n"}.get(case, "gene\ta\nX\t1\n")
+    matrix.write_text(body, encoding="utf-8")
+    if case == "missing-ranking":
+        args: tuple[object, ...] = ("gsea", tmp_path / "none.rnk", few_sets, "-o", out)
+    elif case == "missing-gmt":
+        args = ("gsea", RANKING, tmp_path / "none.gmt", "-o", out)
+    elif case == "no-output-folder":
+        out = tmp_path / "none" / "out.tsv"
+        args = ("gsea", RANKING, few_sets, "-o", out, "--seed", 1)
+    else:
+        args = ("gsea-many", matrix, few_sets, "-o", out, "--seed", 1)
+    proc = run_cli(*args)
+    assert proc.returncode == 1
+    errors = [line for line in proc.stderr.splitlines()
+              if not line.startswith("varenkopy: warning: ")]
+    assert len(errors) == 1, proc.stderr
+    assert errors[0].startswith("varenkopy: error: ") and message in errors[0]
+    if case == "no-output-folder":
+        assert errors[0].endswith(repr(str(out)))
+    assert not out.exists()
+
+
+def test_ctrl_c_stops_promptly_with_status_130(tmp_path: Path, example_ranks: dict[str, float],
+                                               example_gmt: Path) -> None:
+    ranks = pd.Series(example_ranks)
+    source = tmp_path / "matrix.tsv"
+    pd.DataFrame({f"s{i}": ranks * (i + 1) for i in range(8)}).to_csv(source, sep="\t")
+    proc = subprocess.Popen(
+        [sys.executable, "-m", "varenkopy", "gsea-many", str(source), str(example_gmt), "-o",
+         str(tmp_path / "res.tsv"), "--seed", "1"], stderr=subprocess.PIPE, text=True)
+    time.sleep(4)  # past the imports, into the signatures
+    sent = time.monotonic()
+    proc.send_signal(signal.SIGINT)
+    _, err = proc.communicate(timeout=60)
+    assert proc.returncode == 130
+    assert time.monotonic() - sent < 1.5  # 0.5 s in the core, plus the interpreter's exit
+    assert err == "varenkopy: interrupted\n"
+    assert not (tmp_path / "res.tsv").exists()
+
+
+def test_help_shows_every_default_and_version_is_the_package_s() -> None:
+    parser = build_parser()
+    commands = next(a for a in parser._actions if isinstance(a, argparse._SubParsersAction))
+    for name, sub in commands.choices.items():
+        text = sub.format_help()
+        for action in sub._actions:
+            if action.option_strings and action.dest not in ("help", "output"):
+                assert f"(default: {action.default})" in text, (name, action.dest)
+    proc = run_cli("--version", timeout=60)
+    assert proc.stdout.strip() == f"varenkopy {varenkopy.__version__}"
