@@ -23,10 +23,11 @@ import sys
 import time
 import warnings
 from pathlib import Path
-from typing import Any, Optional
+from typing import Any
 
 import numpy as np
 import pandas as pd
+
 import varenkopy
 
 ROOT = Path(__file__).resolve().parents[1]
@@ -63,11 +64,11 @@ def _one_thread_pool() -> None:
 
 
 def _run_batches(matrix: pd.DataFrame, gmt: Path, counts: list[int], label: str,
-                 options: dict[str, Any], client: Optional[Any] = None
+                 options: dict[str, Any], client: Any | None = None
                  ) -> tuple[list[float], pd.DataFrame]:
     """Runs the signatures in batches ending at each count; prints a line per batch."""
     per_signature: list[float] = []
-    first: Optional[pd.DataFrame] = None
+    first: pd.DataFrame | None = None
     start = 0
     for count in counts:
         batch = matrix.iloc[:, start:count]
@@ -96,7 +97,7 @@ def bench_collection(name: str, gmt: Path, ranking: pd.Series, counts: list[int]
     options = {"seed": 7, "n_perm_simple": n_perm_simple}
     print(f"\n{name}: {counts[-1]} signatures x {gmt.name}, {len(ranking)} genes", flush=True)
     here, here_first = _run_batches(matrix, gmt, counts, "in-process", options)
-    total_here = sum(p * (b - a) for p, a, b in zip(here, [0, *counts], counts))
+    total_here = sum(p * (b - a) for p, a, b in zip(here, [0, *counts], counts, strict=False))
     print(f"  in-process total {total_here:.1f} s, {total_here / counts[-1]:.3f} s/signature")
     if not cluster:
         return
@@ -111,7 +112,7 @@ def bench_collection(name: str, gmt: Path, ranking: pd.Series, counts: list[int]
         # Each worker's pool now has one thread: two workers use the two cores.
         there, there_first = _run_batches(matrix, gmt, counts, "cluster", options, client)
     pd.testing.assert_frame_equal(there_first, here_first, check_exact=True)
-    total_there = sum(p * (b - a) for p, a, b in zip(there, [0, *counts], counts))
+    total_there = sum(p * (b - a) for p, a, b in zip(there, [0, *counts], counts, strict=False))
     print(f"  cluster    total {total_there:.1f} s, {total_there / counts[-1]:.3f} s/signature")
     print(f"  distributed overhead per signature: {100 * (total_there / total_here - 1):+.1f}% "
           "(cluster of 2 single-threaded workers vs one process with 2 threads)")
@@ -119,7 +120,7 @@ def bench_collection(name: str, gmt: Path, ranking: pd.Series, counts: list[int]
 
 def _counts(text: str) -> list[int]:
     values = [int(v) for v in text.split(",")]
-    if any(b <= a for a, b in zip([0, *values], values)):
+    if any(b <= a for a, b in zip([0, *values], values, strict=False)):
         raise argparse.ArgumentTypeError("counts must be increasing positive integers")
     return values
 

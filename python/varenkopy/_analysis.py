@@ -48,7 +48,8 @@ def rows_to_frame(rows: list[dict[str, object]], seed: int) -> pd.DataFrame:
     )
     # The core's rows come sorted by name, so a stable sort by p-value keeps
     # names in order among equal p-values; rows without one come last.
-    frame = frame.sort_values("pval", kind="mergesort", na_position="last").reset_index(drop=True)
+    frame = frame.sort_values("pval", kind="mergesort", na_position="last")
+    frame = frame.reset_index(drop=True)
     frame.attrs["seed"] = seed
     return frame
 

@@ -20,7 +20,7 @@ from varenkopy._warnings import warn
 
 PathLike = Union[str, "os.PathLike[str]"]
 RankingLike = Union["pd.Series[float]", pd.DataFrame, Mapping[Any, Any], PathLike]
-GeneSetsLike: TypeAlias = Mapping[str, Iterable[str]] | pd.DataFrame | PathLike
+GeneSetsLike: TypeAlias = Union[Mapping[str, Iterable[str]], pd.DataFrame, PathLike, "PreparedGeneSets"]
 GeneSetPairs = list[tuple[str, list[str]]]
 
 # Column names looked for in a long gene-set frame, in order of preference.
@@ -131,7 +131,7 @@ def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str],
     if nan.any():
         count = int(nan.sum())
         warn(f"{count} genes with NaN scores were dropped from the ranking", stacklevel=4)
-        genes = [g for g, drop in zip(genes, nan) if not drop]
+        genes = [g for g, drop in zip(genes, nan, strict=True) if not drop]
         scores = scores[~nan]
     if not genes:
         raise ValueError(f"argument '{name}': the ranking is empty")
@@ -141,7 +141,7 @@ def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str],
 def ranks_dict(ranking: object, name: str = "ranking") -> dict[str, float]:
     """The ranking as the ordered dict gene -> score that the core entries take."""
     genes, scores = ranking_to_lists(ranking, name)
-    return dict(zip(genes, scores))
+    return dict(zip(genes, scores, strict=True))
 
 
 class PreparedGeneSets:
@@ -207,7 +207,7 @@ def gene_sets_to_pairs(gene_sets: object, name: str = "gene_sets") -> GeneSetPai
         gene_col = next((i for c in _GENE_COLUMNS for i, x in enumerate(columns) if x == c), 1)
         frame = gene_sets.iloc[:, [set_col, gene_col]].dropna()
         pairs: dict[str, list[str]] = {}
-        for set_name, gene in zip(frame.iloc[:, 0], frame.iloc[:, 1]):
+        for set_name, gene in zip(frame.iloc[:, 0], frame.iloc[:, 1], strict=True):
             pairs.setdefault(_gene_name(set_name, name), []).append(_gene_name(gene, name))
         return list(pairs.items())
     if isinstance(gene_sets, Mapping):

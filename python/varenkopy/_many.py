@@ -14,7 +14,7 @@ import sys
 import threading
 import warnings
 from collections.abc import Hashable, Mapping
-from typing import Any, Literal, Optional, Union, overload
+from typing import Any, Literal, overload
 
 import pandas as pd
 
@@ -94,9 +94,9 @@ class _Outcome:
     """What one signature's run sends back: its frame or its failure, and the
     warnings it issued (texts of VarenkoWarning, other warnings as objects)."""
 
-    __slots__ = ("frame", "error", "messages", "others")
+    __slots__ = ("error", "frame", "messages", "others")
 
-    def __init__(self, frame: Optional[pd.DataFrame], error: Optional[BaseException],
+    def __init__(self, frame: pd.DataFrame | None, error: BaseException | None,
                  messages: list[str], others: list[warnings.WarningMessage]) -> None:
         self.frame = frame
         self.error = error
@@ -120,7 +120,7 @@ class _DropRecords(logging.Filter):
 
 
 def _run_signature(ranking: object, gene_sets: PreparedGeneSets, seed: int,
-                   options: dict[str, Any], genes: Optional[pd.Index] = None) -> _Outcome:
+                   options: dict[str, Any], genes: pd.Index | None = None) -> _Outcome:
     """Runs one signature and captures its warnings instead of showing them.
 
     With `genes`, `ranking` is one column of a genes x signatures matrix as
@@ -132,15 +132,15 @@ def _run_signature(ranking: object, gene_sets: PreparedGeneSets, seed: int,
     if genes is not None:
         ranking = pd.Series(ranking, index=genes).dropna()
     drop = _DropRecords()
-    frame: Optional[pd.DataFrame] = None
-    error: Optional[BaseException] = None
+    frame: pd.DataFrame | None = None
+    error: BaseException | None = None
     with _RUN_LOCK, warnings.catch_warnings(record=True) as caught:
         warnings.simplefilter("always")
         logger.addFilter(drop)
         try:
             frame = gsea(ranking, gene_sets, seed=seed, progress=False,  # type: ignore[arg-type]
                          **options)
-        except Exception as exc:  # noqa: BLE001 - reported per signature
+        except Exception as exc:
             error = exc
         finally:
             logger.removeFilter(drop)
@@ -165,7 +165,7 @@ def _named_error(name: Hashable, error: BaseException) -> BaseException:
     text = f"signature {name!r}: {_message(error)}"
     try:
         named = type(error)(text)
-    except Exception:  # noqa: BLE001 - types that take other arguments
+    except Exception:
         named = RuntimeError(f"{text} ({type_name(error)})")
     return named
 
@@ -179,7 +179,9 @@ def _signatures(rankings: object) -> list[tuple[Hashable, Any]]:
             raise ValueError(f"argument 'rankings': signature names occur more than once "
                              f"({', '.join(repeated[:5])})")
         # Missing cells are genes not measured in that signature.
-        result = [(columns[j], rankings.iloc[:, j].dropna()) for j in range(len(columns))]
+        result: list[tuple[Hashable, Any]] = [
+            (columns[j], rankings.iloc[:, j].dropna()) for j in range(len(columns))
+        ]
     elif isinstance(rankings, Mapping):
         result = list(rankings.items())
     else:
@@ -249,7 +251,7 @@ def _run_here(signatures: list[tuple[Hashable, Any]], prepared: PreparedGeneSets
               show: bool) -> None:
     bar = _progress_bar(show, len(signatures))
     try:
-        for (name, ranking), seed in zip(signatures, seeds):
+        for (name, ranking), seed in zip(signatures, seeds, strict=True):
             outcome = _run_signature(ranking, prepared, seed, options)
             _reissue(name, outcome)
             collector.add(name, outcome)
@@ -286,7 +288,7 @@ def _run_on_client(client: Any, rankings: object, signatures: list[tuple[Hashabl
             # Read here: the workers need not see this machine's files.
             try:
                 ranking = read_ranking(ranking)
-            except Exception as exc:  # noqa: BLE001 - reported per signature
+            except Exception as exc:
                 return _failed(exc)
         return client.submit(_run_signature, ranking, shared, seeds[position], options,
                              pure=False)
@@ -305,7 +307,7 @@ def _run_on_client(client: Any, rankings: object, signatures: list[tuple[Hashabl
             else:
                 try:
                     outcome = item.result()
-                except Exception as exc:  # noqa: BLE001 - a lost worker, a cancelled task
+                except Exception as exc:
                     outcome = _failed(exc)
                 del item  # releases the result on the worker
             _reissue(name, outcome)
@@ -341,7 +343,7 @@ def _result_frames(collector: _Collector, seed: int) -> tuple[pd.DataFrame, pd.D
 
 @overload
 def gsea_many(
-    rankings: Union[pd.DataFrame, Mapping[Any, RankingLike]],
+    rankings: pd.DataFrame | Mapping[Any, RankingLike],
     gene_sets: GeneSetsLike,
     *,
     client: Any = ...,
@@ -354,15 +356,15 @@ def gsea_many(
     gsea_param: float = ...,
     mode: str = ...,
     sample_size: int = ...,
-    seed: Optional[int] = ...,
-    threads: Optional[int] = ...,
-    progress: Optional[bool] = ...,
+    seed: int | None = ...,
+    threads: int | None = ...,
+    progress: bool | None = ...,
 ) -> pd.DataFrame: ...
 
 
 @overload
 def gsea_many(
-    rankings: Union[pd.DataFrame, Mapping[Any, RankingLike]],
+    rankings: pd.DataFrame | Mapping[Any, RankingLike],
     gene_sets: GeneSetsLike,
     *,
     client: Any = ...,
@@ -375,14 +377,14 @@ def gsea_many(
     gsea_param: float = ...,
     mode: str = ...,
     sample_size: int = ...,
-    seed: Optional[int] = ...,
-    threads: Optional[int] = ...,
-    progress: Optional[bool] = ...,
+    seed: int | None = ...,
+    threads: int | None = ...,
+    progress: bool | None = ...,
 ) -> tuple[pd.DataFrame, pd.DataFrame]: ...
 
 
 def gsea_many(
-    rankings: Union[pd.DataFrame, Mapping[Any, RankingLike]],
+    rankings: pd.DataFrame | Mapping[Any, RankingLike],
     gene_sets: GeneSetsLike,
     *,
     client: Any = None,
@@ -395,10 +397,10 @@ def gsea_many(
     gsea_param: float = 1.0,
     mode: str = "quorin",
     sample_size: int = 101,
-    seed: Optional[int] = None,
-    threads: Optional[int] = None,
-    progress: Optional[bool] = None,
-) -> Union[pd.DataFrame, tuple[pd.DataFrame, pd.DataFrame]]:
+    seed: int | None = None,
+    threads: int | None = None,
+    progress: bool | None = None,
+) -> pd.DataFrame | tuple[pd.DataFrame, pd.DataFrame]:
     """Runs the analysis of :func:`gsea` on many rankings (signatures) at once.
 
     Signature number ``i`` (from 0, in the order given) is analysed with the

@@ -17,7 +17,7 @@ import sys
 import tempfile
 import warnings
 from collections.abc import Sequence
-from typing import IO, Any, Optional, TextIO
+from typing import IO, Any, TextIO
 
 import numpy as np
 import pandas as pd
@@ -189,7 +189,8 @@ def _connect(address: str) -> Any:
     except ImportError:
         raise ImportError("--scheduler needs Dask's distributed scheduler: "
                           "pip install 'varenkopy[dask]'") from None
-    return Client(address)
+    client_type: Any = Client  # Dask's own classes carry no type hints
+    return client_type(address)
 
 
 def _cmd_gsea_many(args: argparse.Namespace) -> int:
@@ -197,15 +198,16 @@ def _cmd_gsea_many(args: argparse.Namespace) -> int:
     sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
     client = _connect(args.scheduler) if args.scheduler is not None else None
     try:
-        outcome = gsea_many(matrix, sets, client=client, errors=args.errors,
-                            **_analysis_options(args))
+        failures: pd.DataFrame | None = None
+        if args.errors == "collect":
+            results, failures = gsea_many(matrix, sets, client=client, errors="collect",
+                                          **_analysis_options(args))
+        else:
+            results = gsea_many(matrix, sets, client=client, errors="raise",
+                                **_analysis_options(args))
     finally:
         if client is not None:
             client.close()
-    if isinstance(outcome, tuple):
-        results, failures = outcome
-    else:
-        results, failures = outcome, None
     write_tsv(results, args.output)
     _note_seed(args, results.attrs["seed"])
     if failures is None or not len(failures):
@@ -319,13 +321,13 @@ def build_parser() -> argparse.ArgumentParser:
 
 
 def _show_warning(message: Warning | str, category: type[Warning], filename: str,
-                  lineno: int, file: Optional[TextIO] = None, line: Optional[str] = None,
+                  lineno: int, file: TextIO | None = None, line: str | None = None,
                   ) -> None:
     text = " ".join(str(message).split())
     print(f"{PROG}: warning: {text}", file=sys.stderr)
 
 
-def main(argv: Optional[Sequence[str]] = None) -> int:
+def main(argv: Sequence[str] | None = None) -> int:
     """Runs the command line with `argv` (default: the process's arguments).
 
     Returns
