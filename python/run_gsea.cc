@@ -73,12 +73,9 @@ const char* const kKeywords[] = {"ranks",    "gmt_path",  "nPermSimple", "seed",
                                  "minSize",  "maxSize",   "eps",         "scoreType", "gseaParam",
                                  "mode",     "nperm",     "sampleSize",  "gpu",       nullptr};
 
-// Converts every argument in parameter order; false with the exception set.
-bool convert_arguments(PyObject* args, PyObject* kwargs, RunGseaArgs& a) {
-  PyObject* o[kMaxParameters];
-  if (!unpack_arguments(args, kwargs, "OO|OOOOOOOOOOOO:run_gsea_py", kKeywords, o)) return false;
-  if (!convert_ranks(o[0], "ranks", a.genes, a.scores)) return false;
-  if (!convert_str(o[1], "gmt_path", a.gmt_path)) return false;
+// Converts the options that both analysis entries take in the same slots
+// (2 to 12, nPermSimple to sampleSize); false with the exception set.
+bool convert_run_options(PyObject* const (&o)[kMaxParameters], RunGseaArgs& a) {
   if (o[2] != nullptr && !convert_u64(o[2], "nPermSimple", a.n_perm_simple)) return false;
   if (!convert_optional(o[3], "seed", a.seed, convert_u64)) return false;
   if (o[4] != nullptr && !convert_size(o[4], "nproc", a.nproc)) return false;
@@ -90,6 +87,16 @@ bool convert_arguments(PyObject* args, PyObject* kwargs, RunGseaArgs& a) {
   if (o[10] != nullptr && !convert_str(o[10], "mode", a.mode)) return false;
   if (!convert_optional(o[11], "nperm", a.nperm, convert_u64)) return false;
   if (o[12] != nullptr && !convert_u64(o[12], "sampleSize", a.sample_size)) return false;
+  return true;
+}
+
+// Converts every argument in parameter order; false with the exception set.
+bool convert_arguments(PyObject* args, PyObject* kwargs, RunGseaArgs& a) {
+  PyObject* o[kMaxParameters];
+  if (!unpack_arguments(args, kwargs, "OO|OOOOOOOOOOOO:run_gsea_py", kKeywords, o)) return false;
+  if (!convert_ranks(o[0], "ranks", a.genes, a.scores)) return false;
+  if (!convert_str(o[1], "gmt_path", a.gmt_path)) return false;
+  if (!convert_run_options(o, a)) return false;
   if (o[13] != nullptr && !convert_bool(o[13], "gpu", a.gpu)) return false;
   return true;
 }
@@ -264,17 +271,7 @@ bool convert_sets_arguments(PyObject* args, PyObject* kwargs, RunGseaArgs& a) {
   if (!convert_ranks(o[0], "ranks", a.genes, a.scores)) return false;
   a.pathways.emplace();
   if (!convert_gene_sets(o[1], "gene_sets", *a.pathways)) return false;
-  if (o[2] != nullptr && !convert_u64(o[2], "nPermSimple", a.n_perm_simple)) return false;
-  if (!convert_optional(o[3], "seed", a.seed, convert_u64)) return false;
-  if (o[4] != nullptr && !convert_size(o[4], "nproc", a.nproc)) return false;
-  if (o[5] != nullptr && !convert_size(o[5], "minSize", a.min_size)) return false;
-  if (!convert_optional(o[6], "maxSize", a.max_size, convert_size)) return false;
-  if (o[7] != nullptr && !convert_f64(o[7], "eps", a.eps)) return false;
-  if (o[8] != nullptr && !convert_str(o[8], "scoreType", a.score_type)) return false;
-  if (o[9] != nullptr && !convert_f64(o[9], "gseaParam", a.gsea_param)) return false;
-  if (o[10] != nullptr && !convert_str(o[10], "mode", a.mode)) return false;
-  if (!convert_optional(o[11], "nperm", a.nperm, convert_u64)) return false;
-  if (o[12] != nullptr && !convert_u64(o[12], "sampleSize", a.sample_size)) return false;
+  if (!convert_run_options(o, a)) return false;
   if (o[13] != nullptr && o[13] != Py_None) {
     if (!PyCallable_Check(o[13])) return raise_argument_type("progress", "callable or None", o[13]);
     a.progress = PyRef::borrow(o[13]);
