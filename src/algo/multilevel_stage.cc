@@ -8,6 +8,7 @@
 #include <limits>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <span>
 
 #include <tbb/blocked_range.h>
@@ -21,13 +22,15 @@ namespace varenko::algo {
 namespace {
 
 
-// Conditional p-values of every group, in group order.
-std::vector<std::vector<double>> run_groups(const StageContext& ctx,
+// Conditional p-values of every group, in group order; the first failing
+// group's error (in group order, so the same at any thread count) otherwise.
+core::Result<std::vector<std::vector<double>>> run_groups(const StageContext& ctx,
                                             const std::vector<Working>& working,
                                             const std::vector<MultilevelGroup>& groups,
                                             const std::vector<double>& floors,
                                             std::uint64_t stage_seed) {
   std::vector<std::vector<double>> results(groups.size());
+  std::vector<std::optional<core::Error>> failures(groups.size());
   const std::span<const std::int64_t> ranks(ctx.stats->int_weights);
   auto run_one = [&](std::size_t g) {
     const MultilevelGroup& group = groups[g];
@@ -35,9 +38,14 @@ std::vector<std::vector<double>> run_groups(const StageContext& ctx,
     if (core::cancelled(ctx.control)) return;
     std::vector<double> es(group.indices.size());
     for (std::size_t j = 0; j < es.size(); ++j) es[j] = working[group.indices[j]].es;
-    results[g] = multilevel::run_multilevel_gsea_group_impl(
+    core::Result<std::vector<double>> pvalues = multilevel::run_multilevel_gsea_group_impl(
         static_cast<std::uint32_t>(ctx.n), ranks, floors[g], group.size, es, ctx.score_type,
         ctx.sample_size, stage_seed, ctx.control);
+    if (pvalues.ok()) {
+      results[g] = std::move(*pvalues);
+    } else {
+      failures[g] = std::move(pvalues).failure();
+    }
     core::advance(ctx.control, &core::RunControl::groups_done);
   };
   // Every group starts from the same seed, so the order in which they run does
@@ -49,6 +57,9 @@ std::vector<std::vector<double>> run_groups(const StageContext& ctx,
                       });
   } else {
     for (std::size_t g = 0; g < groups.size(); ++g) run_one(g);
+  }
+  for (std::optional<core::Error>& failure : failures) {
+    if (failure) return std::move(*failure);
   }
   return results;
 }
@@ -139,8 +150,8 @@ core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>&
   if (ctx.control != nullptr) {
     ctx.control->groups_total.store(groups.size(), std::memory_order_relaxed);
   }
-  const std::vector<std::vector<double>> results =
-      run_groups(ctx, working, groups, floors, stage_seed);
+  VARENKO_ASSIGN_OR_RETURN(const std::vector<std::vector<double>> results,
+                           run_groups(ctx, working, groups, floors, stage_seed));
   if (core::cancelled(ctx.control)) return core::Status::success();
 
   for (std::size_t g = 0; g < groups.size(); ++g) {

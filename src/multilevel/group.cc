@@ -23,13 +23,10 @@ constexpr std::uint64_t kMaxRankTotal = std::uint64_t{1} << 46;
 
 }  // namespace
 
-std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
-                                                   std::span<const std::int64_t> ranks, double eps,
-                                                   std::uint32_t pathway_size,
-                                                   std::span<const double> es,
-                                                   core::ScoreType score_type,
-                                                   std::uint32_t sample_size, std::uint64_t seed,
-                                                   core::RunControl* control) {
+core::Result<std::vector<double>> run_multilevel_gsea_group_impl(
+    std::uint32_t n_genes, std::span<const std::int64_t> ranks, double eps,
+    std::uint32_t pathway_size, std::span<const double> es, core::ScoreType score_type,
+    std::uint32_t sample_size, std::uint64_t seed, core::RunControl* control) {
   if (n_genes == 0 || pathway_size == 0 || es.empty()) return std::vector<double>(es.size(), 1.0);
   const double nan = std::numeric_limits<double>::quiet_NaN();
 
@@ -59,7 +56,7 @@ std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
   esruler_compat::EsRulerCompat ruler_neg(std::move(reversed), n_samples, pathway_size, 1.0);
   const bool need_pos = max_es >= 0.0;
   const bool need_neg = min_es < 0.0;
-  // A tail whose walk failed (an internal error) gives no estimate.
+  // A walk that fails (an internal error) fails the group.
   core::Status pos_status = core::Status::success();
   core::Status neg_status = core::Status::success();
   auto extend_pos = [&] { pos_status = ruler_pos.extend(seed, std::fabs(max_es), eps, control); };
@@ -71,12 +68,14 @@ std::vector<double> run_multilevel_gsea_group_impl(std::uint32_t n_genes,
     if (need_neg) extend_neg();
   }
 
+  if (!pos_status.ok()) return std::move(pos_status).failure();
+  if (!neg_status.ok()) return std::move(neg_status).failure();
+
   std::vector<double> pvalues;
   pvalues.reserve(es.size());
   for (const double x : es) {
     const auto& ruler = x >= 0.0 ? ruler_pos : ruler_neg;
-    const bool walked = x >= 0.0 ? pos_status.ok() : neg_status.ok();
-    pvalues.push_back(walked ? ruler.get_pvalue(count_all, std::fabs(x)) : nan);
+    pvalues.push_back(ruler.get_pvalue(count_all, std::fabs(x)));
   }
   return pvalues;
 }

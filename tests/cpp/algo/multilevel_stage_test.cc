@@ -163,7 +163,7 @@ TEST(MultilevelStage, GroupsShareOneSeedAndIgnoreThreadCount) {
       min_d = std::min(min_d, (static_cast<double>(simple.zero_side[i]) + 1.0) / 1001.0);
     }
     const auto p = multilevel::run_multilevel_gsea_group_impl(
-        1000, base.stats.int_weights, 1e-10 * min_d, g.size, es, ScoreType::Std, 51, seed);
+        1000, base.stats.int_weights, 1e-10 * min_d, g.size, es, ScoreType::Std, 51, seed).value();
     for (std::size_t j = 0; j < g.indices.size(); ++j) {
       const auto r = combine_multilevel_pvalue(
           p[j], (static_cast<double>(simple.zero_side[g.indices[j]]) + 1.0) / 1001.0, 1e-10, 51);
