@@ -73,7 +73,9 @@ def _run_batches(matrix: pd.DataFrame, gmt: Path, counts: list[int], label: str,
     for count in counts:
         batch = matrix.iloc[:, start:count]
         began = time.perf_counter()
-        res = varenkopy.gsea_many(batch, gmt, client=client, progress=False, **options)
+        with warnings.catch_warnings():
+            warnings.simplefilter("ignore")  # the same size warnings for every signature
+            res = varenkopy.gsea_many(batch, gmt, client=client, progress=False, **options)
         seconds = time.perf_counter() - began
         per_signature.append(seconds / batch.shape[1])
         if first is None:
