@@ -10,7 +10,6 @@ from varenkopy import _core
 from varenkopy._inputs import (
     GeneSetsLike,
     RankingLike,
-    count_out_of_size,
     gene_sets_to_pairs,
     ranks_dict,
 )
@@ -180,10 +179,11 @@ def gsea(
 
     for message in messages:
         warn(message)
-    genes = list(ranks)
-    left_out = count_out_of_size(pairs, genes, min_size, max_size)
+    # The core returns one row per gene set within the size bounds.
+    left_out = len(pairs) - len(rows)
     if left_out:
-        low, high = max(min_size, 1), min(max_size, len(genes) - 1)
+        # The bounds as the analysis clamps them.
+        low, high = max(min_size, 1), min(max_size, len(ranks) - 1)
         warn(f"{left_out} of {len(pairs)} gene sets were left out: their number of genes "
              f"in the ranking is outside [{low}, {high}] (min_size, max_size)")
     frame = rows_to_frame(rows, used_seed)

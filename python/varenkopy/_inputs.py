@@ -116,9 +116,11 @@ def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str],
 
     if len(set(genes)) != len(genes):
         seen: set[str] = set()
+        repeated: set[str] = set()
         duplicates: list[str] = []
         for g in genes:
-            if g in seen and g not in duplicates:
+            if g in seen and g not in repeated:
+                repeated.add(g)
                 duplicates.append(g)
             seen.add(g)
         shown = ", ".join(repr(g) for g in duplicates[:5])
@@ -223,25 +225,6 @@ def gene_sets_to_pairs(gene_sets: object, name: str = "gene_sets") -> GeneSetPai
         f"argument '{name}': expected a mapping name -> genes, a DataFrame or a GMT path, "
         f"got {type_name(gene_sets)}"
     )
-
-
-def count_out_of_size(
-    pairs: GeneSetPairs, genes: list[str], min_size: int, max_size: int
-) -> int:
-    """Counts the gene sets whose number of distinct ranked genes is outside the bounds.
-
-    The bounds are clamped as the analysis clamps them: `min_size` at least 1,
-    `max_size` at most the number of genes minus one.
-    """
-    ranked = set(genes)
-    low = max(min_size, 1)
-    high = min(max_size, len(genes) - 1)
-    count = 0
-    for _, members in pairs:
-        size = len(ranked.intersection(members))
-        if size < low or size > high:
-            count += 1
-    return count
 
 
 def is_missing(value: object) -> bool:
