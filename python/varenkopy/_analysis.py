@@ -2,6 +2,8 @@
 from __future__ import annotations
 
 import math
+from collections.abc import Mapping
+from typing import Any
 
 import numpy as np
 import pandas as pd
@@ -24,6 +26,21 @@ def _check_int(value: object, name: str, allow_none: bool = False) -> None:
         return
     if isinstance(value, bool) or not isinstance(value, (int, np.integer)):
         raise TypeError(f"argument '{name}': expected int, got {type(value).__name__}")
+
+
+def check_options(options: Mapping[str, Any]) -> None:
+    """The checks of the analysis options that need no ranking: whole numbers
+    where the core counts, the progress switch, and size bounds of at least 0.
+    The core checks the rest (score type, mode, exponent) when it runs."""
+    for name in ("n_perm_simple", "min_size", "max_size", "sample_size"):
+        _check_int(options[name], name)
+    for name in ("seed", "threads"):
+        _check_int(options[name], name, allow_none=True)
+    progress = options["progress"]
+    if progress is not None and not isinstance(progress, bool):
+        raise TypeError(f"argument 'progress': expected bool or None, got {type(progress).__name__}")
+    if options["min_size"] < 0 or options["max_size"] < 0:
+        raise ValueError("min_size and max_size must not be negative")
 
 
 def _float_or_nan(value: float | None) -> float:
@@ -154,17 +171,11 @@ def gsea(
     >>> res = varenkopy.gsea(ranks, "examples/data/h.all.v7.1.symbols.gmt", seed=42)
     >>> res[["pathway", "nes", "padj"]].head(3)
     """
-    for value, name in ((n_perm_simple, "n_perm_simple"), (min_size, "min_size"),
-                        (max_size, "max_size"), (sample_size, "sample_size")):
-        _check_int(value, name)
-    _check_int(seed, "seed", allow_none=True)
-    _check_int(threads, "threads", allow_none=True)
-    if progress is not None and not isinstance(progress, bool):
-        raise TypeError(f"argument 'progress': expected bool or None, got {type(progress).__name__}")
+    check_options({"n_perm_simple": n_perm_simple, "min_size": min_size, "max_size": max_size,
+                   "sample_size": sample_size, "seed": seed, "threads": threads,
+                   "progress": progress})
     ranks = ranks_dict(ranking, "ranking")
     pairs = gene_sets_to_pairs(gene_sets, "gene_sets")
-    if min_size < 0 or max_size < 0:
-        raise ValueError("min_size and max_size must not be negative")
 
     bar = ProgressBar() if wanted(progress, len(pairs), n_perm_simple) else None
     try:

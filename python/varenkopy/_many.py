@@ -18,7 +18,7 @@ from typing import Any, Literal, overload
 
 import pandas as pd
 
-from varenkopy._analysis import COLUMNS, _check_int, gsea, rows_to_frame
+from varenkopy._analysis import COLUMNS, _check_int, check_options, gsea, rows_to_frame
 from varenkopy._inputs import (
     GeneSetsLike,
     PreparedGeneSets,
@@ -192,11 +192,10 @@ def _signatures(rankings: object) -> list[tuple[Hashable, Any]]:
     return result
 
 
-def _check_options(options: dict[str, Any], errors: str) -> None:
+def _check_options(options: dict[str, Any], seed: object, progress: object,
+                   errors: str) -> None:
     """Refuses bad option values once, instead of once per signature."""
-    for name in ("n_perm_simple", "min_size", "max_size", "sample_size"):
-        _check_int(options[name], name)
-    _check_int(options["threads"], "threads", allow_none=True)
+    check_options({**options, "seed": seed, "progress": progress})
     for name, allowed in (("score_type", _SCORE_TYPES), ("mode", _MODES)):
         value = options[name]
         if not isinstance(value, str):
@@ -204,8 +203,6 @@ def _check_options(options: dict[str, Any], errors: str) -> None:
         if value.lower() not in allowed:
             raise ValueError(f"argument '{name}': expected one of {', '.join(allowed)}, "
                              f"got {value!r}")
-    if options["min_size"] < 0 or options["max_size"] < 0:
-        raise ValueError("min_size and max_size must not be negative")
     if errors not in ("raise", "collect"):
         raise ValueError(f"argument 'errors': expected 'raise' or 'collect', got {errors!r}")
 
@@ -488,12 +485,9 @@ def gsea_many(
         score_type=score_type, gsea_param=gsea_param, mode=mode, sample_size=sample_size,
         threads=threads,
     )
-    _check_options(options, errors)
-    _check_int(seed, "seed", allow_none=True)
+    _check_options(options, seed, progress, errors)
     if seed is not None and not 0 <= seed <= _MASK64:
         raise ValueError("argument 'seed': expected an integer in [0, 2**64)")
-    if progress is not None and not isinstance(progress, bool):
-        raise TypeError(f"argument 'progress': expected bool or None, got {type_name(progress)}")
     if client is not None and not (hasattr(client, "submit") and hasattr(client, "scatter")):
         raise TypeError(f"argument 'client': expected a dask.distributed.Client, "
                         f"got {type_name(client)}")
