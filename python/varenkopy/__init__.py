@@ -3,7 +3,8 @@
 The three functions of the compiled core (``run_gsea_py``,
 ``write_enrichment_plot_png_py``, ``write_gsea_table_plot_png_py``) are
 exported unchanged. On top of them, :func:`read_gmt` and :func:`read_ranking`
-read the usual files, :func:`gsea` runs an analysis on pandas (or plain
+read the usual files, :func:`ranking_from_table` makes a ranking from a
+differential-expression table, :func:`gsea` runs an analysis on pandas (or plain
 Python) inputs and returns a DataFrame, :func:`gsea_many` runs it on many
 rankings (in this process or on a Dask cluster), and :func:`plot_enrichment` and
 :func:`plot_table` draw the results. Warnings are issued with the category
@@ -22,6 +23,7 @@ from varenkopy._core import (
 from varenkopy._many import gsea_many, signature_seed
 from varenkopy._plots import PlotImage, plot_enrichment, plot_table
 from varenkopy._readers import read_gmt, read_ranking
+from varenkopy._tables import ranking_from_table
 from varenkopy._warnings import VarenkoWarning
 
 __all__ = [
@@ -33,6 +35,7 @@ __all__ = [
     "gsea_many",
     "plot_enrichment",
     "plot_table",
+    "ranking_from_table",
     "read_gmt",
     "read_ranking",
     "run_gsea_py",

@@ -9,6 +9,7 @@ import numpy as np
 import pandas as pd
 
 from varenkopy import _core
+from varenkopy._duplicates import check_duplicates
 from varenkopy._inputs import (
     GeneSetsLike,
     RankingLike,
@@ -85,6 +86,7 @@ def gsea(
     seed: int | None = None,
     threads: int | None = None,
     progress: bool | None = None,
+    duplicates: str = "error",
 ) -> pd.DataFrame:
     """Runs a pre-ranked gene set enrichment analysis.
 
@@ -100,8 +102,9 @@ def gsea(
         Gene -> score: a Series with genes in the index, a one-column
         DataFrame (genes in the index) or a two-column one (genes, scores), a
         mapping, or the path of a ranking file (:func:`read_ranking`).
-        Duplicate genes are refused; genes with NaN scores are dropped with a
-        warning. Genes with tied scores keep their given order.
+        Repeated gene names are refused unless `duplicates` says otherwise;
+        genes with NaN scores are dropped with a warning. Genes with tied
+        scores keep their given order.
     gene_sets : Mapping, DataFrame or path
         Name -> genes, a long DataFrame with a set and a gene column, or the
         path of a GMT file (:func:`read_gmt`).
@@ -131,6 +134,13 @@ def gsea(
         True shows a progress bar on standard error, False never; None (the
         default) shows one when standard error is a terminal or a notebook
         and the run is expected to take more than a couple of seconds.
+    duplicates : {"error", "max_abs", "mean", "first"}, default "error"
+        What to do with a gene name that occurs more than once in the
+        ranking: refuse it (the error names the genes), or keep the score
+        with the largest absolute value (the first of equal ones), the mean
+        of its scores, or its first score. The gene keeps the position of
+        its first appearance, and NaN scores are passed over while the gene
+        has a number.
 
     Returns
     -------
@@ -153,7 +163,8 @@ def gsea(
     TypeError
         An argument has the wrong type (the message names it).
     ValueError
-        Duplicate genes, an empty ranking, or an invalid option value.
+        Repeated genes (with ``duplicates="error"``), an empty ranking, or an
+        invalid option value.
     FileNotFoundError
         A path that does not exist.
     KeyboardInterrupt
@@ -174,7 +185,8 @@ def gsea(
     check_options({"n_perm_simple": n_perm_simple, "min_size": min_size, "max_size": max_size,
                    "sample_size": sample_size, "seed": seed, "threads": threads,
                    "progress": progress})
-    ranks = ranks_dict(ranking, "ranking")
+    check_duplicates(duplicates)
+    ranks = ranks_dict(ranking, "ranking", duplicates)
     pairs = gene_sets_to_pairs(gene_sets, "gene_sets")
 
     bar = ProgressBar() if wanted(progress, len(pairs), n_perm_simple) else None

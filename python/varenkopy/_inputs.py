@@ -16,6 +16,7 @@ from typing import Any, TypeAlias, Union
 import numpy as np
 import pandas as pd
 
+from varenkopy._duplicates import resolve_duplicates
 from varenkopy._warnings import warn
 
 PathLike = Union[str, "os.PathLike[str]"]
@@ -61,11 +62,13 @@ def _gene_name(gene: object, name: str) -> str:
     raise TypeError(f"argument '{name}': gene names must be str, got {type_name(gene)}")
 
 
-def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str], list[float]]:
+def ranking_to_lists(ranking: object, name: str = "ranking",
+                     duplicates: str = "error") -> tuple[list[str], list[float]]:
     """Converts any accepted ranking form into parallel lists of genes and scores.
 
-    Genes keep their given order. Duplicate gene names are refused, genes with
-    NaN scores are dropped with a warning, and an empty ranking is refused.
+    Genes keep their given order. Duplicate gene names are refused or
+    combined as `duplicates` says, genes with NaN scores are then dropped with
+    a warning, and an empty ranking is refused.
 
     Parameters
     ----------
@@ -75,6 +78,8 @@ def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str],
         the path of a ranking file (see :func:`varenkopy.read_ranking`).
     name : str
         The argument's name, used in error messages.
+    duplicates : {"error", "max_abs", "mean", "first"}
+        What to do with repeated gene names (see :func:`resolve_duplicates`).
 
     Returns
     -------
@@ -114,21 +119,7 @@ def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str],
     except (TypeError, ValueError):
         raise TypeError(f"argument '{name}': scores must be numbers") from None
 
-    if len(set(genes)) != len(genes):
-        seen: set[str] = set()
-        repeated: set[str] = set()
-        duplicates: list[str] = []
-        for g in genes:
-            if g in seen and g not in repeated:
-                repeated.add(g)
-                duplicates.append(g)
-            seen.add(g)
-        shown = ", ".join(repr(g) for g in duplicates[:5])
-        more = ", ..." if len(duplicates) > 5 else ""
-        raise ValueError(
-            f"argument '{name}': {len(duplicates)} gene names occur more than once "
-            f"({shown}{more}); keep one score per gene"
-        )
+    genes, scores = resolve_duplicates(genes, scores, duplicates, f"argument '{name}'")
     nan = np.isnan(scores)
     if nan.any():
         count = int(nan.sum())
@@ -140,9 +131,10 @@ def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str],
     return genes, scores.tolist()
 
 
-def ranks_dict(ranking: object, name: str = "ranking") -> dict[str, float]:
+def ranks_dict(ranking: object, name: str = "ranking", duplicates: str = "error"
+               ) -> dict[str, float]:
     """The ranking as the ordered dict gene -> score that the core entries take."""
-    genes, scores = ranking_to_lists(ranking, name)
+    genes, scores = ranking_to_lists(ranking, name, duplicates)
     return dict(zip(genes, scores, strict=True))
 
 

@@ -19,6 +19,7 @@ from typing import Any, Literal, overload
 import pandas as pd
 
 from varenkopy._analysis import COLUMNS, _check_int, check_options, gsea, rows_to_frame
+from varenkopy._duplicates import check_duplicates
 from varenkopy._inputs import (
     GeneSetsLike,
     PreparedGeneSets,
@@ -196,6 +197,7 @@ def _check_options(options: dict[str, Any], seed: object, progress: object,
                    errors: str) -> None:
     """Refuses bad option values once, instead of once per signature."""
     check_options({**options, "seed": seed, "progress": progress})
+    check_duplicates(options["duplicates"])
     for name, allowed in (("score_type", _SCORE_TYPES), ("mode", _MODES)):
         value = options[name]
         if not isinstance(value, str):
@@ -356,6 +358,7 @@ def gsea_many(
     seed: int | None = ...,
     threads: int | None = ...,
     progress: bool | None = ...,
+    duplicates: str = ...,
 ) -> pd.DataFrame: ...
 
 
@@ -377,6 +380,7 @@ def gsea_many(
     seed: int | None = ...,
     threads: int | None = ...,
     progress: bool | None = ...,
+    duplicates: str = ...,
 ) -> tuple[pd.DataFrame, pd.DataFrame]: ...
 
 
@@ -397,6 +401,7 @@ def gsea_many(
     seed: int | None = None,
     threads: int | None = None,
     progress: bool | None = None,
+    duplicates: str = "error",
 ) -> pd.DataFrame | tuple[pd.DataFrame, pd.DataFrame]:
     """Runs the analysis of :func:`gsea` on many rankings (signatures) at once.
 
@@ -426,6 +431,10 @@ def gsea_many(
         failures beside the results.
     n_perm_simple, min_size, max_size, eps, score_type, gsea_param, mode, sample_size
         As for :func:`gsea`.
+    duplicates : {"error", "max_abs", "mean", "first"}, default "error"
+        As for :func:`gsea`, applied to each signature: a gene that occurs
+        more than once in a ranking (or in the index of a matrix) is refused
+        or combined.
     seed : int, optional
         Seed of the whole run in [0, 2**64); None draws one. It is in
         ``result.attrs["seed"]``, and passing it back repeats the run exactly.
@@ -483,7 +492,7 @@ def gsea_many(
     options: dict[str, Any] = dict(
         n_perm_simple=n_perm_simple, min_size=min_size, max_size=max_size, eps=eps,
         score_type=score_type, gsea_param=gsea_param, mode=mode, sample_size=sample_size,
-        threads=threads,
+        threads=threads, duplicates=duplicates,
     )
     _check_options(options, seed, progress, errors)
     if seed is not None and not 0 <= seed <= _MASK64:

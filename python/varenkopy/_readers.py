@@ -4,9 +4,11 @@ from __future__ import annotations
 import csv
 import os
 
+import numpy as np
 import pandas as pd
 
 from varenkopy import _core
+from varenkopy._duplicates import check_duplicates, resolve_duplicates
 from varenkopy._inputs import GeneSetPairs, as_path, missing_file
 
 
@@ -71,7 +73,7 @@ def _is_number(text: str) -> bool:
     return True
 
 
-def read_ranking(path: str | os.PathLike[str]) -> pd.Series:
+def read_ranking(path: str | os.PathLike[str], *, duplicates: str = "keep") -> pd.Series:
     """Reads a two-column ranking file (gene, score) into a Series.
 
     Tab-separated ``.rnk``/``.tsv`` files, comma-separated ``.csv`` files and
@@ -83,19 +85,25 @@ def read_ranking(path: str | os.PathLike[str]) -> pd.Series:
     ----------
     path : str or os.PathLike
         The ranking file.
+    duplicates : {"keep", "error", "max_abs", "mean", "first"}, default "keep"
+        What to do with a gene on several lines: keep every line (and leave
+        the choice to :func:`varenkopy.gsea`, which refuses them unless told
+        otherwise), refuse the file (naming the genes), or keep one score per
+        gene as :func:`varenkopy.gsea` does with the same choice.
 
     Returns
     -------
     pandas.Series
-        Scores (float) indexed by gene name (str), in file order. Duplicate
-        genes are kept; :func:`varenkopy.gsea` refuses them.
+        Scores (float) indexed by gene name (str), in file order (a gene
+        combined from several lines at its first line).
 
     Raises
     ------
     FileNotFoundError
         The file does not exist (the message names the path).
     ValueError
-        A line has fewer than two fields or a score that is not a number.
+        A line has fewer than two fields or a score that is not a number, or
+        a gene occurs more than once with ``duplicates="error"``.
 
     Examples
     --------
@@ -104,6 +112,7 @@ def read_ranking(path: str | os.PathLike[str]) -> pd.Series:
     >>> ranks.head(2)
     """
     text = as_path(path, "path")
+    check_duplicates(duplicates, extra=("keep",))
     if not os.path.exists(text):
         raise missing_file(text)
     with open(text, encoding="utf-8", newline="") as fh:
@@ -128,4 +137,7 @@ def read_ranking(path: str | os.PathLike[str]) -> pd.Series:
         except ValueError:
             raise ValueError(f"{text}: line {number}: score {row[1]!r} is not a number") from None
         genes.append(row[0].strip())
-    return pd.Series(scores, index=pd.Index(genes, dtype=object, name="gene"), name="score")
+    values = np.array(scores, dtype=np.float64)
+    if duplicates != "keep":
+        genes, values = resolve_duplicates(genes, values, duplicates, text)
+    return pd.Series(values, index=pd.Index(genes, dtype=object, name="gene"), name="score")

@@ -24,6 +24,7 @@ import pandas as pd
 
 from varenkopy import __version__
 from varenkopy._analysis import gsea
+from varenkopy._duplicates import DUPLICATE_CHOICES, resolve_duplicates
 from varenkopy._inputs import PreparedGeneSets, gene_sets_to_pairs, is_missing, ranks_dict
 from varenkopy._many import gsea_many
 from varenkopy._plots import plot_enrichment, plot_table
@@ -157,7 +158,8 @@ def _analysis_options(args: argparse.Namespace) -> dict[str, Any]:
     return dict(n_perm_simple=args.n_perm_simple, min_size=args.min_size,
                 max_size=args.max_size, eps=args.eps, score_type=args.score_type,
                 gsea_param=args.gsea_param, mode=args.mode, sample_size=args.sample_size,
-                seed=args.seed, threads=args.threads, progress=_stderr_is_terminal())
+                seed=args.seed, threads=args.threads, progress=_stderr_is_terminal(),
+                duplicates=args.duplicates)
 
 
 def _stderr_is_terminal() -> bool:
@@ -173,7 +175,10 @@ def _note_seed(args: argparse.Namespace, seed: int) -> None:
 
 
 def _cmd_gsea(args: argparse.Namespace) -> int:
-    ranks = ranks_dict(read_ranking(args.ranking), "RANKING")
+    ranking = read_ranking(args.ranking)
+    genes, scores = resolve_duplicates(list(ranking.index), ranking.to_numpy(), args.duplicates,
+                                       args.ranking, "--duplicates")
+    ranks = ranks_dict(pd.Series(scores, index=pd.Index(genes, dtype=object)), "RANKING")
     sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
     frame = gsea(ranks, sets, **_analysis_options(args))
     write_tsv(frame, args.output)
@@ -264,6 +269,9 @@ def _add_analysis_options(parser: argparse.ArgumentParser) -> None:
                        help="weighting exponent of the scores")
     group.add_argument("--sample-size", type=_positive_int, default=101,
                        help="sample size of the multilevel sampler")
+    group.add_argument("--duplicates", choices=DUPLICATE_CHOICES, default="error",
+                       help="a gene on several lines: refuse the ranking, or keep the score "
+                            "with the largest absolute value, the mean or the first")
 
 
 def build_parser() -> argparse.ArgumentParser:

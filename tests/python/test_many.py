@@ -151,7 +151,7 @@ def test_a_failing_signature_is_named_and_the_others_are_kept(
     assert failures.to_dict("records") == [{
         "signature": "dup", "exception": "ValueError",
         "message": "argument 'ranking': 1 gene names occur more than once ('A'); "
-                   "keep one score per gene"}]
+                   "keep one score per gene, or pass duplicates='max_abs', 'mean' or 'first'"}]
     expected = varenkopy.gsea_many({"ov": matrix["ov"]}, few_sets, seed=5, **FAST)
     kept = results[results["signature"] == "ov"]
     pd.testing.assert_frame_equal(kept, expected, check_exact=True)
