@@ -2,11 +2,13 @@
 from __future__ import annotations
 
 import os
-from collections.abc import Iterable
+import tempfile
+from collections.abc import Callable, Iterable
 
 import pandas as pd
 
 from varenkopy import _core
+from varenkopy._files import is_special, read_bytes, terminations_raise, write_bytes
 from varenkopy._inputs import (
     GeneSetsLike,
     RankingLike,
@@ -39,6 +41,25 @@ class PlotImage:
     def _repr_png_(self) -> bytes:
         with open(self.path, "rb") as fh:
             return fh.read()
+
+
+def _draw(out: str, draw: Callable[[str], None]) -> None:
+    """Runs the core's writer `draw` for `out` by the package's file rule.
+
+    Regular files the core writes itself (atomically). A device or FIFO is
+    drawn into a private folder first and then written in place by
+    :func:`varenkopy._files.write_bytes`, which waits for a FIFO's reader
+    interruptibly. SIGTERM and SIGHUP leave no temporary file behind.
+    """
+    with terminations_raise():
+        if not is_special(out):
+            draw(out)
+            return
+        with tempfile.TemporaryDirectory(prefix="varenkopy-") as folder:
+            staged = os.path.join(folder, "plot.png")
+            draw(staged)
+            data = read_bytes(staged)
+        write_bytes(out, data)
 
 
 def _lookup(gene_set: str | Iterable[str], gene_sets: GeneSetsLike | None
@@ -110,11 +131,12 @@ def plot_enrichment(
     out = as_path(path, "path")
     if title is None and isinstance(gene_set, str):
         title = gene_set
-    _core.write_enrichment_plot_png_py(
-        ranks_dict(ranking, "ranking"), genes, out, pathway_name=name, scoreType=score_type,
+    ranks = ranks_dict(ranking, "ranking")
+    _draw(out, lambda target: _core.write_enrichment_plot_png_py(
+        ranks, genes, target, pathway_name=name, scoreType=score_type,
         gseaParam=float(gsea_param), width_inches=float(width), height_inches=float(height),
         dpi=dpi, transparent_background=transparent, title=title,
-    )
+    ))
     return PlotImage(out)
 
 
@@ -179,9 +201,10 @@ def plot_table(
     if missing:
         raise KeyError(f"gene sets not in gene_sets: {', '.join(map(repr, missing[:5]))}")
     pathways = [(r["pathway"], sets[r["pathway"]]) for r in rows]
-    _core.write_gsea_table_plot_png_py(
-        ranks_dict(ranking, "ranking"), pathways, rows, out, gseaParam=float(gsea_param),
+    ranks = ranks_dict(ranking, "ranking")
+    _draw(out, lambda target: _core.write_gsea_table_plot_png_py(
+        ranks, pathways, rows, target, gseaParam=float(gsea_param),
         width_inches=float(width), height_inches=None if height is None else float(height),
         dpi=dpi, transparent_background=transparent,
-    )
+    ))
     return PlotImage(out)
