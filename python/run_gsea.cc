@@ -187,7 +187,7 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a, RunExtras& extras) {
   if (a.pathways) {
     db.pathways = std::move(*a.pathways);
   } else {
-    core::Result<core::PathwayDb> read = io::read_gmt(a.gmt_path);
+    core::Result<core::PathwayDb> read = io::read_gmt(a.gmt_path, python_wait_hook());
     if (!read) return raise_failure(module, PyExc_OSError, read.failure());
     db = std::move(*read);
   }
@@ -340,7 +340,7 @@ PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
     if (!unpack_arguments(args, kwargs, "O:read_gmt", keywords, o)) return nullptr;
     std::string path;
     if (!convert_str(o[0], "path", path)) return nullptr;
-    core::Result<core::PathwayDb> db = io::read_gmt(path);
+    core::Result<core::PathwayDb> db = io::read_gmt(path, python_wait_hook());
     if (!db) return raise_failure(module, PyExc_OSError, db.failure());
     return pathways_to_list(*db);
   });

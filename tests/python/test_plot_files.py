@@ -383,7 +383,8 @@ def test_an_unreadable_gmt_file_is_a_permission_error(nobody_dir):
 
 READERS = [
     pytest.param(varenkopy.read_gmt, id="read_gmt"),
-    pytest.param(lambda path: varenkopy.gsea(RANKS, path, seed=1), id="gsea"),
+    pytest.param(lambda path: varenkopy.gsea(RANKS, path, seed=1, min_size=1), id="gsea"),
+    pytest.param(lambda path: varenkopy.run_gsea_py(RANKS, path, seed=1), id="run_gsea_py"),
     pytest.param(varenkopy.read_ranking, id="read_ranking"),
     pytest.param(cli.read_signature_matrix, id="matrix"),
 ]
@@ -401,11 +402,12 @@ def test_a_fifo_without_writer_is_waited_for_interruptibly(tmp_path, read):
     interrupted_promptly(lambda: read(str(fifo)), lambda: feed_and_close(fifo))
 
 
-@pytest.mark.parametrize("read", READERS[:1] + READERS[2:])
+@pytest.mark.parametrize("read", READERS)
 def test_a_fifo_is_read_once_its_writer_comes(tmp_path, read):
-    fifo = tmp_path / "in.gmt"
+    fifo = tmp_path / "in.txt"
     os.mkfifo(fifo)
-    text = "S\t\tG0\tG1\n" if read is READERS[0].values[0] else "gene\ta\nG0\t1.5\n"
+    gmt = read in (READERS[0].values[0], READERS[1].values[0], READERS[2].values[0])
+    text = "S\t\tG0\tG1\tG2\n" if gmt else "gene\ta\nG0\t1.5\n"
 
     def write() -> None:
         time.sleep(0.3)
