@@ -2,13 +2,12 @@
 from __future__ import annotations
 
 import os
-import tempfile
 from collections.abc import Callable, Iterable
 
 import pandas as pd
 
 from varenkopy import _core
-from varenkopy._files import is_special, read_bytes, terminations_raise, write_bytes
+from varenkopy._files import terminations_raise
 from varenkopy._inputs import (
     GeneSetsLike,
     RankingLike,
@@ -44,22 +43,11 @@ class PlotImage:
 
 
 def _draw(out: str, draw: Callable[[str], None]) -> None:
-    """Runs the core's writer `draw` for `out` by the package's file rule.
-
-    Regular files the core writes itself (atomically). A device or FIFO is
-    drawn into a private folder first and then written in place by
-    :func:`varenkopy._files.write_bytes`, which waits for a FIFO's reader
-    interruptibly. SIGTERM and SIGHUP leave no temporary file behind.
-    """
+    """Runs the core's writer `draw` for `out`, which follows the package's
+    file rule itself; SIGTERM and SIGHUP during the write leave no temporary
+    file behind (the write finishes, then the process ends by the signal)."""
     with terminations_raise():
-        if not is_special(out):
-            draw(out)
-            return
-        with tempfile.TemporaryDirectory(prefix="varenkopy-") as folder:
-            staged = os.path.join(folder, "plot.png")
-            draw(staged)
-            data = read_bytes(staged)
-        write_bytes(out, data)
+        draw(out)
 
 
 def _lookup(gene_set: str | Iterable[str], gene_sets: GeneSetsLike | None
