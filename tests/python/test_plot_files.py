@@ -266,13 +266,19 @@ def test_termination_during_a_write_keeps_the_previous_file(tmp_path, small_gmt,
     assert target.read_bytes() == b"previous"
 
 
-def test_a_socket_is_refused_and_kept(tmp_path):
+@pytest.mark.parametrize("write, message", [
+    pytest.param(enrichment, "^No such device or address$", id="core plot"),
+    pytest.param(plot_function, "^No such device or address$", id="plot function"),
+    pytest.param(file_bytes, r"^\[Errno 6\] No such device or address: ", id="file module"),
+    pytest.param(tsv, r"^\[Errno 6\] No such device or address: ", id="tsv"),
+])
+def test_a_socket_is_refused_and_kept(tmp_path, write, message):
     path = tmp_path / "sock"
     with socket.socket(socket.AF_UNIX) as server:
         server.bind(str(path))
-        with pytest.raises(OSError, match="^No such device or address$") as info:
-            enrichment(str(path))
-    assert info.value.errno == errno.ENXIO
+        with pytest.raises(OSError, match=message) as info:
+            write(str(path))
+    assert info.value.errno == errno.ENXIO and info.value.filename == str(path)
     assert stat.S_ISSOCK(path.lstat().st_mode)
 
 
