@@ -3,7 +3,8 @@
 // ranked list and the pathway, and draws the plot. Every drawing or writing
 // failure, running out of memory included, becomes RuntimeError with the
 // message alone; a failure of the file itself is also the matching OSError
-// subclass (errors.h). Holds the interpreter lock throughout; keeps no state.
+// subclass (errors.h). Holds the interpreter lock throughout, but while a
+// FIFO's reader is waited for (Ctrl-C stops the wait); keeps no state.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "core/records.h"
 #include "entries.h"
 #include "errors.h"
+#include "interruptible.h"
 #include "plot/enrichment_plot.h"
 
 namespace varenko::py {
@@ -88,6 +90,7 @@ PyObject* write_enrichment_plot_impl(PyObject* module, EnrichmentPlotArgs& a) {
   options.title = std::move(a.title);
   options.dpi = a.dpi;
   options.transparent_background = a.transparent_background;
+  options.wait = python_wait_hook();
   const core::Status status = plot::write_enrichment_plot_png(
       ranked, pathway, std::move(a.output_path), score_type, a.gsea_param, options);
   if (!status) return raise_failure(module, PyExc_RuntimeError, status.failure());

@@ -60,6 +60,8 @@ PyRef derived_type(PyObject* module, PyObject* os_type, PyObject* plain_type) {
 }  // namespace
 
 PyObject* raise_failure(PyObject* module, PyObject* plain_type, const core::Error& error) {
+  // A signal handler's exception, raised while a file operation waited, wins.
+  if (PyErr_Occurred() != nullptr) return nullptr;
   if (error.os_errno == 0) return raise(plain_type, error.message);
   PyRef message = PyRef::steal(PyUnicode_DecodeUTF8(
       error.message.data(), static_cast<Py_ssize_t>(error.message.size()), "replace"));

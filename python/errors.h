@@ -18,7 +18,8 @@ namespace varenko::py {
 // Sets the exception for `error` and returns null. `plain_type` is the entry's
 // type for the failure (OSError for the GMT reader, RuntimeError for plots);
 // the OSError subclass raised for a file failure is a subclass of it too, so
-// that handlers of the plain type keep catching it.
+// that handlers of the plain type keep catching it. An exception already set
+// (a signal handler's, raised while a file operation waited) is kept instead.
 PyObject* raise_failure(PyObject* module, PyObject* plain_type, const core::Error& error);
 
 // Refuses an output path with a NUL byte with ValueError "embedded null byte",

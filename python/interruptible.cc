@@ -104,4 +104,13 @@ bool run_interruptible(const std::function<void(core::RunControl&)>& compute,
   return true;
 }
 
+core::WaitHook python_wait_hook() {
+  return [](const std::function<void()>& pause) {
+    Py_BEGIN_ALLOW_THREADS
+    pause();
+    Py_END_ALLOW_THREADS
+    return PyErr_CheckSignals() == 0;
+  };
+}
+
 }  // namespace varenko::py

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_wait.h"
 #include "core/run_control.h"
 
 namespace varenko::py {
@@ -39,5 +40,12 @@ struct WaitOptions {
 // calling thread after the join.
 [[nodiscard]] bool run_interruptible(const std::function<void(core::RunControl&)>& compute,
                                      const WaitOptions& wait, std::vector<std::string>& warnings);
+
+// The wait hook for file operations of the calling thread, which holds the
+// interpreter lock: each tick runs without the lock (other Python threads
+// run meanwhile), then the signal handlers run; when one raises
+// (KeyboardInterrupt for Ctrl-C) the operation stops and the exception stays
+// set for the entry to return.
+core::WaitHook python_wait_hook();
 
 }  // namespace varenko::py

@@ -37,6 +37,8 @@ PyMethodDef varenkopy_methods[] = {
      varenko::py::kRunGseaSetsDoc},
     {"read_gmt", as_method(&varenko::py::read_gmt_entry), METH_VARARGS | METH_KEYWORDS,
      varenko::py::kReadGmtDoc},
+    {"parse_gmt", as_method(&varenko::py::parse_gmt_entry), METH_VARARGS | METH_KEYWORDS,
+     varenko::py::kParseGmtDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 

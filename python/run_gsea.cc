@@ -187,7 +187,7 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a, RunExtras& extras) {
   if (a.pathways) {
     db.pathways = std::move(*a.pathways);
   } else {
-    core::Result<core::PathwayDb> read = io::read_gmt(a.gmt_path);
+    core::Result<core::PathwayDb> read = io::read_gmt(a.gmt_path, python_wait_hook());
     if (!read) return raise_failure(module, PyExc_OSError, read.failure());
     db = std::move(*read);
   }
@@ -307,6 +307,32 @@ const char kReadGmtDoc[] =
     "Private entry of the package: the gene sets of a GMT file as a list of\n"
     "(name, genes) pairs in file order, read by the analysis' own reader.";
 
+namespace {
+
+// The gene sets as a list of (name, genes) pairs in file order.
+PyObject* pathways_to_list(const core::PathwayDb& db) {
+  PyRef list = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(db.pathways.size())));
+  if (!list) return nullptr;
+  for (std::size_t i = 0; i < db.pathways.size(); ++i) {
+    const core::Pathway& p = db.pathways[i];
+    PyRef genes = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(p.genes.size())));
+    if (!genes) return nullptr;
+    for (std::size_t j = 0; j < p.genes.size(); ++j) {
+      PyObject* gene = utf8_str(p.genes[j]);
+      if (gene == nullptr) return nullptr;
+      PyList_SET_ITEM(genes.get(), static_cast<Py_ssize_t>(j), gene);  // steals
+    }
+    PyRef name = PyRef::steal(utf8_str(p.name));
+    if (!name) return nullptr;
+    PyObject* pair = PyTuple_Pack(2, name.get(), genes.get());
+    if (pair == nullptr) return nullptr;
+    PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), pair);  // steals
+  }
+  return list.release();
+}
+
+}  // namespace
+
 PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
   return guard_entry(module, [&]() -> PyObject* {
     static const char* const keywords[] = {"path", nullptr};
@@ -314,26 +340,33 @@ PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
     if (!unpack_arguments(args, kwargs, "O:read_gmt", keywords, o)) return nullptr;
     std::string path;
     if (!convert_str(o[0], "path", path)) return nullptr;
-    core::Result<core::PathwayDb> db = io::read_gmt(path);
+    core::Result<core::PathwayDb> db = io::read_gmt(path, python_wait_hook());
     if (!db) return raise_failure(module, PyExc_OSError, db.failure());
-    PyRef list = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(db->pathways.size())));
-    if (!list) return nullptr;
-    for (std::size_t i = 0; i < db->pathways.size(); ++i) {
-      const core::Pathway& p = db->pathways[i];
-      PyRef genes = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(p.genes.size())));
-      if (!genes) return nullptr;
-      for (std::size_t j = 0; j < p.genes.size(); ++j) {
-        PyObject* gene = utf8_str(p.genes[j]);
-        if (gene == nullptr) return nullptr;
-        PyList_SET_ITEM(genes.get(), static_cast<Py_ssize_t>(j), gene);  // steals
-      }
-      PyRef name = PyRef::steal(utf8_str(p.name));
-      if (!name) return nullptr;
-      PyObject* pair = PyTuple_Pack(2, name.get(), genes.get());
-      if (pair == nullptr) return nullptr;
-      PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), pair);  // steals
+    return pathways_to_list(*db);
+  });
+}
+
+const char kParseGmtDoc[] =
+    "parse_gmt(data)\n--\n\n"
+    "Private entry of the package: the gene sets of GMT text given as bytes,\n"
+    "as (name, genes) pairs in order, parsed exactly as read_gmt reads a file.";
+
+PyObject* parse_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
+  return guard_entry(module, [&]() -> PyObject* {
+    static const char* const keywords[] = {"data", nullptr};
+    PyObject* o[kMaxParameters];
+    if (!unpack_arguments(args, kwargs, "O:parse_gmt", keywords, o)) return nullptr;
+    if (!PyBytes_Check(o[0])) {
+      raise_argument_type("data", "bytes", o[0]);
+      return nullptr;
     }
-    return list.release();
+    char* data = nullptr;
+    Py_ssize_t size = 0;
+    if (PyBytes_AsStringAndSize(o[0], &data, &size) < 0) return nullptr;
+    core::Result<core::PathwayDb> db =
+        io::parse_gmt(std::string_view(data, static_cast<std::size_t>(size)));
+    if (!db) return raise_failure(module, PyExc_OSError, db.failure());
+    return pathways_to_list(*db);
   });
 }
 

@@ -5,7 +5,8 @@
 // result dicts from private copies, so Python code run during conversion (a
 // sequence's __getitem__, a value's __float__) cannot change them under us. Every drawing or
 // writing failure becomes RuntimeError with the message alone. Holds the
-// interpreter lock throughout; keeps no state.
+// interpreter lock throughout, but while a FIFO's reader is waited for
+// (Ctrl-C stops the wait); keeps no state.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "core/records.h"
 #include "entries.h"
 #include "errors.h"
+#include "interruptible.h"
 #include "plot/table_plot.h"
 
 namespace varenko::py {
@@ -187,6 +189,7 @@ PyObject* write_table_plot_impl(PyObject* module, TablePlotArgs& a) {
   options.height_inches = a.height_inches;
   options.dpi = a.dpi;
   options.transparent_background = a.transparent_background;
+  options.wait = python_wait_hook();
   const core::Status status = plot::write_gsea_table_plot_png(
       ranked, a.pathways, rows, a.gsea_param, std::move(a.output_path), options);
   if (!status) return raise_failure(module, PyExc_RuntimeError, status.failure());

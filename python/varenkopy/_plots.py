@@ -2,11 +2,12 @@
 from __future__ import annotations
 
 import os
-from collections.abc import Iterable
+from collections.abc import Callable, Iterable
 
 import pandas as pd
 
 from varenkopy import _core
+from varenkopy._files import terminations_raise
 from varenkopy._inputs import (
     GeneSetsLike,
     RankingLike,
@@ -39,6 +40,14 @@ class PlotImage:
     def _repr_png_(self) -> bytes:
         with open(self.path, "rb") as fh:
             return fh.read()
+
+
+def _draw(out: str, draw: Callable[[str], None]) -> None:
+    """Runs the core's writer `draw` for `out`, which follows the package's
+    file rule itself; SIGTERM and SIGHUP during the write leave no temporary
+    file behind (the write finishes, then the process ends by the signal)."""
+    with terminations_raise():
+        draw(out)
 
 
 def _lookup(gene_set: str | Iterable[str], gene_sets: GeneSetsLike | None
@@ -110,11 +119,12 @@ def plot_enrichment(
     out = as_path(path, "path")
     if title is None and isinstance(gene_set, str):
         title = gene_set
-    _core.write_enrichment_plot_png_py(
-        ranks_dict(ranking, "ranking"), genes, out, pathway_name=name, scoreType=score_type,
+    ranks = ranks_dict(ranking, "ranking")
+    _draw(out, lambda target: _core.write_enrichment_plot_png_py(
+        ranks, genes, target, pathway_name=name, scoreType=score_type,
         gseaParam=float(gsea_param), width_inches=float(width), height_inches=float(height),
         dpi=dpi, transparent_background=transparent, title=title,
-    )
+    ))
     return PlotImage(out)
 
 
@@ -179,9 +189,10 @@ def plot_table(
     if missing:
         raise KeyError(f"gene sets not in gene_sets: {', '.join(map(repr, missing[:5]))}")
     pathways = [(r["pathway"], sets[r["pathway"]]) for r in rows]
-    _core.write_gsea_table_plot_png_py(
-        ranks_dict(ranking, "ranking"), pathways, rows, out, gseaParam=float(gsea_param),
+    ranks = ranks_dict(ranking, "ranking")
+    _draw(out, lambda target: _core.write_gsea_table_plot_png_py(
+        ranks, pathways, rows, target, gseaParam=float(gsea_param),
         width_inches=float(width), height_inches=None if height is None else float(height),
         dpi=dpi, transparent_background=transparent,
-    )
+    ))
     return PlotImage(out)

@@ -10,11 +10,11 @@ from __future__ import annotations
 
 import argparse
 import csv
+import io
 import math
 import os
 import re
 import sys
-import tempfile
 import warnings
 from collections.abc import Sequence
 from typing import IO, Any, TextIO
@@ -25,6 +25,7 @@ import pandas as pd
 from varenkopy import __version__
 from varenkopy._analysis import gsea
 from varenkopy._duplicates import DUPLICATE_CHOICES, resolve_duplicates
+from varenkopy._files import open_text, terminations_raise, write_text
 from varenkopy._inputs import PreparedGeneSets, gene_sets_to_pairs, is_missing, ranks_dict
 from varenkopy._many import gsea_many
 from varenkopy._plots import plot_enrichment, plot_table
@@ -34,7 +35,8 @@ PROG = "varenkopy"
 # Cells of a signature matrix that mean "not measured".
 _MISSING_CELLS = frozenset({"", "NA", "N/A", "NaN", "nan", "NAN", "null", "NULL"})
 # Exceptions that mean bad input or an unusable file: one line and exit 1.
-_INPUT_ERRORS = (ValueError, TypeError, OSError, LookupError, ArithmeticError, ImportError)
+_INPUT_ERRORS = (ValueError, TypeError, OSError, LookupError, ArithmeticError, ImportError,
+                 csv.Error)
 
 
 def _cell(value: object) -> str:
@@ -59,28 +61,21 @@ def _write_rows(frame: pd.DataFrame, fh: IO[str]) -> None:
 
 
 def write_tsv(frame: pd.DataFrame, path: str) -> None:
-    """Writes `frame` as TSV to `path` ("-" for standard output), atomically.
+    """Writes `frame` as TSV to `path` ("-" for standard output).
 
-    The rows go to a temporary file in the target's folder, renamed into
-    place once complete, so a workflow never sees a partial result file.
+    A file is written by the package's file rule (:mod:`varenkopy._files`):
+    a regular file is replaced atomically, so a workflow never sees a partial
+    result file, with the mode a new file gets under the umask; links are
+    followed, devices and FIFOs written in place, and a file the caller may
+    not write is refused with PermissionError.
     """
     if path == "-":
         _write_rows(frame, sys.stdout)
         sys.stdout.flush()
         return
-    folder = os.path.dirname(os.path.abspath(path))
-    try:
-        fd, tmp = tempfile.mkstemp(prefix=".varenkopy-", suffix=".tsv", dir=folder)
-    except OSError as exc:
-        # The temporary name means nothing to the user: name the output.
-        raise OSError(exc.errno, exc.strerror, path) from None
-    try:
-        with os.fdopen(fd, "w", encoding="utf-8", newline="") as fh:
-            _write_rows(frame, fh)
-        os.replace(tmp, path)
-    except BaseException:
-        os.unlink(tmp)
-        raise
+    text = io.StringIO(newline="")
+    _write_rows(frame, text)
+    write_text(path, text.getvalue())
 
 
 def read_signature_matrix(path: str) -> pd.DataFrame:
@@ -88,20 +83,28 @@ def read_signature_matrix(path: str) -> pd.DataFrame:
     after the gene column, then one line per gene.
 
     Tab-separated (comma-separated for ``.csv``). Empty cells, ``NA`` and
-    ``NaN`` mean the gene was not measured in that signature.
+    ``NaN`` mean the gene was not measured in that signature. The file is
+    read by the package's reading rule: UTF-8 without a byte-order mark,
+    gzip decompressed, at most 1 GiB.
 
     Raises
     ------
     FileNotFoundError
         The file does not exist.
+    OSError
+        The file cannot be opened or read.
     ValueError
         No signature columns, repeated signature names, a line with the
-        wrong number of fields, or a score that is not a number.
+        wrong number of fields or a field longer than the :mod:`csv` module
+        allows, a score that is not a number, bytes that are not UTF-8,
+        broken gzip data or more than 1 GiB (naming the file).
     """
     sep = "," if path.lower().endswith(".csv") else "\t"
-    with open(path, encoding="utf-8", newline="") as fh:
-        rows = [row for row in csv.reader(fh, delimiter=sep)
-                if row and not (len(row) == 1 and not row[0].strip())]
+    reader = csv.reader(open_text(path), delimiter=sep)
+    try:
+        rows = [row for row in reader if row and not (len(row) == 1 and not row[0].strip())]
+    except csv.Error as exc:  # a field longer than the csv module's limit
+        raise ValueError(f"{path}: line {reader.line_num}: {exc}") from None
     if not rows:
         raise ValueError(f"{path}: the file is empty")
     header = [name.strip() for name in rows[0][1:]]
@@ -345,7 +348,10 @@ def main(argv: Sequence[str] | None = None) -> int:
         130 interrupted.
     """
     args = build_parser().parse_args(argv)
-    with warnings.catch_warnings():
+    # SIGTERM and SIGHUP unwind the run (a file being written keeps its
+    # previous content and leaves no temporary file) before the process ends
+    # by the signal.
+    with warnings.catch_warnings(), terminations_raise():
         warnings.showwarning = _show_warning
         try:
             status: int = args.run(args)

@@ -4,7 +4,6 @@
 // ones included. Gene fields are trimmed of Unicode white space.
 #include "io/gmt_reader.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -199,33 +198,23 @@ core::Result<core::PathwayDb> parse_gmt(std::string_view text) {
   });
 }
 
-core::Result<core::PathwayDb> read_gmt(std::string_view path) {
+core::Result<core::PathwayDb> read_gmt(std::string_view path, const core::WaitHook& wait) {
   if (path.find('\0') != std::string_view::npos) {
     return core::fail("file name contained an unexpected NUL byte");
   }
   const std::string c_path(path);
-  int fd = -1;
-  do {
-    fd = ::open(c_path.c_str(), O_RDONLY | O_CLOEXEC);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) {
-    const int err = errno;
-    return core::fail_os(os_error(err), err, c_path);
-  }
+  const int fd = core::open_for_reading_waiting(c_path.c_str(), wait);
+  if (fd < 0) return core::fail_os(os_error(-fd), -fd, c_path);
   FdGuard guard(fd);
   // A failed read keeps its error number here: the parser passes on only the
   // message of a failing source.
   int read_errno = 0;
   core::Result<core::PathwayDb> db =
       read_gmt_from([&](char* out, std::size_t capacity) -> core::Result<std::size_t> {
-        while (true) {
-          const ssize_t n = ::read(guard.get(), out, capacity);
-          if (n >= 0) return static_cast<std::size_t>(n);
-          if (errno != EINTR) {
-            read_errno = errno;
-            return core::fail(os_error(read_errno));
-          }
-        }
+        std::size_t n = 0;
+        read_errno = core::read_waiting(guard.get(), out, capacity, n, wait);
+        if (read_errno != 0) return core::fail(os_error(read_errno));
+        return n;
       });
   if (!db && read_errno != 0) return core::fail_os(db.error(), read_errno, c_path);
   return db;

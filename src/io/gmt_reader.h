@@ -8,6 +8,7 @@
 #include <functional>
 #include <string_view>
 
+#include "core/file_wait.h"
 #include "core/records.h"
 #include "core/result.h"
 
@@ -17,8 +18,10 @@ namespace varenko::io {
 // pathways in file order; fails with the system's error text plus
 // " (os error N)", "stream did not contain valid UTF-8",
 // "Malformed GMT line K: expected at least 3 tab-separated columns." or
-// "Malformed GMT line K: longer than 268435456 bytes.".
-core::Result<core::PathwayDb> read_gmt(std::string_view path);
+// "Malformed GMT line K: longer than 268435456 bytes.". A FIFO (or terminal)
+// with nothing to read yet is waited for in ticks through `wait`; when the
+// hook says stop, the read fails with EINTR.
+core::Result<core::PathwayDb> read_gmt(std::string_view path, const core::WaitHook& wait = {});
 
 // A source of bytes: fills up to `capacity` bytes of `buffer` and returns how
 // many it wrote (0 at the end of the input), or fails with a message.

@@ -206,7 +206,7 @@ core::Status draw_and_save(const core::RankedList& ranked, std::string output_pa
     return ok;
   }
 
-  return save_png_with_dpi(canvas, std::move(output_path), options.dpi);
+  return save_png_with_dpi(canvas, std::move(output_path), options.dpi, options.wait);
 }
 
 }  // namespace

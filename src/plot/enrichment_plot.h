@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/file_wait.h"
 #include "core/records.h"
 #include "core/result.h"
 
@@ -32,6 +33,7 @@ struct EnrichmentPlotOptions {
   std::optional<std::string> title;  // absent: no title
   std::uint32_t dpi = 300;
   bool transparent_background = false;
+  core::WaitHook wait;  // how a write to a FIFO waits for its reader (empty: sleeps)
 };
 
 // Computes the running sum and enrichment score; fails on an empty ranking, a

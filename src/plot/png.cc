@@ -1,7 +1,8 @@
 // PNG encoding with libpng into a temporary file beside the target, renamed
 // over it only after the stream was completely written, flushed and closed.
 // Symbolic links are followed to the file they name; an existing device, FIFO
-// or socket is written in place, as a plain open for writing would.
+// or socket is written in place, as a plain open for writing would, with
+// every wait for a FIFO's reader taken in ticks through the caller's hook.
 // libpng reports errors by longjmp, so the function that calls setjmp holds
 // only trivially destructible locals; messages travel in a context object.
 #include "plot/png.h"
@@ -10,6 +11,7 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -193,17 +195,10 @@ core::Result<std::pair<int, std::string>> open_temporary_beside(const std::strin
   return os_failure(EEXIST, output_path);
 }
 
-// Encodes the canvas into the open descriptor `fd` (taken over and closed).
+// Encodes the canvas into the open stream `file` (taken over and closed).
 // On failure returns the encoder's message or the OS error of the caller's path.
-core::Status write_png_to(int fd, const Canvas& canvas, std::uint32_t dpi,
+core::Status write_png_to(std::FILE* file, const Canvas& canvas, std::uint32_t dpi,
                           const PngWriteFn& write, const std::string& output_path) {
-  std::FILE* file = ::fdopen(fd, "wb");
-  if (file == nullptr) {
-    const int err = errno;
-    ::close(fd);
-    return os_failure(err, output_path);
-  }
-  std::setvbuf(file, nullptr, _IOFBF, kWriteBufferBytes);
   EncodeContext ctx;
   ctx.file = file;
   ctx.write = &write;
@@ -223,23 +218,51 @@ core::Status write_png_to(int fd, const Canvas& canvas, std::uint32_t dpi,
   return core::Status::success();
 }
 
+// Writes the canvas to a device or FIFO in place: encoded in memory first, so
+// that the descriptor can stay non-blocking and every wait for the other end
+// (no reader yet, a full pipe) goes through `wait`.
+core::Status write_png_in_place(const Canvas& canvas, const std::string& path, std::uint32_t dpi,
+                                const PngWriteFn& write, const core::WaitHook& wait,
+                                const std::string& output_path) {
+  char* buffer = nullptr;
+  std::size_t size = 0;
+  std::FILE* memory = ::open_memstream(&buffer, &size);
+  if (memory == nullptr) return os_failure(errno, output_path);
+  struct Freed {
+    char*& p;
+    ~Freed() { std::free(p); }
+  } freed{buffer};
+  VARENKO_TRY(write_png_to(memory, canvas, dpi, write, output_path));
+  const int fd = core::open_for_writing_waiting(path.c_str(), wait);
+  if (fd < 0) return os_failure(-fd, output_path);
+  const int written = core::write_all_waiting(fd, buffer, size, wait);
+  const int closed = ::close(fd) == 0 ? 0 : errno;
+  if (written != 0) return os_failure(written, output_path);
+  if (closed != 0 && closed != EINTR) return os_failure(closed, output_path);
+  return core::Status::success();
+}
+
 }  // namespace
 
 core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path,
-                                   std::uint32_t dpi, const PngWriteFn& write) {
+                                   std::uint32_t dpi, const PngWriteFn& write,
+                                   const core::WaitHook& wait) {
   if (output_path.find('\0') != std::string::npos) return core::fail("embedded null byte");
   VARENKO_ASSIGN_OR_RETURN(const Target target, resolve_target(output_path));
   if (target.direct) {
-    int fd = -1;
-    do {
-      fd = ::open(target.path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) return os_failure(errno, output_path);
-    return write_png_to(fd, canvas, dpi, write, output_path);
+    return write_png_in_place(canvas, target.path, dpi, write, wait, output_path);
   }
   VARENKO_ASSIGN_OR_RETURN(const auto opened, open_temporary_beside(target.path, output_path));
   const auto& [fd, temp] = opened;
-  core::Status written = write_png_to(fd, canvas, dpi, write, output_path);
+  std::FILE* file = ::fdopen(fd, "wb");
+  if (file == nullptr) {
+    const int err = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return os_failure(err, output_path);
+  }
+  std::setvbuf(file, nullptr, _IOFBF, kWriteBufferBytes);
+  core::Status written = write_png_to(file, canvas, dpi, write, output_path);
   if (!written) {
     ::unlink(temp.c_str());
     return written;
@@ -252,11 +275,12 @@ core::Status save_png_with_dpi_via(const Canvas& canvas, std::string output_path
   return core::Status::success();
 }
 
-core::Status save_png_with_dpi(const Canvas& canvas, std::string output_path, std::uint32_t dpi) {
+core::Status save_png_with_dpi(const Canvas& canvas, std::string output_path, std::uint32_t dpi,
+                               const core::WaitHook& wait) {
   static const PngWriteFn kFwrite = [](const void* data, std::size_t size, std::FILE* file) {
     return std::fwrite(data, 1, size, file);
   };
-  return save_png_with_dpi_via(canvas, std::move(output_path), dpi, kFwrite);
+  return save_png_with_dpi_via(canvas, std::move(output_path), dpi, kFwrite, wait);
 }
 
 }  // namespace varenko::plot

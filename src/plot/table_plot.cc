@@ -316,7 +316,7 @@ core::Status write_table_plot(const core::RankedList& ranked,
                                                         background));
   resize_rgba_lanczos3(big.bytes(), big.width(), big.height(), small.bytes(), small.width(),
                        small.height());
-  return save_png_with_dpi(small, std::move(output_path), options.dpi);
+  return save_png_with_dpi(small, std::move(output_path), options.dpi, options.wait);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/file_wait.h"
 #include "core/records.h"
 #include "core/result.h"
 
@@ -47,6 +48,7 @@ struct GseaTablePlotOptions {
   std::optional<double> height_inches;  // absent: height follows the row count
   std::uint32_t dpi = 300;
   bool transparent_background = false;
+  core::WaitHook wait;  // how a write to a FIFO waits for its reader (empty: sleeps)
 };
 
 // Horizontal layout at target size, in pixels.

@@ -1,16 +1,22 @@
 """Odd and hostile input to run_gsea_py: it must raise a clean Python
-exception or return rows, never crash or hang. Ends with a fixed number of
-calls with random argument types and values."""
+exception or return rows, never crash or hang; files as people have them
+(byte-order marks, gzip) and files that are broken or never end, for every
+reader. Ends with a fixed number of calls with random argument types and
+values."""
 from __future__ import annotations
 
+import gzip
 import math
+import os
 import random
 import re
+import stat
 import time
 
 import pytest
 
 import varenkopy
+from varenkopy import _files, cli
 
 ROW_KEYS = {"pathway", "size", "es", "nes", "pval", "padj", "log2err", "leading_edge"}
 
@@ -204,3 +210,82 @@ def test_fuzz_random_arguments(small_ranks, small_gmt):
         else:
             assert isinstance(rows, list)
             assert all(set(r) == ROW_KEYS for r in rows)
+
+
+# --- files as people have them, and files that never end ------------------------------
+
+# Each reader with a file whose first gene is JUNB, and what it returns as genes.
+FILE_READERS = [
+    pytest.param(varenkopy.read_ranking, "JUNB\t2.5\nA\t1.0\n",
+                 lambda r: list(r.index), ValueError, id="ranking"),
+    pytest.param(cli.read_signature_matrix, "gene\ts\nJUNB\t2.5\nA\t1.0\n",
+                 lambda r: list(r.index), ValueError, id="matrix"),
+    pytest.param(varenkopy.read_gmt, "S\t\tJUNB\tA\n",
+                 lambda r: r["S"], OSError, id="gmt"),
+]
+
+
+@pytest.mark.parametrize("read, text, genes, error", FILE_READERS)
+@pytest.mark.parametrize("bom", [False, True], ids=["", "bom"])
+@pytest.mark.parametrize("name", ["in.txt", "in.txt.gz", "gz-without-suffix.txt"])
+def test_byte_order_marks_and_gzip_are_read(tmp_path, read, text, genes, error, bom, name):
+    data = ("\ufeff" if bom else "").encode() + text.encode()
+    path = tmp_path / name
+    path.write_bytes(data if name == "in.txt" else gzip.compress(data))
+    assert genes(read(str(path))) == ["JUNB", "A"]
+
+
+@pytest.mark.parametrize("read, text, genes, error", FILE_READERS)
+@pytest.mark.parametrize("case, message", [
+    ("not utf-8", "line 2 is not valid UTF-8"),
+    ("broken gzip", "broken gzip data"),
+    ("too large", "larger than 1000 bytes"),
+    ("line too long", "line 2 is longer than 100 bytes"),
+])
+def test_unreadable_files_are_named(tmp_path, monkeypatch, read, text, genes, error, case,
+                                    message):
+    path = tmp_path / "in.txt"
+    first = text.split("\n", 1)[0] + "\n"
+    if case == "not utf-8":
+        path.write_bytes(first.encode() + b"A\xff\t1\tx\n")
+    elif case == "broken gzip":
+        path.write_bytes(gzip.compress(text.encode())[:-12])
+    elif case == "too large":
+        monkeypatch.setattr(_files, "MAX_READ_BYTES", 1000)
+        path.write_bytes(gzip.compress(first.encode() + b"A\t1\tx\n" * 200))
+    else:
+        monkeypatch.setattr(_files, "MAX_LINE_BYTES", 100)
+        path.write_bytes(first.encode() + b"A" * 101 + b"\n")
+    with pytest.raises(error) as info:
+        read(str(path))
+    assert str(info.value).startswith(f"{path}: ") and message in str(info.value)
+
+
+def test_an_endless_device_is_refused(tmp_path):
+    zero = tmp_path / "zero"
+    try:
+        os.mknod(zero, stat.S_IFCHR | 0o444, os.makedev(1, 5))
+    except PermissionError:
+        pytest.skip("mknod is not permitted here")
+    with pytest.raises(ValueError, match=re.escape(
+            f"{zero}: line 1 is longer than 268435456 bytes")):
+        varenkopy.read_ranking(zero)
+
+
+@pytest.mark.parametrize("read, sep, body", [
+    (varenkopy.read_ranking, ",", "gene,score\nA,1\n{field},2\n"),
+    (cli.read_signature_matrix, "\t", "gene\ts\nA\t1\n{field}\t2\n"),
+])
+def test_a_field_longer_than_the_csv_limit_names_file_and_line(tmp_path, read, sep, body):
+    path = tmp_path / "in.csv" if sep == "," else tmp_path / "in.tsv"
+    path.write_text(body.format(field="G" * 200_000), encoding="utf-8")
+    with pytest.raises(ValueError, match=re.escape(f"{path}: line 3: field larger than field "
+                                                   "limit")):
+        read(str(path))
+
+
+def test_an_empty_gene_set_file_warns(tmp_path):
+    path = tmp_path / "empty.gmt"
+    path.write_text("\n", encoding="utf-8")
+    with pytest.warns(varenkopy.VarenkoWarning, match=re.escape(f"{path} contains no gene sets")):
+        assert varenkopy.read_gmt(path) == {}

@@ -114,6 +114,11 @@ def test_collected_failures_keep_the_others_and_exit_1(
         ("short-line", "line 2 has 2 fields, expected 3"),
         ("failed-signature", "varenkopy: error: signature 'b': argument 'ranking': "
                              "the ranking is empty"),
+        ("long-field", "m.tsv: line 3: field larger than field limit (131072)"),
+        ("not-utf8", "m.tsv: line 3 is not valid UTF-8"),
+        ("not-utf8-ranking", "r.rnk: line 2 is not valid UTF-8"),
+        ("long-field-ranking", "r.csv: line 2: field larger than field limit (131072)"),
+        ("not-utf8-gmt", "s.gmt: line 2 is not valid UTF-8"),
     ],
 )
 def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Path,
@@ -125,8 +130,20 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
             "short-line": "gene\ta\tb\nX\t1\n",
             "failed-signature": "gene\ta\tb\nX\t1\tNA\nY\t2\t\n"}.get(case, "gene\ta\nX\t1\n")
     matrix.write_text(body, encoding="utf-8")
-    if case == "missing-ranking":
-        args: tuple[object, ...] = ("gsea", tmp_path / "none.rnk", few_sets, "-o", out)
+    if case == "long-field":
+        matrix.write_text("gene\ta\nX\t1\n" + "G" * 200_000 + "\t2\n", encoding="utf-8")
+    elif case == "not-utf8":
+        matrix.write_bytes(b"gene\ta\nX\t1\nY\xff\t2\n")
+    (tmp_path / "r.rnk").write_bytes(b"A\t1\nB\xe9\t2\n")
+    (tmp_path / "r.csv").write_text("A,1\n" + "G" * 200_000 + ",2\n", encoding="utf-8")
+    (tmp_path / "s.gmt").write_bytes(b"S\t\tA\tB\nT\t\t\xc3(\n")
+    if case in ("not-utf8-ranking", "long-field-ranking"):
+        args: tuple[object, ...] = ("gsea", tmp_path / ("r.rnk" if "utf8" in case else "r.csv"),
+                                    few_sets, "-o", out)
+    elif case == "not-utf8-gmt":
+        args = ("gsea", RANKING, tmp_path / "s.gmt", "-o", out)
+    elif case == "missing-ranking":
+        args = ("gsea", tmp_path / "none.rnk", few_sets, "-o", out)
     elif case == "missing-gmt":
         args = ("gsea", RANKING, tmp_path / "none.gmt", "-o", out)
     elif case == "no-output-folder":
@@ -143,6 +160,29 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
     if case == "no-output-folder":
         assert errors[0].endswith(repr(str(out)))
     assert not out.exists()
+
+
+def test_compressed_files_with_byte_order_marks_read_as_plain_ones(
+        tmp_path: Path, few_sets: Path) -> None:
+    import gzip
+    ranking = tmp_path / "r.rnk.gz"
+    ranking.write_bytes(gzip.compress(b"\xef\xbb\xbf" + RANKING.read_bytes()))
+    sets = tmp_path / "sets.gmt.gz"
+    sets.write_bytes(gzip.compress(b"\xef\xbb\xbf" + few_sets.read_bytes()))
+    plain, packed = tmp_path / "plain.tsv", tmp_path / "packed.tsv"
+    assert run_cli("gsea", RANKING, few_sets, "-o", plain, "--seed", 3).returncode == 0
+    proc = run_cli("gsea", ranking, sets, "-o", packed, "--seed", 3)
+    assert proc.returncode == 0, proc.stderr
+    assert packed.read_bytes() == plain.read_bytes()
+
+
+def test_an_empty_gene_set_file_warns_and_writes_no_rows(tmp_path: Path) -> None:
+    sets = tmp_path / "empty.gmt"
+    sets.write_text("", encoding="utf-8")
+    proc = run_cli("gsea", RANKING, sets, "-o", tmp_path / "res.tsv", "--seed", 1)
+    assert proc.returncode == 0
+    assert f"varenkopy: warning: {sets} contains no gene sets" in proc.stderr.splitlines()
+    assert (tmp_path / "res.tsv").read_text(encoding="utf-8").count("\n") == 1
 
 
 def test_ctrl_c_stops_promptly_with_status_130(tmp_path: Path, example_ranks: dict[str, float],

@@ -1,21 +1,31 @@
-"""Where the plot writers put their file: special files written in place,
-symbolic links followed, a read-only file refused, NUL bytes refused, long
-names, and the OSError subclass (with errno and filename) of a file failure,
-for the plots and the GMT reader."""
+"""Where the package's writers put their file (the compiled plot writers,
+the plot functions, the command line's TSV and the package's file module
+alike): special files written in place, symbolic links followed, the mode a
+new file gets under the umask, a read-only file refused, NUL bytes refused,
+long names, a FIFO's wait interruptible, no temporary file left by SIGTERM or
+SIGHUP, and the OSError subclass (with errno and filename) of a file
+failure, for the plots and the GMT reader."""
 from __future__ import annotations
 
+import _thread
 import errno
 import os
+import signal
 import socket
 import stat
+import subprocess
+import sys
 import tempfile
 import threading
+import time
 from collections.abc import Callable, Iterator
 from pathlib import Path
 
+import pandas as pd
 import pytest
 
 import varenkopy
+from varenkopy import _files, cli
 
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 RANKS = {f"G{i}": float(10 - i) for i in range(20)}
@@ -35,6 +45,27 @@ def table(path: str) -> None:
 
 
 WRITERS = [pytest.param(enrichment, id="enrichment"), pytest.param(table, id="table")]
+
+
+def file_bytes(path: str) -> None:
+    _files.write_bytes(path, b"content\n")
+
+
+def tsv(path: str) -> None:
+    cli.write_tsv(pd.DataFrame({"a": [1.5]}), path)
+
+
+def plot_function(path: str) -> None:
+    varenkopy.plot_enrichment(RANKS, ["G0", "G1", "G2"], path, dpi=150)
+
+
+# Every writer of the package, and how its content starts.
+RULE_WRITERS = [
+    pytest.param(enrichment, PNG_SIGNATURE, id="core plot"),
+    pytest.param(plot_function, PNG_SIGNATURE, id="plot function"),
+    pytest.param(file_bytes, b"content\n", id="file module"),
+    pytest.param(tsv, b"a\n1.5\n", id="tsv"),
+]
 
 
 def names(folder: Path) -> list[str]:
@@ -92,51 +123,178 @@ def as_user_not_root(check: Callable[[], None], owned: list[Path]) -> None:
 # --- special files, links, names ---------------------------------------------------
 
 
-def test_a_device_is_written_in_place(tmp_path):
+@pytest.mark.parametrize("write, start", RULE_WRITERS)
+def test_a_device_is_written_in_place(tmp_path, write, start):
     device = tmp_path / "null-device"
     try:
         os.mknod(device, stat.S_IFCHR | 0o666, os.makedev(1, 3))
     except PermissionError:
         pytest.skip("mknod is not permitted here")
-    enrichment(str(device))
+    write(str(device))
     assert stat.S_ISCHR(device.lstat().st_mode)
     assert names(tmp_path) == ["null-device"]
 
 
-def test_a_fifo_is_written_in_place(tmp_path):
+@pytest.mark.parametrize("write, start", RULE_WRITERS)
+@pytest.mark.parametrize("reader_first", [True, False], ids=["reader waiting", "reader later"])
+def test_a_fifo_is_written_in_place(tmp_path, write, start, reader_first):
     fifo = tmp_path / "pipe"
     os.mkfifo(fifo)
     received: list[bytes] = []
-    reader = threading.Thread(target=lambda: received.append(fifo.read_bytes()), daemon=True)
+
+    def read() -> None:
+        if not reader_first:
+            time.sleep(0.3)  # the writer waits for its reader meanwhile
+        received.append(fifo.read_bytes())
+
+    reader = threading.Thread(target=read, daemon=True)
     reader.start()
-    enrichment(str(fifo))
+    write(str(fifo))
     reader.join(timeout=10)
-    assert received and received[0].startswith(PNG_SIGNATURE)
+    assert received and received[0].startswith(start)
     assert stat.S_ISFIFO(fifo.lstat().st_mode)
     assert names(tmp_path) == ["pipe"]
 
 
-def test_a_socket_is_refused_and_kept(tmp_path):
+def interrupted_promptly(call: Callable[[], object], unblock: Callable[[], None]) -> None:
+    """Checks that Ctrl-C (SIGINT's handler, as the interpreter runs it) stops
+    `call`, which waits for the other end of a FIFO, within 0.5 s, and that
+    another Python thread runs meanwhile. `unblock` ends the wait should the
+    interruption fail, so that the test fails instead of hanging."""
+    ticks = 0
+    sent: list[float] = []
+    finished = threading.Event()
+
+    def count() -> None:
+        nonlocal ticks
+        while not finished.is_set():
+            ticks += 1
+            time.sleep(0.002)
+
+    def interrupt() -> None:
+        time.sleep(0.4)
+        sent.append(time.monotonic())
+        _thread.interrupt_main()
+        if not finished.wait(3):
+            unblock()
+
+    helpers = [threading.Thread(target=count), threading.Thread(target=interrupt)]
+    for helper in helpers:
+        helper.start()
+    try:
+        with pytest.raises(KeyboardInterrupt):
+            call()
+            time.sleep(5)  # the interruption arrived too late: fail below
+        stopped = time.monotonic()
+    finally:
+        finished.set()
+        for helper in helpers:
+            helper.join()
+    assert stopped - sent[0] < 0.5
+    assert ticks > 50  # about 200 while waiting 0.4 s
+
+
+def drain(fifo: Path) -> None:
+    fd = os.open(fifo, os.O_RDONLY | os.O_NONBLOCK)
+    time.sleep(0.5)
+    os.close(fd)
+
+
+@pytest.mark.parametrize("write, start", RULE_WRITERS)
+def test_a_fifo_without_reader_is_waited_for_interruptibly(tmp_path, write, start):
+    fifo = tmp_path / "pipe"
+    os.mkfifo(fifo)
+    interrupted_promptly(lambda: write(str(fifo)), lambda: drain(fifo))
+    assert names(tmp_path) == ["pipe"]
+
+
+@pytest.mark.parametrize("write, start", RULE_WRITERS)
+@pytest.mark.parametrize("umask", [0o022, 0o077])
+@pytest.mark.parametrize("existing", [None, 0o600, 0o644], ids=["new", "0600", "0644"])
+def test_the_mode_is_the_umask_s(tmp_path, write, start, umask, existing):
+    out = tmp_path / "out"
+    if existing is not None:
+        out.write_bytes(b"previous")
+        out.chmod(existing)
+    previous = os.umask(umask)
+    try:
+        write(str(out))
+    finally:
+        os.umask(previous)
+    assert out.read_bytes().startswith(start)
+    assert stat.S_IMODE(out.stat().st_mode) == 0o666 & ~umask
+    assert names(tmp_path) == ["out"]
+
+
+# A process that starts a write, says so, and is killed while it writes.
+KILLED_WRITER = """
+import os, sys, time
+from varenkopy import _files, cli
+real_write = os.write
+def slow_write(fd, data):
+    print("writing", flush=True)
+    time.sleep(30)
+    return real_write(fd, data)
+os.write = slow_write
+kind, target = sys.argv[1], sys.argv[2]
+if kind == "file module":
+    _files.write_bytes(target, b"new")
+else:
+    sys.exit(cli.main(["gsea", sys.argv[3], sys.argv[4], "-o", target, "--seed", "1",
+                       "--min-size", "1", "--n-perm-simple", "50"]))
+"""
+
+
+@pytest.mark.parametrize("kind", ["file module", "command line"])
+@pytest.mark.parametrize("signum", [signal.SIGTERM, signal.SIGHUP], ids=["SIGTERM", "SIGHUP"])
+def test_termination_during_a_write_keeps_the_previous_file(tmp_path, small_gmt, kind, signum):
+    folder = tmp_path / "out"
+    folder.mkdir()
+    target = folder / "res.tsv"
+    target.write_bytes(b"previous")
+    ranking = tmp_path / "r.rnk"
+    ranking.write_text("".join(f"{g}\t{s}\n" for g, s in RANKS.items()), encoding="utf-8")
+    proc = subprocess.Popen([sys.executable, "-c", KILLED_WRITER, kind, str(target),
+                             str(ranking), str(small_gmt)],
+                            stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+    assert proc.stdout is not None
+    assert proc.stdout.readline() == "writing\n", proc.stderr.read() if proc.stderr else ""
+    proc.send_signal(signum)
+    _, err = proc.communicate(timeout=30)
+    assert proc.returncode == -signum, err
+    assert names(folder) == ["res.tsv"]
+    assert target.read_bytes() == b"previous"
+
+
+@pytest.mark.parametrize("write, message", [
+    pytest.param(enrichment, "^No such device or address$", id="core plot"),
+    pytest.param(plot_function, "^No such device or address$", id="plot function"),
+    pytest.param(file_bytes, r"^\[Errno 6\] No such device or address: ", id="file module"),
+    pytest.param(tsv, r"^\[Errno 6\] No such device or address: ", id="tsv"),
+])
+def test_a_socket_is_refused_and_kept(tmp_path, write, message):
     path = tmp_path / "sock"
     with socket.socket(socket.AF_UNIX) as server:
         server.bind(str(path))
-        with pytest.raises(OSError, match="^No such device or address$") as info:
-            enrichment(str(path))
-    assert info.value.errno == errno.ENXIO
+        with pytest.raises(OSError, match=message) as info:
+            write(str(path))
+    assert info.value.errno == errno.ENXIO and info.value.filename == str(path)
     assert stat.S_ISSOCK(path.lstat().st_mode)
 
 
+@pytest.mark.parametrize("write, start", [pytest.param(table, PNG_SIGNATURE, id="table"),
+                                          *RULE_WRITERS])
 @pytest.mark.parametrize("existing", [True, False], ids=["live link", "dangling link"])
-def test_a_link_is_followed_and_kept(tmp_path, existing):
+def test_a_link_is_followed_and_kept(tmp_path, existing, write, start):
     (tmp_path / "sub").mkdir()
     target = tmp_path / "sub" / "real.png"
     if existing:
         target.write_bytes(b"previous")
     link = tmp_path / "link.png"
     link.symlink_to(Path("sub") / "real.png")
-    table(str(link))
+    write(str(link))
     assert link.is_symlink() and os.readlink(link) == str(Path("sub") / "real.png")
-    assert target.read_bytes().startswith(PNG_SIGNATURE)
+    assert target.read_bytes().startswith(start)
     assert names(tmp_path) == ["link.png", "sub"]
     assert names(tmp_path / "sub") == ["real.png"]
 
@@ -156,14 +314,20 @@ def test_nul_in_the_path_is_refused(tmp_path, write):
     assert names(tmp_path) == []
 
 
-def test_a_read_only_file_is_refused_and_kept(nobody_dir):
+@pytest.mark.parametrize("write, message", [
+    pytest.param(table, "^Permission denied$", id="table"),
+    pytest.param(plot_function, "^Permission denied$", id="plot function"),
+    pytest.param(file_bytes, r"^\[Errno 13\] Permission denied: ", id="file module"),
+    pytest.param(tsv, r"^\[Errno 13\] Permission denied: ", id="tsv"),
+])
+def test_a_read_only_file_is_refused_and_kept(nobody_dir, write, message):
     out = nobody_dir / "kept.png"
     out.write_bytes(b"previous")
     out.chmod(0o444)
 
     def check() -> None:
-        with pytest.raises(PermissionError, match="^Permission denied$") as info:
-            table(str(out))
+        with pytest.raises(PermissionError, match=message) as info:
+            write(str(out))
         assert info.value.errno == errno.EACCES and info.value.filename == str(out)
         assert out.read_bytes() == b"previous"
         assert names(nobody_dir) == ["kept.png"]
@@ -219,3 +383,45 @@ def test_an_unreadable_gmt_file_is_a_permission_error(nobody_dir):
         assert info.value.errno == errno.EACCES and info.value.filename == str(gmt)
 
     as_user_not_root(check, [nobody_dir, gmt])
+
+
+# --- readers: a FIFO without a writer ------------------------------------------------
+
+READERS = [
+    pytest.param(varenkopy.read_gmt, id="read_gmt"),
+    pytest.param(lambda path: varenkopy.gsea(RANKS, path, seed=1, min_size=1), id="gsea"),
+    pytest.param(lambda path: varenkopy.run_gsea_py(RANKS, path, seed=1), id="run_gsea_py"),
+    pytest.param(varenkopy.read_ranking, id="read_ranking"),
+    pytest.param(cli.read_signature_matrix, id="matrix"),
+]
+
+
+def feed_and_close(fifo: Path) -> None:
+    with open(fifo, "wb"):
+        pass
+
+
+@pytest.mark.parametrize("read", READERS)
+def test_a_fifo_without_writer_is_waited_for_interruptibly(tmp_path, read):
+    fifo = tmp_path / "in.gmt"
+    os.mkfifo(fifo)
+    interrupted_promptly(lambda: read(str(fifo)), lambda: feed_and_close(fifo))
+
+
+@pytest.mark.parametrize("read", READERS)
+def test_a_fifo_is_read_once_its_writer_comes(tmp_path, read):
+    fifo = tmp_path / "in.txt"
+    os.mkfifo(fifo)
+    gmt = read in (READERS[0].values[0], READERS[1].values[0], READERS[2].values[0])
+    text = "S\t\tG0\tG1\tG2\n" if gmt else "gene\ta\nG0\t1.5\n"
+
+    def write() -> None:
+        time.sleep(0.3)
+        with open(fifo, "w", encoding="utf-8") as fh:
+            fh.write(text)
+
+    writer = threading.Thread(target=write)
+    writer.start()
+    result = read(str(fifo))
+    writer.join()
+    assert len(result) == 1

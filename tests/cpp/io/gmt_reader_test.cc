@@ -1,10 +1,17 @@
 #include "io/gmt_reader.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -270,6 +277,44 @@ TEST(GmtReader, FilesReadLikeTextIncludingTheByteOrderMark) {
                "stream did not contain valid UTF-8");
   EXPECT_ERROR(read_gmt(dir.write("short.gmt", "P1\td\tA\n\nP3\n").string()),
                "Malformed GMT line 3: expected at least 3 tab-separated columns.");
+}
+
+TEST(GmtReader, AFifoWithoutWriterWaitsThroughTheHookUntilItSaysStop) {
+  test::TempDir dir;
+  const std::filesystem::path fifo = dir.path() / "sets.gmt";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  int ticks = 0;
+  const core::WaitHook stop_after_three = [&ticks](const std::function<void()>& pause) {
+    pause();
+    return ++ticks < 3;
+  };
+  auto db = read_gmt(fifo.string(), stop_after_three);
+  EXPECT_ERROR(db, "Interrupted system call (os error 4)");
+  EXPECT_EQ(db.failure().os_errno, EINTR);
+  EXPECT_EQ(ticks, 3);
+}
+
+TEST(GmtReader, AFifoIsReadOnceItsWriterComes) {
+  test::TempDir dir;
+  const std::filesystem::path fifo = dir.path() / "sets.gmt";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  int ticks = 0;
+  std::thread writer;
+  const core::WaitHook start_writer = [&](const std::function<void()>& pause) {
+    pause();
+    if (++ticks == 2) {
+      writer = std::thread([&fifo] {
+        std::ofstream out(fifo, std::ios::binary);
+        out << "P1\td\tA\tB\n";
+      });
+    }
+    return ticks < 200;
+  };
+  auto db = read_gmt(fifo.string(), start_writer);
+  if (writer.joinable()) writer.join();
+  ASSERT_TRUE(db.ok()) << db.error();
+  expect_pathways(*db, {{"P1", "d", {"A", "B"}}});
+  EXPECT_GE(ticks, 2);
 }
 
 TEST(GmtReader, ReadsTheBundledCollection) {

@@ -1,9 +1,15 @@
-// PNG output: chunk layout, resolution, pixel round trip, and atomic
-// replacement of the target when writing fails.
+// PNG output: chunk layout, resolution, pixel round trip, atomic
+// replacement of the target when writing fails, and a FIFO written in place
+// with its waits going through the caller's hook.
 #include "plot/png.h"
+
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -115,6 +121,46 @@ TEST(SavePng, UnwritablePathsReportTheSystemError) {
   EXPECT_ERROR(save_png_with_dpi(sample_canvas(), "", 300), "No such file or directory");
   EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"sub"}));
   EXPECT_TRUE(fs::is_empty(dir.path() / "sub"));
+}
+
+TEST(SavePng, AFifoWithoutReaderWaitsThroughTheHookUntilItSaysStop) {
+  test::TempDir dir;
+  const fs::path fifo = dir.path() / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  int ticks = 0;
+  const core::WaitHook stop_after_three = [&ticks](const std::function<void()>& pause) {
+    pause();
+    return ++ticks < 3;
+  };
+  const core::Status status = save_png_with_dpi(sample_canvas(), fifo.string(), 300, stop_after_three);
+  EXPECT_ERROR(status, "Interrupted system call");
+  EXPECT_EQ(status.failure().os_errno, EINTR);
+  EXPECT_EQ(ticks, 3);
+  EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"pipe"}));
+}
+
+TEST(SavePng, AFifoIsWrittenOnceItsReaderComes) {
+  test::TempDir dir;
+  const fs::path fifo = dir.path() / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  int ticks = 0;
+  std::string received;
+  const core::WaitHook counting = [&](const std::function<void()>& pause) {
+    pause();
+    if (++ticks == 2) {
+      std::thread([&fifo, &received] {
+        std::ifstream in(fifo, std::ios::binary);
+        received.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      }).detach();
+    }
+    return ticks < 200;
+  };
+  ASSERT_TRUE(save_png_with_dpi(sample_canvas(), fifo.string(), 300, counting).ok());
+  for (int i = 0; i < 200 && received.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(received.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_GE(ticks, 2);
 }
 
 }  // namespace
