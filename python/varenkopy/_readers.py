@@ -184,7 +184,7 @@ def read_ranking(path: str | os.PathLike[str], *, duplicates: str = "keep") -> p
     genes: list[str] = []
     scores: list[float] = []
     # Messages give the line's number in the file, comments and blank lines counted.
-    for number, row in zip(numbers, rows):
+    for number, row in zip(numbers, rows, strict=True):
         if len(row) < 2:
             raise ValueError(f"{text}: line {number} has fewer than two fields")
         try:
