@@ -37,6 +37,8 @@ PyMethodDef varenkopy_methods[] = {
      varenko::py::kRunGseaSetsDoc},
     {"read_gmt", as_method(&varenko::py::read_gmt_entry), METH_VARARGS | METH_KEYWORDS,
      varenko::py::kReadGmtDoc},
+    {"pool_threads", as_method(&varenko::py::pool_threads_entry), METH_NOARGS,
+     varenko::py::kPoolThreadsDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 
