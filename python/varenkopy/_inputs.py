@@ -106,8 +106,10 @@ def _real_scores(values: object, name: str) -> np.ndarray:
 def ranking_to_lists(ranking: object, name: str = "ranking") -> tuple[list[str], list[float]]:
     """Converts any accepted ranking form into parallel lists of genes and scores.
 
-    Genes keep their given order. Duplicate gene names are refused, genes with
-    NaN scores are dropped with a warning, and an empty ranking is refused.
+    Genes keep their given order. Scores must be real numbers (booleans,
+    complex numbers, dates, durations and text raise TypeError). Duplicate
+    gene names are refused, genes with NaN scores are dropped with a warning,
+    and an empty ranking is refused.
 
     Parameters
     ----------
@@ -260,7 +262,8 @@ def _set_and_gene_columns(frame: pd.DataFrame, name: str, set_column: object,
         if set_col is None and gene_col is None:
             return 0, 1
         if set_col is None:
-            set_col = 1 - gene_col  # type: ignore[operator]
+            assert gene_col is not None
+            set_col = 1 - gene_col
         if gene_col is None:
             gene_col = 1 - set_col
     if set_col is None or gene_col is None:
