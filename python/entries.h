@@ -13,6 +13,7 @@ extern const char kTablePlotDoc[];
 extern const char kRunGseaSetsDoc[];
 extern const char kReadGmtDoc[];
 extern const char kParseGmtDoc[];
+extern const char kPoolThreadsDoc[];
 
 PyObject* run_gsea_py(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* write_enrichment_plot_png_py(PyObject* module, PyObject* args, PyObject* kwargs);
@@ -22,5 +23,6 @@ PyObject* write_gsea_table_plot_png_py(PyObject* module, PyObject* args, PyObjec
 PyObject* run_gsea_sets(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* parse_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
+PyObject* pool_threads_entry(PyObject* module, PyObject* args);
 
 }  // namespace varenko::py

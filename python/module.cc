@@ -39,6 +39,8 @@ PyMethodDef varenkopy_methods[] = {
      varenko::py::kReadGmtDoc},
     {"parse_gmt", as_method(&varenko::py::parse_gmt_entry), METH_VARARGS | METH_KEYWORDS,
      varenko::py::kParseGmtDoc},
+    {"pool_threads", as_method(&varenko::py::pool_threads_entry), METH_NOARGS,
+     varenko::py::kPoolThreadsDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 

@@ -370,4 +370,17 @@ PyObject* parse_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
   });
 }
 
+const char kPoolThreadsDoc[] =
+    "pool_threads()\n--\n\n"
+    "Private entry of the package: the number of threads of the process-wide\n"
+    "worker pool, or None while no analysis has created it.";
+
+PyObject* pool_threads_entry(PyObject* module, PyObject* /*args*/) {
+  return guard_entry(module, [&]() -> PyObject* {
+    const std::size_t threads = core::existing_worker_pool_threads();
+    if (threads == 0) Py_RETURN_NONE;
+    return PyLong_FromSize_t(threads);
+  });
+}
+
 }  // namespace varenko::py

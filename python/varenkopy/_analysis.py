@@ -2,6 +2,7 @@
 from __future__ import annotations
 
 import math
+import re
 from collections.abc import Mapping
 from typing import Any
 
@@ -42,6 +43,62 @@ def check_options(options: Mapping[str, Any]) -> None:
         raise TypeError(f"argument 'progress': expected bool or None, got {type(progress).__name__}")
     if options["min_size"] < 0 or options["max_size"] < 0:
         raise ValueError("min_size and max_size must not be negative")
+    if options["sample_size"] > _MAX_SAMPLE_SIZE:
+        raise ValueError(f"argument 'sample_size': expected at most 2**32-1, "
+                         f"got {options['sample_size']}")
+
+
+# The compiled core's keyword names and the caller's.
+_CORE_NAMES = {
+    "nPermSimple": "n_perm_simple", "sampleSize": "sample_size", "nproc": "threads",
+    "minSize": "min_size", "maxSize": "max_size", "scoreType": "score_type",
+    "gseaParam": "gsea_param",
+}
+_CORE_NAME = re.compile(r"\b(" + "|".join(_CORE_NAMES) + r")\b")
+# The core keeps the sample size in 32 bits.
+_MAX_SAMPLE_SIZE = 2**32 - 1
+
+
+def caller_words(text: str) -> str:
+    """`text` with the core's keyword names replaced by those of :func:`gsea`."""
+    return _CORE_NAME.sub(lambda m: _CORE_NAMES[m.group(1)], text)
+
+
+def in_caller_words(error: BaseException) -> BaseException:
+    """`error` with the core's keyword names in its message replaced by the
+    caller's (``nPermSimple`` -> ``n_perm_simple``), as an exception of the
+    same type; `error` itself when its message names none, or when its type
+    cannot be made from a message."""
+    if len(error.args) != 1 or not isinstance(error.args[0], str):
+        return error
+    text = caller_words(error.args[0])
+    if text == error.args[0]:
+        return error
+    try:
+        translated = type(error)(text)
+    except Exception:
+        return error
+    translated.__cause__ = error.__cause__
+    return translated
+
+
+# The core clamps a requested pool size to this many threads.
+_MAX_POOL_THREADS = 256
+_pool_warned = False
+
+
+def note_pool_size(threads: int | None) -> None:
+    """Warns once per process when `threads` asks for a pool size other than
+    that of the process's worker pool, which the first analysis fixed."""
+    global _pool_warned
+    if threads is None or threads < 1 or _pool_warned:
+        return
+    existing = _core.pool_threads()
+    if existing is None or existing == min(threads, _MAX_POOL_THREADS):
+        return
+    _pool_warned = True
+    warn(f"threads={threads} is ignored: this process's worker pool already has {existing} "
+         f"threads, fixed by its first analysis (warned once per process)")
 
 
 def _float_or_nan(value: float | None) -> float:
@@ -87,6 +144,8 @@ def gsea(
     threads: int | None = None,
     progress: bool | None = None,
     duplicates: str = "error",
+    set_column: Any = None,
+    gene_column: Any = None,
 ) -> pd.DataFrame:
     """Runs a pre-ranked gene set enrichment analysis.
 
@@ -102,12 +161,19 @@ def gsea(
         Gene -> score: a Series with genes in the index, a one-column
         DataFrame (genes in the index) or a two-column one (genes, scores), a
         mapping, or the path of a ranking file (:func:`read_ranking`).
-        Repeated gene names are refused unless `duplicates` says otherwise;
-        genes with NaN scores are dropped with a warning. Genes with tied
-        scores keep their given order.
+        Scores are real numbers (Python or numpy integers and floats, pandas'
+        nullable ones); booleans, complex numbers, dates, durations and text
+        raise TypeError. Repeated gene names are refused unless `duplicates`
+        says otherwise; genes with NaN scores are dropped with a warning.
+        Genes with tied scores keep their given order.
     gene_sets : Mapping, DataFrame or path
         Name -> genes, a long DataFrame with a set and a gene column, or the
-        path of a GMT file (:func:`read_gmt`).
+        path of a GMT file (:func:`read_gmt`). The columns of a DataFrame are
+        found by their names (``gene_set``, ``pathway``, ``term``,
+        ``gs_name`` ...; ``gene``, ``symbol``, ``gene_symbol``, ``gene_id``
+        ...), or given with `set_column` and `gene_column`; a two-column frame
+        whose names say nothing is read as (set, gene), and anything less
+        certain raises ValueError listing the columns.
     n_perm_simple : int, default 1000
         Number of random gene sets of the simple permutation stage.
     min_size, max_size : int, default 15 and 500
@@ -129,7 +195,8 @@ def gsea(
         ``result.attrs["seed"]``, and passing it back repeats the run exactly.
     threads : int, optional
         Threads of the process-wide worker pool, honoured only by the first
-        analysis of the process; None uses one per logical processor.
+        analysis of the process (a later call asking for another count is
+        warned about once); None uses one per logical processor.
     progress : bool, optional
         True shows a progress bar on standard error, False never; None (the
         default) shows one when standard error is a terminal or a notebook
@@ -141,6 +208,9 @@ def gsea(
         of its scores, or its first score. The gene keeps the position of
         its first appearance, and NaN scores are passed over while the gene
         has a number.
+    set_column, gene_column : optional
+        Labels of the set and gene columns of a long gene-set DataFrame; only
+        a DataFrame takes them.
 
     Returns
     -------
@@ -154,17 +224,22 @@ def gsea(
     -----
     VarenkoWarning
         For tied or all-positive scores, NaN scores dropped, gene sets left
-        out for their size, and rows without a p-value (raise
-        `n_perm_simple`). The same texts are logged to the ``varenkopy``
-        logger.
+        out for their size, rows without a p-value (raise `n_perm_simple`),
+        genes whose non-zero score weighs 0 in the integer weights of the
+        enrichment scores (scores spanning too many orders of magnitude, or
+        a large `gsea_param`), and a `threads` that the existing worker pool
+        cannot honour. The same texts are logged to the ``varenkopy`` logger.
 
     Raises
     ------
     TypeError
         An argument has the wrong type (the message names it).
     ValueError
-        Repeated genes (with ``duplicates="error"``), an empty ranking, or an
-        invalid option value.
+        Repeated genes (with ``duplicates="error"``), an empty ranking,
+        gene-set columns that cannot be told apart, or an invalid option
+        value (named as in this call, such as ``sample_size``).
+    MemoryError
+        The analysis does not fit in memory (its message gives the sizes).
     FileNotFoundError
         A path that does not exist.
     KeyboardInterrupt
@@ -187,7 +262,9 @@ def gsea(
                    "progress": progress})
     check_duplicates(duplicates)
     ranks = ranks_dict(ranking, "ranking", duplicates)
-    pairs = gene_sets_to_pairs(gene_sets, "gene_sets")
+    pairs = gene_sets_to_pairs(gene_sets, "gene_sets", set_column=set_column,
+                               gene_column=gene_column)
+    note_pool_size(threads)
 
     bar = ProgressBar() if wanted(progress, len(pairs), n_perm_simple) else None
     try:
@@ -196,12 +273,21 @@ def gsea(
             minSize=min_size, maxSize=max_size, eps=eps, scoreType=score_type,
             gseaParam=gsea_param, mode=mode, sampleSize=sample_size, progress=bar,
         )
+    except MemoryError as exc:
+        raise MemoryError(
+            f"the analysis ran out of memory (sample_size={sample_size}, "
+            f"n_perm_simple={n_perm_simple}, {len(ranks)} genes, {len(pairs)} gene sets); "
+            f"lower sample_size (the multilevel sampler keeps that many random gene sets at "
+            f"a time) or max_size"
+        ) from exc
+    except (ValueError, TypeError, OverflowError) as exc:
+        raise in_caller_words(exc) from None
     finally:
         if bar is not None:
             bar.close()
 
     for message in messages:
-        warn(message)
+        warn(caller_words(message))
     # The core returns one row per gene set within the size bounds.
     left_out = len(pairs) - len(rows)
     if left_out:

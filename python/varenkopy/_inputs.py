@@ -6,6 +6,7 @@ list of ``(name, genes)`` pairs in their given order.
 """
 from __future__ import annotations
 
+import decimal
 import errno
 import math
 import numbers
@@ -24,9 +25,14 @@ RankingLike = Union["pd.Series[float]", pd.DataFrame, Mapping[Any, Any], PathLik
 GeneSetsLike: TypeAlias = Union[Mapping[str, Iterable[str]], pd.DataFrame, PathLike, "PreparedGeneSets"]
 GeneSetPairs = list[tuple[str, list[str]]]
 
-# Column names looked for in a long gene-set frame, in order of preference.
-_SET_COLUMNS = ("gene_set", "geneset", "set", "pathway", "term", "name")
-_GENE_COLUMNS = ("gene", "genes", "gene_symbol", "symbol")
+# Column names looked for in a long gene-set frame, in order of preference
+# (compared in lower case). The two lists share no name.
+_SET_COLUMNS = ("gene_set", "geneset", "set", "pathway", "term", "name", "gs_name",
+                "set_name", "gene_set_name", "pathway_name", "term_name", "pathway_id",
+                "term_id", "go_id")
+_GENE_COLUMNS = ("gene", "genes", "gene_symbol", "symbol", "gene_name", "gene_id",
+                 "entrez", "entrez_id", "entrez_gene", "ensembl", "ensembl_id", "ensembl_gene",
+                 "human_gene_symbol")
 
 
 def type_name(value: object) -> str:
@@ -62,13 +68,50 @@ def _gene_name(gene: object, name: str) -> str:
     raise TypeError(f"argument '{name}': gene names must be str, got {type_name(gene)}")
 
 
+def _is_real_score(value: object) -> bool:
+    # bool is an Integral, and numpy's bool is no number at all: both refused.
+    if value is None:
+        return True  # a missing score, dropped like NaN
+    if isinstance(value, (bool, np.bool_)):
+        return False
+    return isinstance(value, (numbers.Real, decimal.Decimal))
+
+
+def _real_scores(values: object, name: str) -> np.ndarray:
+    """The scores as float64, or TypeError naming the argument for anything
+    that is not a real number: complex numbers (whose imaginary part would be
+    dropped), dates and durations (which would count as nanoseconds), text,
+    and booleans (which are flags, not scores: convert them explicitly)."""
+    if isinstance(values, pd.Series):
+        kind = values.dtype.kind
+        if kind in "iuf":
+            # Also pandas' nullable integers and floats, whose missing cells are NaN.
+            return values.to_numpy(dtype=np.float64, na_value=np.nan)
+        if kind != "O":
+            raise TypeError(f"argument '{name}': scores must be real numbers (int or float), "
+                            f"got dtype {values.dtype}")
+        values = values.to_numpy(dtype=object)
+    raw = np.asarray(values, dtype=object) if isinstance(values, list) else np.asarray(values)
+    if raw.dtype.kind in "iuf":
+        return raw.astype(np.float64)
+    if raw.dtype.kind != "O":
+        raise TypeError(f"argument '{name}': scores must be real numbers (int or float), "
+                        f"got dtype {raw.dtype}")
+    for value in raw:
+        if not _is_real_score(value):
+            raise TypeError(f"argument '{name}': scores must be real numbers (int or float), "
+                            f"got {type_name(value)}")
+    return raw.astype(np.float64)
+
+
 def ranking_to_lists(ranking: object, name: str = "ranking",
                      duplicates: str = "error") -> tuple[list[str], list[float]]:
     """Converts any accepted ranking form into parallel lists of genes and scores.
 
-    Genes keep their given order. Duplicate gene names are refused or
-    combined as `duplicates` says, genes with NaN scores are then dropped with
-    a warning, and an empty ranking is refused.
+    Genes keep their given order. Scores must be real numbers (booleans,
+    complex numbers, dates, durations and text raise TypeError). Duplicate
+    gene names are refused or combined as `duplicates` says, genes with NaN
+    scores are then dropped with a warning, and an empty ranking is refused.
 
     Parameters
     ----------
@@ -93,16 +136,16 @@ def ranking_to_lists(ranking: object, name: str = "ranking",
     values: Any
     if isinstance(ranking, pd.DataFrame):
         if ranking.shape[1] == 1:
-            keys, values = list(ranking.index), ranking.iloc[:, 0].to_numpy()
+            keys, values = list(ranking.index), ranking.iloc[:, 0]
         elif ranking.shape[1] == 2:
-            keys, values = list(ranking.iloc[:, 0]), ranking.iloc[:, 1].to_numpy()
+            keys, values = list(ranking.iloc[:, 0]), ranking.iloc[:, 1]
         else:
             raise ValueError(
                 f"argument '{name}': a DataFrame ranking needs one column (genes in the index) "
                 f"or two (genes, scores); got {ranking.shape[1]} columns"
             )
     elif isinstance(ranking, pd.Series):
-        keys, values = list(ranking.index), ranking.to_numpy()
+        keys, values = list(ranking.index), ranking
     elif isinstance(ranking, Mapping):
         keys, values = list(ranking.keys()), list(ranking.values())
     else:
@@ -111,19 +154,13 @@ def ranking_to_lists(ranking: object, name: str = "ranking",
             f"or a path, got {type_name(ranking)}"
         )
     genes = [_gene_name(g, name) for g in keys]
-    raw = np.asarray(values, dtype=object) if isinstance(values, list) else np.asarray(values)
-    if raw.dtype.kind in "OUS" and any(isinstance(v, (str, bytes)) for v in raw):
-        raise TypeError(f"argument '{name}': scores must be numbers, not str")
-    try:
-        scores = raw.astype(np.float64)
-    except (TypeError, ValueError):
-        raise TypeError(f"argument '{name}': scores must be numbers") from None
+    scores = _real_scores(values, name)
 
     genes, scores = resolve_duplicates(genes, scores, duplicates, f"argument '{name}'")
     nan = np.isnan(scores)
     if nan.any():
         count = int(nan.sum())
-        warn(f"{count} genes with NaN scores were dropped from the ranking", stacklevel=4)
+        warn(f"{count} genes with NaN scores were dropped from the ranking")
         genes = [g for g, drop in zip(genes, nan, strict=True) if not drop]
         scores = scores[~nan]
     if not genes:
@@ -169,41 +206,108 @@ def _gene_list(genes: object, set_name: str, name: str) -> list[str]:
     return [_gene_name(g, name) for g in genes]
 
 
-def gene_sets_to_pairs(gene_sets: object, name: str = "gene_sets") -> GeneSetPairs:
+def _frame_column(columns: list[Any], chosen: object, keyword: str) -> int:
+    """The position of the column the caller named with `keyword`."""
+    for i, column in enumerate(columns):
+        if column == chosen:
+            return i
+    raise ValueError(f"argument '{keyword}': {chosen!r} is not a column of the gene-set "
+                     f"DataFrame (columns: {', '.join(map(repr, columns))})")
+
+
+def _detect_column(lowered: list[str], known: tuple[str, ...], taken: int | None) -> int | None:
+    for wanted in known:
+        for i, column in enumerate(lowered):
+            if column == wanted and i != taken:
+                return i
+    return None
+
+
+def _set_and_gene_columns(frame: pd.DataFrame, name: str, set_column: object,
+                          gene_column: object) -> tuple[int, int]:
+    """Positions of the set and gene columns of a long gene-set frame.
+
+    Columns the caller names are used as given; the others are found by their
+    names. A two-column frame whose second column is still unknown takes the
+    column left over, and one with neither column recognised is read as (set,
+    gene). Anything less certain raises ValueError listing the columns: a
+    wrong guess would silently turn every set into something else.
+    """
+    columns = list(frame.columns)
+    lowered = [str(c).lower() for c in columns]
+    shown = ", ".join(map(repr, columns))
+    if frame.shape[1] < 2:
+        raise ValueError(f"argument '{name}': a gene-set DataFrame needs a set and a gene "
+                         f"column (columns: {shown})")
+    set_col = None if set_column is None else _frame_column(columns, set_column, "set_column")
+    gene_col = (None if gene_column is None
+                else _frame_column(columns, gene_column, "gene_column"))
+    if set_col is not None and set_col == gene_col:
+        raise ValueError("arguments 'set_column' and 'gene_column' name the same column "
+                         f"{columns[set_col]!r}")
+    if set_col is None:
+        set_col = _detect_column(lowered, _SET_COLUMNS, gene_col)
+    if gene_col is None:
+        gene_col = _detect_column(lowered, _GENE_COLUMNS, set_col)
+    if frame.shape[1] == 2:
+        if set_col is None and gene_col is None:
+            return 0, 1
+        if set_col is None:
+            assert gene_col is not None
+            set_col = 1 - gene_col
+        if gene_col is None:
+            gene_col = 1 - set_col
+    if set_col is None or gene_col is None:
+        missing = " and ".join(
+            f"the {kind} column" for kind, col in (("set", set_col), ("gene", gene_col))
+            if col is None)
+        raise ValueError(f"argument '{name}': cannot tell {missing} of the gene-set DataFrame "
+                         f"(columns: {shown}); name them with set_column= and gene_column=")
+    return set_col, gene_col
+
+
+def gene_sets_to_pairs(gene_sets: object, name: str = "gene_sets", *,
+                       set_column: object = None, gene_column: object = None) -> GeneSetPairs:
     """Converts any accepted gene-set form into ``(name, genes)`` pairs.
 
     Parameters
     ----------
     gene_sets : Mapping, DataFrame, str or os.PathLike
-        A mapping name -> genes, a long DataFrame with one row per (set, gene)
-        (columns named like ``gene_set``/``pathway``/``term`` and
-        ``gene``/``symbol``, else the first two columns), or the path of a GMT
-        file.
+        A mapping name -> genes, a long DataFrame with one row per (set, gene),
+        or the path of a GMT file. The set and gene columns of a DataFrame
+        are `set_column` and `gene_column` when given, else found by their
+        names (such as ``gene_set``, ``pathway``, ``term`` or ``gs_name``, and
+        ``gene``, ``symbol``, ``gene_symbol`` or ``gene_id``); a two-column
+        frame whose names say nothing is read as (set, gene). Anything else
+        raises ValueError listing the columns.
     name : str
         The argument's name, used in error messages.
+    set_column, gene_column : optional
+        Labels of the set and gene columns of a DataFrame; only a DataFrame
+        takes them.
 
     Returns
     -------
     list of (str, list of str)
         The gene sets in their given order (first appearance for a DataFrame).
     """
+    if isinstance(gene_sets, pd.DataFrame):
+        set_col, gene_col = _set_and_gene_columns(gene_sets, name, set_column, gene_column)
+        frame = gene_sets.iloc[:, [set_col, gene_col]].dropna()
+        pairs: dict[str, list[str]] = {}
+        for set_name, gene in zip(frame.iloc[:, 0], frame.iloc[:, 1], strict=True):
+            pairs.setdefault(_gene_name(set_name, name), []).append(_gene_name(gene, name))
+        return list(pairs.items())
+    for keyword, value in (("set_column", set_column), ("gene_column", gene_column)):
+        if value is not None:
+            raise ValueError(f"argument '{keyword}': only a gene-set DataFrame has columns, "
+                             f"got gene sets of type {type_name(gene_sets)}")
     if isinstance(gene_sets, PreparedGeneSets):
         return gene_sets.pairs
     if is_path(gene_sets):
         from varenkopy._readers import read_gmt_pairs
 
         return read_gmt_pairs(gene_sets)  # type: ignore[arg-type]
-    if isinstance(gene_sets, pd.DataFrame):
-        columns = [str(c).lower() for c in gene_sets.columns]
-        if gene_sets.shape[1] < 2:
-            raise ValueError(f"argument '{name}': a gene-set DataFrame needs a set and a gene column")
-        set_col = next((i for c in _SET_COLUMNS for i, x in enumerate(columns) if x == c), 0)
-        gene_col = next((i for c in _GENE_COLUMNS for i, x in enumerate(columns) if x == c), 1)
-        frame = gene_sets.iloc[:, [set_col, gene_col]].dropna()
-        pairs: dict[str, list[str]] = {}
-        for set_name, gene in zip(frame.iloc[:, 0], frame.iloc[:, 1], strict=True):
-            pairs.setdefault(_gene_name(set_name, name), []).append(_gene_name(gene, name))
-        return list(pairs.items())
     if isinstance(gene_sets, Mapping):
         result: GeneSetPairs = []
         for set_name, genes in gene_sets.items():

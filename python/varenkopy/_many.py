@@ -29,7 +29,7 @@ from varenkopy._inputs import (
     type_name,
 )
 from varenkopy._progress import wanted
-from varenkopy._warnings import VarenkoWarning, logger, warn
+from varenkopy._warnings import VarenkoWarning, caller_stacklevel, logger, warn
 
 MANY_COLUMNS = ["signature", *COLUMNS]
 FAILURE_COLUMNS = ["signature", "exception", "message"]
@@ -193,6 +193,32 @@ def _signatures(rankings: object) -> list[tuple[Hashable, Any]]:
     return result
 
 
+# A matrix is refused as transposed when at least this many of its column
+# labels, and this many times as many as of its index labels, are genes of
+# the gene sets.
+_ORIENTATION_MIN_GENES = 10
+_ORIENTATION_RATIO = 4
+
+
+def _check_orientation(rankings: object, prepared: PreparedGeneSets) -> None:
+    """Refuses a signatures x genes matrix, whose every "signature" would be
+    a gene's column of few values, before any run."""
+    if not isinstance(rankings, pd.DataFrame):
+        return
+    genes: set[str] = set()
+    for _, members in prepared.pairs:
+        genes.update(members)
+    in_columns = sum(str(c) in genes for c in rankings.columns)
+    if in_columns < _ORIENTATION_MIN_GENES:
+        return
+    in_index = sum(str(g) in genes for g in rankings.index)
+    if in_columns >= _ORIENTATION_RATIO * in_index:
+        raise ValueError(
+            f"argument 'rankings': expected genes in the index and signatures in the columns, "
+            f"but {in_columns} of its {rankings.shape[1]} columns are genes of the gene sets "
+            f"and only {in_index} of its {rankings.shape[0]} index labels; pass rankings.T")
+
+
 def _check_options(options: dict[str, Any], seed: object, progress: object,
                    errors: str) -> None:
     """Refuses bad option values once, instead of once per signature."""
@@ -210,11 +236,12 @@ def _check_options(options: dict[str, Any], seed: object, progress: object,
 
 
 def _reissue(name: Hashable, outcome: _Outcome) -> None:
-    # Depth: warnings.warn <- warn <- here <- _run_here/_run_on_client <- gsea_many <- caller.
+    # Each warning points at the caller's line, as those of gsea do.
     for text in outcome.messages:
-        warn(f"signature {name!r}: {text}", stacklevel=4)
+        warn(f"signature {name!r}: {text}")
     for other in outcome.others:
-        warnings.warn(f"signature {name!r}: {other.message}", other.category, stacklevel=5)
+        warnings.warn(f"signature {name!r}: {other.message}", other.category,
+                      stacklevel=caller_stacklevel())
 
 
 class _Collector:
@@ -259,6 +286,30 @@ def _run_here(signatures: list[tuple[Hashable, Any]], prepared: PreparedGeneSets
         bar.close()
 
 
+# Exceptions of Dask's client that mean the cluster or the connection to it
+# is gone, and those that mean the task was cancelled, by their class names
+# (this module never imports Dask).
+_CLOSED_NAMES = ("ClosedClientError", "CommClosedError")
+_LOST_NAMES = ("KilledWorker",)
+
+
+def _cluster_failure(error: BaseException, client: Any) -> BaseException:
+    """A failure that says what happened when a task did not come back from
+    the cluster: its worker died ("worker lost"), or the cluster or the
+    client closed ("cluster shut down"). Other errors pass unchanged."""
+    kind = type_name(error)
+    closed = getattr(client, "status", "running") not in ("running", "connecting")
+    if kind in _CLOSED_NAMES or (kind.endswith("CancelledError") and closed):
+        text = "cluster shut down: the Dask cluster closed before this signature's result came back"
+    elif kind in _LOST_NAMES or kind.endswith("CancelledError"):
+        text = "worker lost: the Dask worker running this signature died or its task was dropped"
+    else:
+        return error
+    lost = RuntimeError(f"{text} ({kind}: {_message(error)})")
+    lost.__cause__ = error
+    return lost
+
+
 def _run_on_client(client: Any, rankings: object, signatures: list[tuple[Hashable, Any]],
                    prepared: PreparedGeneSets, seeds: list[int], options: dict[str, Any],
                    collector: _Collector, show: bool) -> None:
@@ -280,17 +331,22 @@ def _run_on_client(client: Any, rankings: object, signatures: list[tuple[Hashabl
 
     def submit(position: int) -> Any:
         if matrix is not None:
-            return client.submit(_run_signature, matrix.iloc[:, position].to_numpy(), shared,
-                                 seeds[position], options, genes, pure=False)
-        ranking = signatures[position][1]
-        if is_path(ranking):
-            # Read here: the workers need not see this machine's files.
-            try:
-                ranking = read_ranking(ranking)
-            except Exception as exc:
-                return _failed(exc)
-        return client.submit(_run_signature, ranking, shared, seeds[position], options,
-                             pure=False)
+            args: tuple[Any, ...] = (matrix.iloc[:, position].to_numpy(), shared,
+                                     seeds[position], options, genes)
+        else:
+            ranking = signatures[position][1]
+            if is_path(ranking):
+                # Read here: the workers need not see this machine's files.
+                try:
+                    ranking = read_ranking(ranking)
+                except Exception as exc:
+                    return _failed(exc)
+            args = (ranking, shared, seeds[position], options)
+        try:
+            return client.submit(_run_signature, *args, pure=False)
+        except Exception as exc:
+            # A closed client refuses new tasks: each signature left is reported.
+            return _failed(_cluster_failure(exc, client))
 
     pending: dict[int, Any] = {}
     submitted = 0
@@ -307,7 +363,7 @@ def _run_on_client(client: Any, rankings: object, signatures: list[tuple[Hashabl
                 try:
                     outcome = item.result()
                 except Exception as exc:
-                    outcome = _failed(exc)
+                    outcome = _failed(_cluster_failure(exc, client))
                 del item  # releases the result on the worker
             _reissue(name, outcome)
             collector.add(name, outcome)
@@ -359,6 +415,8 @@ def gsea_many(
     threads: int | None = ...,
     progress: bool | None = ...,
     duplicates: str = ...,
+    set_column: Any = ...,
+    gene_column: Any = ...,
 ) -> pd.DataFrame: ...
 
 
@@ -381,6 +439,8 @@ def gsea_many(
     threads: int | None = ...,
     progress: bool | None = ...,
     duplicates: str = ...,
+    set_column: Any = ...,
+    gene_column: Any = ...,
 ) -> tuple[pd.DataFrame, pd.DataFrame]: ...
 
 
@@ -402,6 +462,8 @@ def gsea_many(
     threads: int | None = None,
     progress: bool | None = None,
     duplicates: str = "error",
+    set_column: Any = None,
+    gene_column: Any = None,
 ) -> pd.DataFrame | tuple[pd.DataFrame, pd.DataFrame]:
     """Runs the analysis of :func:`gsea` on many rankings (signatures) at once.
 
@@ -445,6 +507,9 @@ def gsea_many(
         True shows one progress bar over the signatures on standard error,
         False never; None shows one in a terminal or notebook when the run is
         expected to take more than a couple of seconds.
+    set_column, gene_column : optional
+        As for :func:`gsea`: the set and gene columns of a long gene-set
+        DataFrame.
 
     Returns
     -------
@@ -465,7 +530,9 @@ def gsea_many(
     TypeError
         An argument has the wrong type (the message names it).
     ValueError
-        No signatures, repeated signature names, an invalid option value.
+        No signatures, repeated signature names, an invalid option value, or a
+        matrix whose columns, not its index, are the genes of the gene sets
+        (pass its transpose, ``rankings.T``).
     Exception
         With ``errors="raise"``, the failure of a signature, named in the message.
     KeyboardInterrupt
@@ -501,7 +568,10 @@ def gsea_many(
         raise TypeError(f"argument 'client': expected a dask.distributed.Client, "
                         f"got {type_name(client)}")
     signatures = _signatures(rankings)
-    prepared = PreparedGeneSets(gene_sets_to_pairs(gene_sets, "gene_sets"))
+    prepared = PreparedGeneSets(gene_sets_to_pairs(gene_sets, "gene_sets",
+                                                   set_column=set_column,
+                                                   gene_column=gene_column))
+    _check_orientation(rankings, prepared)
 
     run_seed = secrets.randbits(64) if seed is None else int(seed)
     seeds = [signature_seed(run_seed, i) for i in range(len(signatures))]

@@ -1,6 +1,7 @@
 """Plots from the same input forms as the analysis, drawn by the core."""
 from __future__ import annotations
 
+import numbers
 import os
 from collections.abc import Callable, Iterable
 
@@ -17,6 +18,9 @@ from varenkopy._inputs import (
     ranks_dict,
     type_name,
 )
+
+# The columns of a results frame that the table draws.
+_TABLE_COLUMNS = ("pathway", "nes", "pval", "padj")
 
 
 class PlotImage:
@@ -50,13 +54,27 @@ def _draw(out: str, draw: Callable[[str], None]) -> None:
         draw(out)
 
 
-def _lookup(gene_set: str | Iterable[str], gene_sets: GeneSetsLike | None
-            ) -> tuple[str, list[str]]:
+def _png_path(path: object) -> str:
+    """The output path, refused unless its suffix is ``.png`` (any case) or absent:
+    these functions write PNG only, and other names would hide that."""
+    out = as_path(path, "path")
+    suffix = os.path.splitext(out)[1]
+    if suffix and suffix.lower() != ".png":
+        raise ValueError(
+            f"argument 'path': {out!r} ends in {suffix!r}, but this function writes PNG images "
+            f"only; use a .png name, or varenkopy.pl (varenkopy.pl.enrichment and the other "
+            f"matplotlib plots) for vector output such as SVG or PDF")
+    return out
+
+
+def _lookup(gene_set: str | Iterable[str], gene_sets: GeneSetsLike | None,
+            set_column: object = None, gene_column: object = None) -> tuple[str, list[str]]:
     if isinstance(gene_set, str):
         if gene_sets is None:
             raise TypeError("argument 'gene_sets': needed to look up the gene set "
                             f"{gene_set!r} by name")
-        found = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
+        found = dict(gene_sets_to_pairs(gene_sets, "gene_sets", set_column=set_column,
+                                        gene_column=gene_column))
         if gene_set not in found:
             raise KeyError(f"gene set {gene_set!r} is not in gene_sets")
         return gene_set, found[gene_set]
@@ -82,6 +100,8 @@ def plot_enrichment(
     height: float = 2.2,
     dpi: int = 300,
     transparent: bool = False,
+    set_column: object = None,
+    gene_column: object = None,
 ) -> PlotImage:
     """Draws the running enrichment score of one gene set along the ranking.
 
@@ -92,7 +112,8 @@ def plot_enrichment(
     gene_set : str or list of str
         The genes, or the name of a set in `gene_sets`.
     path : str or os.PathLike
-        The PNG file to write (atomically).
+        The PNG file to write (atomically); a suffix other than ``.png`` is
+        refused (vector output is drawn by :mod:`varenkopy.pl`).
     gene_sets : Mapping, DataFrame or path, optional
         Where a named `gene_set` is looked up.
     title : str, optional
@@ -103,11 +124,19 @@ def plot_enrichment(
         Size in inches.
     dpi : int, default 300
     transparent : bool, default False
+    set_column, gene_column : optional
+        As for :func:`gsea`: the set and gene columns of a long gene-set
+        DataFrame.
 
     Returns
     -------
     PlotImage
         The written image; a notebook shows it.
+
+    Raises
+    ------
+    ValueError
+        A `path` whose suffix is not ``.png``.
 
     Examples
     --------
@@ -115,8 +144,8 @@ def plot_enrichment(
     ...                           gene_sets="examples/data/h.all.v7.1.symbols.gmt")
     PlotImage('hypoxia.png')
     """
-    name, genes = _lookup(gene_set, gene_sets)
-    out = as_path(path, "path")
+    out = _png_path(path)
+    name, genes = _lookup(gene_set, gene_sets, set_column, gene_column)
     if title is None and isinstance(gene_set, str):
         title = gene_set
     ranks = ranks_dict(ranking, "ranking")
@@ -140,6 +169,8 @@ def plot_table(
     height: float | None = None,
     dpi: int = 300,
     transparent: bool = False,
+    set_column: object = None,
+    gene_column: object = None,
 ) -> PlotImage:
     """Draws a table of gene sets: name, gene positions, NES, p-value, padj.
 
@@ -153,9 +184,10 @@ def plot_table(
     ranking : Series, DataFrame, Mapping or path
         As for :func:`gsea`.
     path : str or os.PathLike
-        The PNG file to write (atomically).
+        The PNG file to write (atomically); a suffix other than ``.png`` is
+        refused (vector output is drawn by :mod:`varenkopy.pl`).
     top : int, default 10
-        Number of rows drawn.
+        Number of rows drawn, at least 1.
     gsea_param : float, default 1.0
     width : float, default 5.6
         Width in inches.
@@ -163,11 +195,21 @@ def plot_table(
         Height in inches; by default from the number of rows.
     dpi : int, default 300
     transparent : bool, default False
+    set_column, gene_column : optional
+        As for :func:`gsea`: the set and gene columns of a long gene-set
+        DataFrame.
 
     Returns
     -------
     PlotImage
         The written image; a notebook shows it.
+
+    Raises
+    ------
+    ValueError
+        A `top` below 1, a `results` frame without one of the columns
+        ``pathway``, ``nes``, ``pval`` and ``padj``, or a `path` whose suffix
+        is not ``.png``.
 
     Examples
     --------
@@ -176,8 +218,18 @@ def plot_table(
     """
     if not isinstance(results, pd.DataFrame):
         raise TypeError(f"argument 'results': expected a DataFrame, got {type_name(results)}")
-    out = as_path(path, "path")
-    sets = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
+    if isinstance(top, bool) or not isinstance(top, numbers.Integral):
+        raise TypeError(f"argument 'top': expected int, got {type_name(top)}")
+    if top < 1:
+        raise ValueError(f"argument 'top': expected at least 1 row to draw, got {top}")
+    absent = [c for c in _TABLE_COLUMNS if c not in results.columns]
+    if absent:
+        raise ValueError(f"argument 'results': no column {', '.join(map(repr, absent))}; "
+                         f"the table needs the columns {', '.join(_TABLE_COLUMNS)} "
+                         f"(a frame as gsea() returns)")
+    out = _png_path(path)
+    sets = dict(gene_sets_to_pairs(gene_sets, "gene_sets", set_column=set_column,
+                                   gene_column=gene_column))
     rows = []
     for record in results.to_dict("records"):
         if is_missing(record.get("nes")) or is_missing(record.get("padj")):

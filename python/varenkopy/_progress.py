@@ -46,9 +46,11 @@ class ProgressBar:
         if groups_total > 0:
             if not self._multilevel:
                 self._multilevel = True
-                bar.reset(total=groups_total)
+                # Label and unit first: reset() redraws the bar, which then
+                # shows the stage that runs from its first frame.
                 bar.set_description("multilevel groups", refresh=False)
                 bar.unit = "group"
+                bar.reset(total=groups_total)
             bar.set_postfix(levels=levels, refresh=False)
             bar.update(groups_done - bar.n)
         else:

@@ -35,8 +35,9 @@ PROG = "varenkopy"
 # Cells of a signature matrix that mean "not measured".
 _MISSING_CELLS = frozenset({"", "NA", "N/A", "NaN", "nan", "NAN", "null", "NULL"})
 # Exceptions that mean bad input or an unusable file: one line and exit 1.
+# An analysis too large for the machine's memory is one line too.
 _INPUT_ERRORS = (ValueError, TypeError, OSError, LookupError, ArithmeticError, ImportError,
-                 csv.Error)
+                 MemoryError, csv.Error)
 
 
 def _cell(value: object) -> str:
@@ -334,7 +335,7 @@ def build_parser() -> argparse.ArgumentParser:
 def _show_warning(message: Warning | str, category: type[Warning], filename: str,
                   lineno: int, file: TextIO | None = None, line: str | None = None,
                   ) -> None:
-    text = " ".join(str(message).split())
+    text = _option_words(" ".join(str(message).split()))
     print(f"{PROG}: warning: {text}", file=sys.stderr)
 
 
@@ -368,4 +369,23 @@ def main(argv: Sequence[str] | None = None) -> int:
 def _error_text(exc: BaseException) -> str:
     if isinstance(exc, KeyError) and len(exc.args) == 1:
         return str(exc.args[0])
-    return str(exc) or type(exc).__name__
+    return _option_words(str(exc) or type(exc).__name__)
+
+
+# The analysis keywords of gsea() that are options here, and the pattern of
+# their mentions in a message: "argument 'seed'" or a keyword with underscores.
+_OPTION_NAMES = ("n_perm_simple", "min_size", "max_size", "sample_size", "score_type",
+                 "gsea_param", "seed", "threads", "eps", "mode")
+_OPTION_MENTION = re.compile(
+    r"argument '(" + "|".join(_OPTION_NAMES) + r")'|\b("
+    + "|".join(n for n in _OPTION_NAMES if "_" in n) + r")\b")
+
+
+def _option_words(text: str) -> str:
+    """`text` with gsea()'s keyword names replaced by the command line's options."""
+    def option(match: re.Match[str]) -> str:
+        if match.group(1) is not None:
+            return f"option '--{match.group(1).replace('_', '-')}'"
+        return "--" + match.group(2).replace("_", "-")
+
+    return _OPTION_MENTION.sub(option, text)

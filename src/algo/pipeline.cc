@@ -130,6 +130,7 @@ core::Result<Rows> run_stages(const core::RankedList& ranked,
   const std::size_t n = ranked.size();
   const ClampedOptions clamped = clamp_options(options, n);
   const core::PreparedStats stats = ranked.prepare(options.gsea_param);
+  algo_support::warn_weight_precision(ranked, stats);
   std::vector<double> weights(stats.int_weights.size());
   std::transform(stats.int_weights.begin(), stats.int_weights.end(), weights.begin(),
                  [](std::int64_t w) { return static_cast<double>(w); });

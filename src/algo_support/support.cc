@@ -118,6 +118,28 @@ void warn_prepare_stats(const core::RankedList& ranked, core::ScoreType score_ty
   }
 }
 
+std::size_t count_lost_weights(const core::RankedList& ranked, const core::PreparedStats& stats) {
+  const auto& scores = ranked.scores();
+  const std::size_t n = std::min(scores.size(), stats.int_weights.size());
+  std::size_t lost = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (scores[i] != 0.0 && !std::isnan(scores[i]) && stats.int_weights[i] == 0) ++lost;
+  }
+  return lost;
+}
+
+void warn_weight_precision(const core::RankedList& ranked, const core::PreparedStats& stats) {
+  if (!core::log::enabled(core::log::Level::Warn)) return;
+  const std::size_t lost = count_lost_weights(ranked, stats);
+  if (lost == 0) return;
+  core::log::warn(kLogTarget,
+                  std::to_string(lost) +
+                      " genes with a non-zero ranking score get weight 0 in the integer weights "
+                      "(summing to about 2^30) of the enrichment scores (the scores span too many "
+                      "orders of magnitude, or gseaParam is too large): enrichment scores may "
+                      "depart from the exact weighted running sum");
+}
+
 void apply_bh_adjustment(std::vector<core::EnrichmentResult>& rows) {
   const double total = static_cast<double>(rows.size());
   std::vector<std::size_t> order;

@@ -2,7 +2,7 @@
 // distinct rank positions), leading edge, input warnings, Benjamini-Hochberg
 // adjustment, the multilevel refinement test, and the two special functions
 // (trigamma, Beta quantile) that the stages use for error estimates.
-// All functions are pure except warn_prepare_stats, which logs through the
+// All functions are pure except warn_prepare_stats and warn_weight_precision, which log through the
 // facade of core/log.h. Safe to call concurrently on distinct outputs.
 #pragma once
 
@@ -53,6 +53,14 @@ using GeneIndex = std::unordered_map<std::string, std::size_t, GeneHash, std::eq
 // Emits the warnings on tied non-zero scores, on NaN scores (ranked last with
 // zero weight) and on all-positive scores with Std (level Warn, target kLogTarget).
 void warn_prepare_stats(const core::RankedList& ranked, core::ScoreType score_type);
+
+// Number of genes with a non-zero (non-NaN) score whose integer weight in
+// `stats` is 0: their share of every enrichment score is lost to the scaling.
+std::size_t count_lost_weights(const core::RankedList& ranked, const core::PreparedStats& stats);
+
+// Emits the warning on genes whose non-zero score lost its whole weight to
+// the integer scaling (count_lost_weights > 0; level Warn, target kLogTarget).
+void warn_weight_precision(const core::RankedList& ranked, const core::PreparedStats& stats);
 
 // Sets padj of every row with a finite pval (Benjamini-Hochberg over all rows);
 // rows with a non-finite pval get padj absent.

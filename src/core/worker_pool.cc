@@ -28,6 +28,7 @@ struct Pool {
 
 std::once_flag g_pool_once;
 Pool* g_pool = nullptr;  // set once under g_pool_once, then read-only
+std::atomic<std::size_t> g_created_threads{0};  // the pool's size once it exists
 
 std::size_t default_threads() {
   const int n = tbb::info::default_concurrency();
@@ -68,6 +69,7 @@ void create_pool(std::size_t threads, bool wait) {
   pool->arena->initialize();
   if (wait && threads > 1) wait_for_workers(*pool->arena, threads);
   g_pool = pool;
+  g_created_threads.store(threads, std::memory_order_release);
 }
 
 }  // namespace
@@ -92,6 +94,10 @@ tbb::task_arena& worker_pool() {
 std::size_t worker_pool_threads() {
   worker_pool();
   return g_pool->threads;
+}
+
+std::size_t existing_worker_pool_threads() {
+  return g_created_threads.load(std::memory_order_acquire);
 }
 
 }  // namespace varenko::core

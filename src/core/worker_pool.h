@@ -25,4 +25,7 @@ tbb::task_arena& worker_pool();
 // Number of threads of the pool (creating it with the default size if needed).
 std::size_t worker_pool_threads();
 
+// Number of threads of the pool, or 0 while no pool has been created.
+std::size_t existing_worker_pool_threads();
+
 }  // namespace varenko::core

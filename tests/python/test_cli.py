@@ -119,6 +119,13 @@ def test_collected_failures_keep_the_others_and_exit_1(
         ("not-utf8-ranking", "r.rnk: line 2 is not valid UTF-8"),
         ("long-field-ranking", "r.csv: line 2: field larger than field limit (131072)"),
         ("not-utf8-gmt", "s.gmt: line 2 is not valid UTF-8"),
+        # Option values refused by the analysis are named as options.
+        ("sample-size", "varenkopy: error: option '--sample-size': expected at most 2**32-1, "
+                        "got 4294967296"),
+        ("gsea-param", "varenkopy: error: --gsea-param must be a finite value greater than "
+                       "or equal to 0"),
+        ("huge-sample", "varenkopy: error: the analysis ran out of memory "
+                        "(--sample-size=4294967295, "),
     ],
 )
 def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Path,
@@ -149,6 +156,13 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
     elif case == "no-output-folder":
         out = tmp_path / "none" / "out.tsv"
         args = ("gsea", RANKING, few_sets, "-o", out, "--seed", 1)
+    elif case == "sample-size":
+        args = ("gsea", RANKING, few_sets, "-o", out, "--sample-size", 2**32)
+    elif case == "gsea-param":
+        args = ("gsea", RANKING, few_sets, "-o", out, "--gsea-param", -1)
+    elif case == "huge-sample":
+        args = ("gsea", RANKING, few_sets, "-o", out, "--sample-size", 2**32 - 1,
+                "--mode", "multilevel")
     else:
         args = ("gsea-many", matrix, few_sets, "-o", out, "--seed", 1)
     proc = run_cli(*args)

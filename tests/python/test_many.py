@@ -2,10 +2,14 @@
 failures named per signature, and Dask kept optional."""
 from __future__ import annotations
 
+import gc
+import os
 import re
 import subprocess
 import sys
+import warnings
 from pathlib import Path
+from typing import Any
 
 import numpy as np
 import pandas as pd
@@ -177,3 +181,71 @@ def test_cluster_gives_the_same_frame_bit_for_bit(client: object, matrix: pd.Dat
     there = varenkopy.gsea_many(matrix, few_sets, seed=3, client=client, **FAST)
     pd.testing.assert_frame_equal(there, here, check_exact=True)
     assert there.attrs == {"seed": 3}
+
+
+def test_a_transposed_matrix_is_refused_before_any_run(matrix: pd.DataFrame,
+                                                      few_sets: Path) -> None:
+    with pytest.raises(ValueError, match=re.escape(
+            "argument 'rankings': expected genes in the index and signatures in the columns, "
+            "but ")) as info:
+        varenkopy.gsea_many(matrix.T, few_sets, seed=1, **FAST)
+    assert str(info.value).endswith("of its 4 index labels; pass rankings.T")
+    # A matrix of few genes, most of them in the sets, is still taken as given.
+    with warnings.catch_warnings():
+        warnings.simplefilter("ignore", varenkopy.VarenkoWarning)
+        res = varenkopy.gsea_many(matrix.iloc[:30], few_sets, seed=1, min_size=1, **FAST)
+    assert set(res["signature"]) <= set(matrix.columns)
+
+
+class _DyingClient:
+    """A client whose task number `kill_at` (from 1) ends its worker process;
+    with `close_at`, the cluster is closed before that task is submitted."""
+
+    def __init__(self, client: Any, cluster: Any, kill_at: int = 0, close_at: int = 0) -> None:
+        self._client, self._cluster = client, cluster
+        self._kill_at, self._close_at, self._count = kill_at, close_at, 0
+
+    def __getattr__(self, name: str) -> Any:
+        return getattr(self._client, name)
+
+    def submit(self, function: Any, *args: Any, **kwargs: Any) -> Any:
+        self._count += 1
+        if self._count == self._close_at:
+            self._cluster.close()
+        if self._count == self._kill_at:
+            return self._client.submit(os._exit, 1, pure=False)
+        return self._client.submit(function, *args, **kwargs)
+
+
+@pytest.mark.filterwarnings("ignore::UserWarning:distributed")
+@pytest.mark.filterwarnings("ignore::RuntimeWarning")
+# Closing the cluster under a running client leaves Dask's own sockets to the collector.
+@pytest.mark.filterwarnings("ignore::ResourceWarning")
+@pytest.mark.filterwarnings("ignore::pytest.PytestUnraisableExceptionWarning")
+def test_lost_workers_and_a_closed_cluster_are_named(matrix: pd.DataFrame,
+                                                     few_sets: Path) -> None:
+    dask = pytest.importorskip("dask", reason="Dask is an optional dependency")
+    distributed = pytest.importorskip("distributed", reason="Dask is an optional dependency")
+    rankings = {f"s{i}": matrix["ov"] for i in range(4)}
+    with dask.config.set({"distributed.scheduler.allowed-failures": 0}), \
+            distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
+                                     dashboard_address=None) as cluster, \
+            distributed.Client(cluster) as client:
+        results, failures = varenkopy.gsea_many(
+            rankings, few_sets, seed=1, errors="collect",
+            client=_DyingClient(client, cluster, kill_at=2), **FAST)
+        # The task that ended its worker is lost; tasks queued on that worker
+        # may be lost with it, and the others come back.
+        assert "s1" in set(failures["signature"])
+        assert set(failures["signature"]) | set(results["signature"]) == set(rankings)
+        for row in failures.itertuples(index=False):
+            assert row.exception == "RuntimeError"
+            assert row.message.startswith("worker lost: the Dask worker running this signature "
+                                          "died or its task was dropped (KilledWorker: ")
+        results, failures = varenkopy.gsea_many(
+            rankings, few_sets, seed=1, errors="collect",
+            client=_DyingClient(client, cluster, close_at=3), **FAST)
+    assert results.empty and list(failures["signature"]) == list(rankings)
+    assert all(m.startswith("cluster shut down: the Dask cluster closed before this "
+                            "signature's result came back (") for m in failures["message"])
+    gc.collect()  # the sockets left behind are collected under this test's filters

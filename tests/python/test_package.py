@@ -2,17 +2,21 @@
 interruption and overlapping runs."""
 from __future__ import annotations
 
+import decimal
 import json
 import logging
 import math
+import re
 import signal
 import subprocess
 import sys
 import textwrap
 import threading
 import time
+import warnings
 from pathlib import Path
 
+import numpy as np
 import pandas as pd
 import pytest
 
@@ -83,14 +87,121 @@ def test_seed_none_is_reported_and_repeats(example_ranks, example_gmt):
     ({"A": 1.0, "B": 2.0}, {"S": "AB"}, TypeError, "argument 'gene_sets'"),
     ("/nonexistent/ranks.rnk", {"S": ["A"]}, FileNotFoundError, "/nonexistent/ranks.rnk"),
     ({"A": 1.0, "B": 2.0}, "/nonexistent/sets.gmt", FileNotFoundError, "/nonexistent/sets.gmt"),
+    # Scores are real numbers: nothing is dropped or reinterpreted on the way.
+    (pd.Series([1 + 2j, -1 + 0j], index=["A", "B"]), {"S": ["A"]}, TypeError,
+     r"argument 'ranking': scores must be real numbers \(int or float\), got dtype complex128"),
+    ({"A": 1.0, "B": complex(2, 1)}, {"S": ["A"]}, TypeError,
+     r"argument 'ranking': scores must be real numbers \(int or float\), got complex"),
+    (pd.Series(pd.to_datetime(["2020-01-01", "2021-01-01"]), index=["A", "B"]), {"S": ["A"]},
+     TypeError, "got dtype datetime64"),
+    (pd.Series(pd.to_timedelta([1, 2], unit="s"), index=["A", "B"]), {"S": ["A"]}, TypeError,
+     "got dtype timedelta64"),
+    (pd.Series([True, False], index=["A", "B"]), {"S": ["A"]}, TypeError, "got dtype bool"),
+    ({"A": True, "B": 2.0}, {"S": ["A"]}, TypeError, "real numbers .* got bool"),
+    (pd.DataFrame({"g": ["A", "B"], "s": [pd.Timestamp(0), 1.0]}), {"S": ["A"]}, TypeError,
+     "real numbers .* got Timestamp"),
+    # The sample size is held in 32 bits; the largest one does not fit in memory.
+    ({"A": 1.0, "B": -2.0}, {"S": ["A"]}, ValueError,
+     re.escape("argument 'sample_size': expected at most 2**32-1, got 4294967296")),
 ])
 def test_input_errors(ranking, gene_sets, error, match):
     if error is None:
         with pytest.warns(varenkopy.VarenkoWarning, match="left out"):
             varenkopy.gsea(ranking, gene_sets, seed=1, min_size=5)
         return
+    options = {"sample_size": 2**32} if "sample_size" in match else {}
     with pytest.raises(error, match=match):
-        varenkopy.gsea(ranking, gene_sets, seed=1)
+        varenkopy.gsea(ranking, gene_sets, seed=1, **options)
+
+
+def test_real_number_scores_of_every_kind_give_the_same_rows(small_ranks, small_gmt):
+    floats = pd.Series(small_ranks)
+    expected = frame_key(varenkopy.gsea(floats, small_gmt, seed=4, min_size=1))
+    ints = floats.astype("int64")
+    nullable = pd.Series([*floats, None], index=[*floats.index, "X"], dtype="Float64")
+    decimals = {g: decimal.Decimal(repr(v)) for g, v in small_ranks.items()}
+    for ranking in (ints, ints.astype("Int32"), floats.astype("float32"), decimals,
+                    {g: np.float64(v) for g, v in small_ranks.items()}):
+        assert frame_key(varenkopy.gsea(ranking, small_gmt, seed=4, min_size=1)) == expected
+    with pytest.warns(varenkopy.VarenkoWarning, match="1 genes with NaN scores"):
+        assert frame_key(varenkopy.gsea(nullable, small_gmt, seed=4, min_size=1)) == expected
+
+
+@pytest.mark.parametrize("extra", [{"sample_size": 0}, {"threads": -1}, {"score_type": "up"},
+                                   {"gsea_param": -1.0}])
+def test_option_errors_name_the_callers_keyword(extra):
+    keyword = next(iter(extra))
+    with pytest.raises((ValueError, OverflowError)) as info:
+        varenkopy.gsea({"A": 1.0, "B": -2.0}, {"S": ["A"]}, seed=1, min_size=1, **extra)
+    assert keyword in str(info.value)
+    assert not re.search(r"sampleSize|nproc|scoreType|gseaParam|nPermSimple", str(info.value))
+
+
+def test_a_sample_size_beyond_memory_is_a_memory_error_that_says_so():
+    ranks = {f"G{i}": float(i - 20) for i in range(60)}
+    with pytest.raises(MemoryError, match=r"ran out of memory \(sample_size=4294967295, "):
+        varenkopy.gsea(ranks, {"S": [f"G{i}" for i in range(0, 60, 2)]}, seed=1,
+                       sample_size=2**32 - 1, mode="multilevel", min_size=1)
+
+
+# Rows (first column, second column); which is the set depends on the names.
+LONG = [("S1", "A"), ("S1", "B"), ("S2", "C")]
+FIRST_IS_SET = {"S1": ["A", "B"], "S2": ["C"]}
+SECOND_IS_SET = {"A": ["S1"], "B": ["S1"], "C": ["S2"]}
+
+
+@pytest.mark.parametrize("columns, options, expected", [
+    # Columns found by their names, in any position and case.
+    (["gene_set", "gene"], {}, FIRST_IS_SET),
+    (["Gene_ID", "Term"], {}, SECOND_IS_SET),
+    (["gene_symbol", "gs_name"], {}, SECOND_IS_SET),
+    # One column recognised: the other of two is the one left.
+    (["pathway", "member"], {}, FIRST_IS_SET),
+    (["member", "symbol"], {}, FIRST_IS_SET),
+    # Names that say nothing: (set, gene), as before.
+    ([0, 1], {}, FIRST_IS_SET),
+    # The caller says which is which, against the names too.
+    (["gene", "term"], {"set_column": "gene", "gene_column": "term"}, FIRST_IS_SET),
+    (["a", "b"], {"gene_column": "a"}, SECOND_IS_SET),
+])
+def test_long_gene_set_columns(columns, options, expected):
+    frame = pd.DataFrame(LONG, columns=columns)
+    assert dict(varenkopy._inputs.gene_sets_to_pairs(frame, **options)) == expected
+
+
+@pytest.mark.parametrize("columns, options, message", [
+    (["id", "member", "weight"], {},
+     "argument 'gene_sets': cannot tell the set column and the gene column of the gene-set "
+     "DataFrame (columns: 'id', 'member', 'weight'); name them with set_column= and gene_column="),
+    (["term", "member", "weight"], {},
+     "cannot tell the gene column of the gene-set DataFrame (columns: 'term', 'member', 'weight')"),
+    (["gene", "term"], {"set_column": "gene", "gene_column": "gene"},
+     "arguments 'set_column' and 'gene_column' name the same column 'gene'"),
+    (["gene", "term"], {"set_column": "pathway"},
+     "argument 'set_column': 'pathway' is not a column of the gene-set DataFrame "
+     "(columns: 'gene', 'term')"),
+    (["term"], {}, "a gene-set DataFrame needs a set and a gene column (columns: 'term')"),
+])
+def test_long_gene_set_columns_never_guessed(columns, options, message):
+    frame = pd.DataFrame([["x"] * len(columns)], columns=columns)
+    with pytest.raises(ValueError, match=re.escape(message)):
+        varenkopy.gsea({"x": 1.0, "y": -1.0}, frame, seed=1, **options)
+
+
+def test_set_and_gene_columns_reach_every_conversion(tmp_path, small_ranks, small_gmt):
+    sets = varenkopy.read_gmt(small_gmt)
+    frame = pd.DataFrame([(g, s) for s, gs in sets.items() for g in gs], columns=["gid", "sid"])
+    columns = dict(set_column="sid", gene_column="gid")
+    expected = varenkopy.gsea(small_ranks, sets, seed=2, min_size=1)
+    got = varenkopy.gsea(small_ranks, frame, seed=2, min_size=1, **columns)
+    assert frame_key(got) == frame_key(expected)
+    many = varenkopy.gsea_many({"a": small_ranks}, frame, seed=2, min_size=1, **columns)
+    assert list(many["pathway"]) == list(varenkopy.gsea_many(
+        {"a": small_ranks}, sets, seed=2, min_size=1)["pathway"])
+    varenkopy.plot_enrichment(small_ranks, "TOP", tmp_path / "e.png", gene_sets=frame, **columns)
+    varenkopy.plot_table(expected, frame, small_ranks, tmp_path / "t.png", **columns)
+    with pytest.raises(ValueError, match="argument 'set_column': only a gene-set DataFrame"):
+        varenkopy.gsea(small_ranks, sets, set_column="sid")
 
 
 @pytest.mark.parametrize("func, arg", [(varenkopy.read_gmt, 3), (varenkopy.read_ranking, None)])
@@ -255,3 +366,123 @@ def test_plots_take_the_same_forms(tmp_path, reference, example_ranks, example_g
     assert table._repr_png_().startswith(b"\x89PNG")
     with pytest.raises(TypeError, match="argument 'gene_sets'"):
         varenkopy.plot_enrichment(example_ranks, "HALLMARK_HYPOXIA", tmp_path / "x.png")
+
+
+@pytest.mark.parametrize("func, name, options, error, message", [
+    ("table", "t.png", {"top": 0}, ValueError, "argument 'top': expected at least 1 row to draw, got 0"),
+    ("table", "t.png", {"top": -3}, ValueError, "argument 'top': expected at least 1 row to draw, got -3"),
+    ("table", "t.png", {"top": 2.0}, TypeError, "argument 'top': expected int, got float"),
+    ("table", "t.png", {"drop": "padj"}, ValueError,
+     "argument 'results': no column 'padj'; the table needs the columns pathway, nes, pval, padj"),
+    ("table", "t.pdf", {}, ValueError, "'.pdf', but this function writes PNG images only"),
+    ("table", "t.SVG", {}, ValueError, "varenkopy.pl (varenkopy.pl.enrichment"),
+    ("enrichment", "e.jpg", {}, ValueError, "'.jpg', but this function writes PNG images only"),
+    ("enrichment", "e.tar.svg", {}, ValueError, "for vector output such as SVG or PDF"),
+    # Any case of .png, and no suffix at all, are written.
+    ("enrichment", "e.PNG", {}, None, None),
+    ("table", "table", {}, None, None),
+])
+def test_plot_arguments(tmp_path, reference, example_ranks, example_gmt, func, name, options,
+                        error, message):
+    out = tmp_path / name
+    if func == "table":
+        results = reference.drop(columns=[options.pop("drop")]) if "drop" in options else reference
+        call = lambda: varenkopy.plot_table(results, example_gmt, example_ranks, out, **options)  # noqa: E731
+    else:
+        call = lambda: varenkopy.plot_enrichment(example_ranks, reference["pathway"][0], out,  # noqa: E731
+                                                 gene_sets=example_gmt)
+    if error is None:
+        assert call().path == str(out) and out.read_bytes().startswith(b"\x89PNG")
+        return
+    with pytest.raises(error, match=re.escape(message)):
+        call()
+    assert not out.exists()
+
+
+def _calls_here(record) -> list[tuple[str, int]]:
+    return [(w.filename, w.lineno) for w in record]
+
+
+def test_every_warning_points_at_the_callers_line(tmp_path, small_gmt):
+    # Tied scores, a NaN score, a set left out for its size, rows without a
+    # p-value and an all-positive ranking: every kind the analysis issues.
+    ranking = pd.Series({f"G{i}": float(40 - i // 2) for i in range(40)} | {"X": math.nan})
+    sets = {"SMALL": ["G0"], "TOP": [f"G{i}" for i in range(6)],
+            "BOTTOM": [f"G{i}" for i in range(30, 38)]}
+    with warnings.catch_warnings(record=True) as record:
+        warnings.simplefilter("always")
+        line = sys._getframe().f_lineno + 1
+        varenkopy.gsea(ranking, sets, seed=3, min_size=2, n_perm_simple=5)
+        assert len(record) == 5
+        assert set(_calls_here(record)) == {(__file__, line)}
+        del record[:]
+        line = sys._getframe().f_lineno + 1
+        varenkopy.gsea_many({"a": ranking}, sets, seed=3, min_size=2, n_perm_simple=5)
+        assert len(record) == 5
+        assert set(_calls_here(record)) == {(__file__, line)}
+        del record[:]
+        line = sys._getframe().f_lineno + 1
+        varenkopy.plot_enrichment(ranking, ["G1", "G3"], tmp_path / "e.png")
+        varenkopy.plot_table(pd.DataFrame({"pathway": ["TOP"], "nes": [1.0], "pval": [0.1],
+                                           "padj": [0.1]}), sets, ranking, tmp_path / "t.png")
+        assert [str(w.message) for w in record] == [
+            "1 genes with NaN scores were dropped from the ranking"] * 2
+        assert _calls_here(record) == [(__file__, line), (__file__, line + 1)]
+
+
+@pytest.mark.parametrize("change, count", [
+    # One score a billion times the largest of the others: most weights round to 0.
+    ("giant", 15017),
+    ("gsea_param", 15142),
+])
+def test_weights_lost_to_the_integer_scaling_are_counted(example_ranks, example_gmt, change,
+                                                         count):
+    ranks = pd.Series(example_ranks)
+    options = dict(seed=1, n_perm_simple=100, mode="simple")
+    if change == "giant":
+        ranks.iloc[0] = 1e9 * ranks.abs().max()
+    else:
+        options["gsea_param"] = 50.0
+    with warnings.catch_warnings(record=True) as record:
+        warnings.simplefilter("always")
+        varenkopy.gsea(ranks, example_gmt, **options)
+    texts = [str(w.message) for w in record if "weight 0" in str(w.message)]
+    assert texts == [
+        f"{count} genes with a non-zero ranking score get weight 0 in the integer weights "
+        "(summing to about 2^30) of the enrichment scores (the scores span too many orders of "
+        "magnitude, or gsea_param is too large): enrichment scores may depart from the exact "
+        "weighted running sum"]
+
+
+def test_progress_bar_shows_the_running_stage_from_its_first_frame(capsys):
+    from varenkopy._progress import ProgressBar
+
+    bar = ProgressBar()
+    bar(500, 1000, 0, 0, 0)
+    bar(1000, 1000, 0, 0, 0)
+    capsys.readouterr()
+    bar(1000, 1000, 0, 7, 0)  # the multilevel stage starts
+    bar.close()
+    frames = [f for f in capsys.readouterr().err.split("\r") if "/7" in f]
+    assert frames and all(f.startswith("multilevel groups") for f in frames), frames
+
+
+POOL_CHILD = textwrap.dedent("""
+    import warnings, varenkopy
+    ranks = {f"G{i}": float(i - 10) for i in range(30)}
+    sets = {"S": [f"G{i}" for i in range(0, 30, 3)]}
+    warnings.simplefilter("always")
+    with warnings.catch_warnings(record=True) as record:
+        for threads in (1, None, 1, 2, 2, 3, 1):
+            varenkopy.gsea(ranks, sets, seed=1, min_size=1, n_perm_simple=50, threads=threads)
+    print("\\n".join(str(w.message) for w in record))
+""")
+
+
+def test_a_thread_count_the_pool_cannot_honour_is_warned_about_once():
+    done = subprocess.run([sys.executable, "-c", POOL_CHILD], capture_output=True, text=True,
+                          timeout=120)
+    assert done.returncode == 0, done.stderr
+    assert done.stdout.splitlines() == [
+        "threads=2 is ignored: this process's worker pool already has 1 threads, fixed by its "
+        "first analysis (warned once per process)"]

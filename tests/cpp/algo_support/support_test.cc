@@ -272,6 +272,41 @@ TEST_F(CapturedWarnings, PrepareStatsWarnsOnTiesAndAllPositiveScores) {
   }
 }
 
+TEST_F(CapturedWarnings, WeightPrecisionCountsNonZeroScoresScaledToZero) {
+  struct Case {
+    const char* name;
+    std::vector<double> scores;
+    double gsea_param;
+    std::size_t lost;
+  };
+  const Case cases[] = {
+      {"ordinary scores", {3, 2, 1, 0, -1, -2.5}, 1.0, 0},
+      {"zeros and NaN weigh nothing by right", {2, 0, -0.0, kNaN, -1}, 1.0, 0},
+      // The total is about 1e9, so one unit of score is about one unit of weight.
+      {"one score 1e9 times the others", {1e9, 1.2, 0.4, -0.3, -1}, 1.0, 2},
+      {"a large exponent", {2, 1.5, 1, -1}, 50.0, 2},  // 1.5^50 keeps a weight of about 600
+      {"exponent 0 weighs every gene alike", {1e300, 1e-300, -1}, 0.0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> genes;
+    for (std::size_t i = 0; i < c.scores.size(); ++i) genes.push_back(std::string("g").append(std::to_string(i)));
+    const RankedList ranked = RankedList::make(genes, c.scores);
+    const core::PreparedStats stats = ranked.prepare(c.gsea_param);
+    EXPECT_EQ(count_lost_weights(ranked, stats), c.lost);
+    warn_weight_precision(ranked, stats);
+    const std::vector<std::string> texts = messages();
+    if (c.lost == 0) {
+      EXPECT_TRUE(texts.empty());
+    } else {
+      ASSERT_EQ(texts.size(), 1u);
+      const std::string start =
+          std::to_string(c.lost) + " genes with a non-zero ranking score get weight 0";
+      EXPECT_EQ(texts[0].rfind(start, 0), 0u) << texts[0];
+    }
+  }
+}
+
 TEST_F(CapturedWarnings, NothingReachesASinkBelowWarnLevel) {
   core::log::set_max_level(core::log::LevelFilter::Error);
   warn_prepare_stats(RankedList::make({"a", "b"}, {1, 1}), ScoreType::Std);
