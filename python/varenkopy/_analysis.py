@@ -166,9 +166,8 @@ def gsea(
 
     Examples
     --------
-    >>> ranks = varenkopy.read_ranking(
-    ...     "examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk")
-    >>> res = varenkopy.gsea(ranks, "examples/data/h.all.v7.1.symbols.gmt", seed=42)
+    >>> ranks = varenkopy.datasets.example_ranking()
+    >>> res = varenkopy.gsea(ranks, varenkopy.datasets.hallmark(), seed=42)
     >>> res[["pathway", "nes", "padj"]].head(3)
     """
     check_options({"n_perm_simple": n_perm_simple, "min_size": min_size, "max_size": max_size,

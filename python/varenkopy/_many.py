@@ -469,10 +469,9 @@ def gsea_many(
 
     Examples
     --------
-    >>> ranks = varenkopy.read_ranking(
-    ...     "examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk")
+    >>> ranks = varenkopy.datasets.example_ranking()
     >>> res = varenkopy.gsea_many({"ov": ranks, "ov_negated": -ranks},
-    ...                           "examples/data/h.all.v7.1.symbols.gmt", seed=42)
+    ...                           varenkopy.datasets.hallmark(), seed=42)
     >>> res.groupby("signature").size()
 
     On a cluster (``pip install varenkopy[dask]``):
