@@ -111,14 +111,19 @@ def gsea(
         Gene sets with fewer or more genes in the ranking are left out (with
         a warning that counts them).
     eps : float, default 1e-50
-        Smallest p-value the multilevel refinement estimates; 0 means none.
+        Floor of the refined p-values: a smaller p-value is reported as `eps`
+        (with ``log2err`` NaN). 0 removes the floor, and refinement then goes
+        on up to each gene set's observed score; it does not switch the
+        refinement off (``mode="simple"`` does).
     score_type : {"std", "pos", "neg"}, default "std"
         Two-tailed score, or only the positive or negative tail.
     gsea_param : float, default 1.0
         Weighting exponent of the scores.
     mode : {"quorin", "multilevel", "simple"}, default "quorin"
-        Permutations then multilevel refinement of small p-values; always
-        refine; or permutations only.
+        "quorin": permutations, then multilevel refinement of the gene sets
+        whose permutation p-value is too coarse. "multilevel": the same, with
+        identical results (the two differ only in :func:`run_gsea_py`, which
+        takes a permutation count ``nperm``). "simple": permutations only.
     sample_size : int, default 101
         Sample size of the multilevel sampler.
     seed : int, optional
@@ -140,14 +145,6 @@ def gsea(
         (a list of genes), sorted by ``pval`` then ``pathway``; NaN where a
         number could not be formed.
 
-    Warns
-    -----
-    VarenkoWarning
-        For tied or all-positive scores, NaN scores dropped, gene sets left
-        out for their size, and rows without a p-value (raise
-        `n_perm_simple`). The same texts are logged to the ``varenkopy``
-        logger.
-
     Raises
     ------
     TypeError
@@ -158,6 +155,14 @@ def gsea(
         A path that does not exist.
     KeyboardInterrupt
         The run was interrupted; it stops promptly and leaves no state behind.
+
+    Warns
+    -----
+    VarenkoWarning
+        For tied or all-positive scores, NaN scores dropped, gene sets left
+        out for their size, and rows without a p-value (raise
+        `n_perm_simple`). The same texts are logged to the ``varenkopy``
+        logger.
 
     Notes
     -----

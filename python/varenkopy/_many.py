@@ -446,11 +446,6 @@ def gsea_many(
         and a frame of failures with the columns ``signature``, ``exception``
         (the type's name) and ``message``.
 
-    Warns
-    -----
-    VarenkoWarning
-        The warnings of each signature's analysis, prefixed with its name.
-
     Raises
     ------
     TypeError
@@ -461,6 +456,11 @@ def gsea_many(
         With ``errors="raise"``, the failure of a signature, named in the message.
     KeyboardInterrupt
         The run was interrupted; queued cluster tasks are cancelled.
+
+    Warns
+    -----
+    VarenkoWarning
+        The warnings of each signature's analysis, prefixed with its name.
 
     See Also
     --------

@@ -21,6 +21,11 @@ from varenkopy._inputs import (
 class PlotImage:
     """A PNG file written by a plot function; a notebook displays it.
 
+    Parameters
+    ----------
+    path : str
+        Where the image was written.
+
     Attributes
     ----------
     path : str

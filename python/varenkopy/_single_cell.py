@@ -72,16 +72,6 @@ def rankings_from_anndata(
         groups' results) x groups (columns), float scores with NaN for
         missing cells.
 
-    Warns
-    -----
-    VarenkoWarning
-        When a group's ranking has fewer than 5,000 genes: enrichment
-        against a truncated gene universe (the top ``n_genes`` of each group,
-        which ``rank_genes_groups`` keeps by default, or only highly variable
-        genes) is biased. Rank every gene with
-        ``sc.tl.rank_genes_groups(adata, groupby, n_genes=adata.n_vars)`` on
-        an object that holds all measured genes.
-
     Raises
     ------
     TypeError
@@ -92,6 +82,16 @@ def rankings_from_anndata(
     ValueError
         The result is not one of ``rank_genes_groups``, holds a gene twice in
         one group, or holds scores that are not numbers.
+
+    Warns
+    -----
+    VarenkoWarning
+        When a group's ranking has fewer than 5,000 genes: enrichment
+        against a truncated gene universe (the top ``n_genes`` of each group,
+        which ``rank_genes_groups`` keeps by default, or only highly variable
+        genes) is biased. Rank every gene with
+        ``sc.tl.rank_genes_groups(adata, groupby, n_genes=adata.n_vars)`` on
+        an object that holds all measured genes.
 
     See Also
     --------

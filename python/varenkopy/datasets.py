@@ -44,7 +44,7 @@ def example_ranking() -> pd.Series:
     >>> len(ranks), ranks.index[0]
     (15194, 'IGDCC3')
     """
-    with resources.as_file(resources.files("varenkopy").joinpath("data", _RANKING_FILE)) as path:
+    with resources.as_file(resources.files("varenkopy") / "data" / _RANKING_FILE) as path:
         return read_ranking(path)
 
 
@@ -73,5 +73,5 @@ def hallmark() -> dict[str, list[str]]:
     >>> len(sets), sets["HALLMARK_HYPOXIA"][:2]
     (50, ['PGK1', 'PDK1'])
     """
-    with resources.as_file(resources.files("varenkopy").joinpath("data", _HALLMARK_FILE)) as path:
+    with resources.as_file(resources.files("varenkopy") / "data" / _HALLMARK_FILE) as path:
         return read_gmt(path)
