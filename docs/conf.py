@@ -55,5 +55,8 @@ html_theme_options = {
     "footer_start": ["copyright"],
     "footer_end": [],
 }
-html_sidebars = {"**": ["sidebar-nav-bs"]}
+# Pages without sub-pages get no (empty) navigation column.
+html_sidebars = {"**": ["sidebar-nav-bs"], "index": [], "core": [], "performance": []}
+# Functions documented on a page are not repeated in its table of contents.
+toc_object_entries = False
 html_show_sourcelink = False

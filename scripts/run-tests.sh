@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what it needs, builds, and runs the C++ tests (CTest) and the Python
 # tests (pytest; among them a wheel installed into a fresh virtual environment
-# running the README's quick start), and builds the documentation. Then builds the module again and runs the Python tests under
-# the oldest supported Python (3.10) and the newest one the machine has (3.13),
-# each in a throwaway virtual environment under build/; an interpreter that is
-# absent is skipped with a note. Fails if any suite fails.
+# running the README's quick start), and builds the documentation. Then builds
+# the module again and runs the Python tests under the oldest supported Python
+# (3.10) and the newest one the machine has (3.13), each in a throwaway virtual
+# environment under build/; an interpreter that is absent is skipped with a
+# note. Fails if any suite fails.
 #
 # VARENKO_EXTRA_PYTHONS overrides the extra versions ("3.10 3.13"); set it to
 # an empty string to run the default interpreter only.
