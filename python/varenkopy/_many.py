@@ -477,7 +477,8 @@ def gsea_many(
     On a cluster (``pip install varenkopy[dask]``):
 
     >>> from dask.distributed import Client
-    >>> res = varenkopy.gsea_many(matrix, "h.all.gmt", client=Client("tcp://host:8786"))
+    >>> res = varenkopy.gsea_many(matrix, "h.all.gmt",  # doctest: +SKIP
+    ...                           client=Client("tcp://host:8786"))
     """
     options: dict[str, Any] = dict(
         n_perm_simple=n_perm_simple, min_size=min_size, max_size=max_size, eps=eps,

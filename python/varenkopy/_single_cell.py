@@ -99,10 +99,14 @@ def rankings_from_anndata(
 
     Examples
     --------
-    >>> import scanpy as sc
-    >>> sc.tl.rank_genes_groups(adata, "leiden", method="wilcoxon", n_genes=adata.n_vars)
-    >>> rankings = varenkopy.rankings_from_anndata(adata)
-    >>> res = varenkopy.gsea_many(rankings, varenkopy.datasets.hallmark(), seed=1)
+    With ``adata`` clustered into ``leiden`` groups (see the single-cell
+    guide for the whole walk):
+
+    >>> import scanpy as sc  # doctest: +SKIP
+    >>> sc.tl.rank_genes_groups(adata, "leiden", method="wilcoxon",  # doctest: +SKIP
+    ...                         n_genes=adata.n_vars)
+    >>> rankings = varenkopy.rankings_from_anndata(adata)  # doctest: +SKIP
+    >>> res = varenkopy.gsea_many(rankings, varenkopy.datasets.hallmark(), seed=1)  # doctest: +SKIP
     """
     uns = getattr(adata, "uns", None)
     if not isinstance(uns, Mapping) or not hasattr(adata, "n_vars"):
