@@ -31,10 +31,15 @@ def test_readme_quick_start_runs_in_a_fresh_environment(tmp_path):
     for name in ("h.all.v7.1.symbols.gmt", "tcga_ov_mesenchymal_vs_immunoreactive.rnk", "README.md"):
         assert f"varenkopy/data/{name}" in shipped
 
+    # A new environment without this one's packages; this interpreter's pip
+    # installs into it, which saves setting up a pip of its own.
     venv = tmp_path / "venv"
-    run([sys.executable, "-m", "venv", str(venv)], timeout=300)
+    run([sys.executable, "-m", "venv", "--without-pip", str(venv)], timeout=300)
     python = venv / "bin" / "python"
-    run([str(python), "-m", "pip", "install", "-q", str(wheel)], timeout=900)
+    run([sys.executable, "-m", "pip", "--python", str(python), "install", "-q", str(wheel)], timeout=900)
+    done = run([str(python), "-c", "import numpy, pandas, tqdm, varenkopy; print(varenkopy.__file__)"],
+               cwd=tmp_path)
+    assert done.stdout.startswith(str(venv)), done.stdout
 
     readme = (ROOT / "README.md").read_text(encoding="utf-8")
     snippet = readme.split("```python\n", 1)[1].split("```", 1)[0]
