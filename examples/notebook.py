@@ -1,7 +1,7 @@
 # %% [markdown]
 # # varenkopy in a notebook
-# Reads the bundled ranking and gene sets with the package's readers, runs
-# the analysis into a DataFrame and draws both plots. Each `# %%` cell can be
+# Loads the ranking and gene sets shipped with the package, runs the analysis
+# into a DataFrame and draws both plots. Each `# %%` cell can be
 # run on its own in an editor that understands them, or the whole file with
 # `python examples/notebook.py`.
 
@@ -10,9 +10,9 @@ from pathlib import Path
 
 import varenkopy
 
-data = Path(__file__).resolve().parent / "data"
-ranks = varenkopy.read_ranking(data / "tcga_ov_mesenchymal_vs_immunoreactive.rnk")
-gene_sets = varenkopy.read_gmt(data / "h.all.v7.1.symbols.gmt")
+# Your own files: varenkopy.read_ranking("my.rnk"), varenkopy.read_gmt("sets.gmt").
+ranks = varenkopy.datasets.example_ranking()
+gene_sets = varenkopy.datasets.hallmark()
 print(f"{len(ranks)} ranked genes, {len(gene_sets)} gene sets")
 
 # %%

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what it needs, builds, and runs the C++ tests (CTest) and the Python
-# tests (pytest). Then builds the module again and runs the Python tests under
-# the oldest supported Python (3.10) and the newest one the machine has (3.13),
-# each in a throwaway virtual environment under build/; an interpreter that is
-# absent is skipped with a note. Fails if any suite fails.
+# tests (pytest; among them a wheel installed into a fresh virtual environment
+# running the README's quick start), and builds the documentation. Then builds
+# the module again and runs the Python tests under the oldest supported Python
+# (3.10) and the newest one the machine has (3.13), each in a throwaway virtual
+# environment under build/; an interpreter that is absent is skipped with a
+# note. Fails if any suite fails.
 #
 # VARENKO_EXTRA_PYTHONS overrides the extra versions ("3.10 3.13"); set it to
 # an empty string to run the default interpreter only.
@@ -20,6 +22,8 @@ ctest --preset release -j "$jobs" || status=1
 
 scripts/build.sh
 "$PY" -m pytest -q tests/python || status=1
+# The documentation, with every warning an error.
+PYTHON="$PY" scripts/build-docs.sh || status=1
 
 # The interpreter of version $1 (e.g. 3.10): on the PATH or in pyenv's tree.
 # A candidate must run (a pyenv shim for a version that is not selected fails).

@@ -7,11 +7,15 @@ read the usual files, :func:`ranking_from_table` makes a ranking from a
 differential-expression table, :func:`gsea` runs an analysis on pandas (or plain
 Python) inputs and returns a DataFrame, :func:`gsea_many` runs it on many
 rankings (in this process or on a Dask cluster), and :func:`plot_enrichment` and
-:func:`plot_table` draw the results. Warnings are issued with the category
+:func:`plot_table` draw the results. :mod:`varenkopy.datasets` loads a
+ranking and the Hallmark gene sets shipped with the package, and
+:func:`rankings_from_anndata` turns the per-cluster rankings of a single-cell
+AnnData object into the input of :func:`gsea_many`. Warnings are issued with the category
 :class:`VarenkoWarning` and logged to the ``varenkopy`` logger.
 """
 from __future__ import annotations
 
+from varenkopy import datasets
 from varenkopy._analysis import gsea
 from varenkopy._core import (
     InternalError,
@@ -23,6 +27,7 @@ from varenkopy._core import (
 from varenkopy._many import gsea_many, signature_seed
 from varenkopy._plots import PlotImage, plot_enrichment, plot_table
 from varenkopy._readers import read_gmt, read_ranking
+from varenkopy._single_cell import rankings_from_anndata
 from varenkopy._tables import ranking_from_table
 from varenkopy._warnings import VarenkoWarning
 
@@ -31,11 +36,13 @@ __all__ = [
     "PlotImage",
     "VarenkoWarning",
     "__version__",
+    "datasets",
     "gsea",
     "gsea_many",
     "plot_enrichment",
     "plot_table",
     "ranking_from_table",
+    "rankings_from_anndata",
     "read_gmt",
     "read_ranking",
     "run_gsea_py",

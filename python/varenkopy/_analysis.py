@@ -180,14 +180,19 @@ def gsea(
         Gene sets with fewer or more genes in the ranking are left out (with
         a warning that counts them).
     eps : float, default 1e-50
-        Smallest p-value the multilevel refinement estimates; 0 means none.
+        Floor of the refined p-values: a smaller p-value is reported as `eps`
+        (with ``log2err`` NaN). 0 removes the floor, and refinement then goes
+        on up to each gene set's observed score; it does not switch the
+        refinement off (``mode="simple"`` does).
     score_type : {"std", "pos", "neg"}, default "std"
         Two-tailed score, or only the positive or negative tail.
     gsea_param : float, default 1.0
         Weighting exponent of the scores.
     mode : {"quorin", "multilevel", "simple"}, default "quorin"
-        Permutations then multilevel refinement of small p-values; always
-        refine; or permutations only.
+        "quorin": permutations, then multilevel refinement of the gene sets
+        whose permutation p-value is too coarse. "multilevel": the same, with
+        identical results (the two differ only in :func:`run_gsea_py`, which
+        takes a permutation count ``nperm``). "simple": permutations only.
     sample_size : int, default 101
         Sample size of the multilevel sampler.
     seed : int, optional
@@ -220,16 +225,6 @@ def gsea(
         (a list of genes), sorted by ``pval`` then ``pathway``; NaN where a
         number could not be formed.
 
-    Warns
-    -----
-    VarenkoWarning
-        For tied or all-positive scores, NaN scores dropped, gene sets left
-        out for their size, rows without a p-value (raise `n_perm_simple`),
-        genes whose non-zero score weighs 0 in the integer weights of the
-        enrichment scores (scores spanning too many orders of magnitude, or
-        a large `gsea_param`), and a `threads` that the existing worker pool
-        cannot honour. The same texts are logged to the ``varenkopy`` logger.
-
     Raises
     ------
     TypeError
@@ -245,6 +240,16 @@ def gsea(
     KeyboardInterrupt
         The run was interrupted; it stops promptly and leaves no state behind.
 
+    Warns
+    -----
+    VarenkoWarning
+        For tied or all-positive scores, NaN scores dropped, gene sets left
+        out for their size, rows without a p-value (raise `n_perm_simple`),
+        genes whose non-zero score weighs 0 in the integer weights of the
+        enrichment scores (scores spanning too many orders of magnitude, or
+        a large `gsea_param`), and a `threads` that the existing worker pool
+        cannot honour. The same texts are logged to the ``varenkopy`` logger.
+
     Notes
     -----
     The interpreter lock is released while the analysis computes, so other
@@ -252,9 +257,8 @@ def gsea(
 
     Examples
     --------
-    >>> ranks = varenkopy.read_ranking(
-    ...     "examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk")
-    >>> res = varenkopy.gsea(ranks, "examples/data/h.all.v7.1.symbols.gmt", seed=42)
+    >>> ranks = varenkopy.datasets.example_ranking()
+    >>> res = varenkopy.gsea(ranks, varenkopy.datasets.hallmark(), seed=42)
     >>> res[["pathway", "nes", "padj"]].head(3)
     """
     check_options({"n_perm_simple": n_perm_simple, "min_size": min_size, "max_size": max_size,

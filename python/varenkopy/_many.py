@@ -520,11 +520,6 @@ def gsea_many(
         and a frame of failures with the columns ``signature``, ``exception``
         (the type's name) and ``message``.
 
-    Warns
-    -----
-    VarenkoWarning
-        The warnings of each signature's analysis, prefixed with its name.
-
     Raises
     ------
     TypeError
@@ -538,6 +533,11 @@ def gsea_many(
     KeyboardInterrupt
         The run was interrupted; queued cluster tasks are cancelled.
 
+    Warns
+    -----
+    VarenkoWarning
+        The warnings of each signature's analysis, prefixed with its name.
+
     See Also
     --------
     gsea : the analysis of one ranking.
@@ -545,16 +545,16 @@ def gsea_many(
 
     Examples
     --------
-    >>> ranks = varenkopy.read_ranking(
-    ...     "examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk")
+    >>> ranks = varenkopy.datasets.example_ranking()
     >>> res = varenkopy.gsea_many({"ov": ranks, "ov_negated": -ranks},
-    ...                           "examples/data/h.all.v7.1.symbols.gmt", seed=42)
+    ...                           varenkopy.datasets.hallmark(), seed=42)
     >>> res.groupby("signature").size()
 
     On a cluster (``pip install varenkopy[dask]``):
 
     >>> from dask.distributed import Client
-    >>> res = varenkopy.gsea_many(matrix, "h.all.gmt", client=Client("tcp://host:8786"))
+    >>> res = varenkopy.gsea_many(matrix, "h.all.gmt",  # doctest: +SKIP
+    ...                           client=Client("tcp://host:8786"))
     """
     options: dict[str, Any] = dict(
         n_perm_simple=n_perm_simple, min_size=min_size, max_size=max_size, eps=eps,

@@ -26,6 +26,11 @@ _TABLE_COLUMNS = ("pathway", "nes", "pval", "padj")
 class PlotImage:
     """A PNG file written by a plot function; a notebook displays it.
 
+    Parameters
+    ----------
+    path : str
+        Where the image was written.
+
     Attributes
     ----------
     path : str
@@ -140,8 +145,9 @@ def plot_enrichment(
 
     Examples
     --------
+    >>> ranks = varenkopy.datasets.example_ranking()
     >>> varenkopy.plot_enrichment(ranks, "HALLMARK_HYPOXIA", "hypoxia.png",
-    ...                           gene_sets="examples/data/h.all.v7.1.symbols.gmt")
+    ...                           gene_sets=varenkopy.datasets.hallmark())
     PlotImage('hypoxia.png')
     """
     out = _png_path(path)
@@ -213,7 +219,10 @@ def plot_table(
 
     Examples
     --------
-    >>> varenkopy.plot_table(res, "examples/data/h.all.v7.1.symbols.gmt", ranks, "table.png")
+    >>> ranks = varenkopy.datasets.example_ranking()
+    >>> sets = varenkopy.datasets.hallmark()
+    >>> res = varenkopy.gsea(ranks, sets, seed=42)
+    >>> varenkopy.plot_table(res, sets, ranks, "table.png")
     PlotImage('table.png')
     """
     if not isinstance(results, pd.DataFrame):

@@ -29,12 +29,27 @@ def wanted(progress: bool | None, n_sets: int, n_perm_simple: int) -> bool:
     return expected > _AUTO_SECONDS and _interactive()
 
 
+def _bar_class() -> Any:
+    """tqdm's automatic bar class: a widget in a notebook that has ipywidgets,
+    the text bar elsewhere. Without ipywidgets tqdm falls back to the text bar
+    by itself but warns once ("IProgress not found"); the text bar works in a
+    notebook too, so that warning is not shown."""
+    import warnings
+
+    from tqdm import TqdmWarning
+
+    with warnings.catch_warnings():
+        warnings.simplefilter("ignore", TqdmWarning)
+        from tqdm.auto import tqdm  # type: ignore[import-untyped,unused-ignore]
+    return tqdm
+
+
 class ProgressBar:
     """A tqdm bar that follows the simple stage's permutations, then the
     multilevel stage's groups (with the number of levels built so far)."""
 
     def __init__(self) -> None:
-        from tqdm.auto import tqdm  # type: ignore[import-untyped,unused-ignore]
+        tqdm = _bar_class()
 
         self._bar: Any = tqdm(total=0, desc="permutations", unit="perm", file=sys.stderr,
                               leave=False, dynamic_ncols=True)

@@ -80,9 +80,13 @@ def read_gmt(path: str | os.PathLike[str]) -> dict[str, list[str]]:
 
     Examples
     --------
-    >>> sets = varenkopy.read_gmt("examples/data/h.all.v7.1.symbols.gmt")
-    >>> len(sets), sets["HALLMARK_HYPOXIA"][:2]
-    (50, ['ADM', 'ADORA2B'])
+    >>> from pathlib import Path
+    >>> _ = Path("two.gmt").write_text("UP\\tgenes up\\tA\\tB\\nDOWN\\t\\tC\\n")
+    >>> varenkopy.read_gmt("two.gmt")
+    {'UP': ['A', 'B'], 'DOWN': ['C']}
+
+    :func:`varenkopy.datasets.hallmark` reads the Hallmark collection
+    shipped with the package this way.
     """
     return dict(read_gmt_pairs(path))
 
@@ -161,9 +165,13 @@ def read_ranking(path: str | os.PathLike[str], *, duplicates: str = "keep") -> p
 
     Examples
     --------
-    >>> ranks = varenkopy.read_ranking(
-    ...     "examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk")
-    >>> ranks.head(2)
+    >>> from pathlib import Path
+    >>> _ = Path("three.rnk").write_text("gene\\tscore\\nA\\t2.5\\nB\\t-1\\nC\\t0.5\\n")
+    >>> varenkopy.read_ranking("three.rnk").to_dict()
+    {'A': 2.5, 'B': -1.0, 'C': 0.5}
+
+    :func:`varenkopy.datasets.example_ranking` reads the ranking shipped
+    with the package this way.
     """
     text = as_path(path, "path")
     check_duplicates(duplicates, extra=("keep",))

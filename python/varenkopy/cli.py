@@ -261,12 +261,13 @@ def _add_analysis_options(parser: argparse.ArgumentParser) -> None:
     group.add_argument("--max-size", type=_nonnegative_int, default=500,
                        help="largest number of a gene set's genes in the ranking")
     group.add_argument("--eps", type=float, default=1e-50,
-                       help="smallest p-value the multilevel refinement estimates; 0 for none")
+                       help="floor of the refined p-values (smaller ones are reported as EPS); "
+                            "0 removes the floor, --mode simple skips the refinement")
     group.add_argument("--score-type", choices=("std", "pos", "neg"), default="std",
                        help="two-tailed score, or only the positive or negative tail")
     group.add_argument("--mode", choices=("quorin", "multilevel", "simple"), default="quorin",
-                       help="permutations then refinement of small p-values; always refine; "
-                            "or permutations only")
+                       help="quorin: permutations, then refinement of the p-values they "
+                            "resolve too coarsely; multilevel: the same; simple: permutations only")
     group.add_argument("--n-perm-simple", type=_positive_int, default=1000,
                        help="random gene sets of the simple permutation stage")
     group.add_argument("--gsea-param", type=float, default=1.0,

@@ -263,6 +263,37 @@ def test_progress_bar_runs_to_the_end(example_ranks, example_gmt, capsys):
     assert "permutations" in capsys.readouterr().err or True  # the bar is transient (leave=False)
 
 
+def test_notebook_without_ipywidgets_gets_the_text_bar_without_a_warning(small_ranks, small_gmt):
+    # A notebook kernel as tqdm recognises it, with ipywidgets not importable:
+    # tqdm would warn "IProgress not found" and fall back to the text bar.
+    code = textwrap.dedent(f"""
+        import sys, types, warnings
+        import IPython
+        sys.modules["ipykernel"] = types.ModuleType("ipykernel")
+        sys.modules["ipykernel.zmqshell"] = types.ModuleType("ipykernel.zmqshell")
+        sys.modules["ipywidgets"] = None
+        import varenkopy
+        with warnings.catch_warnings(record=True) as caught:
+            warnings.simplefilter("always")
+            df = varenkopy.gsea({small_ranks!r}, {str(small_gmt)!r}, seed=1, min_size=1,
+                                n_perm_simple=100, progress=True)
+        assert len(df) == 3
+        assert not caught, [str(w.message) for w in caught]
+        import tqdm.auto
+        assert tqdm.auto.tqdm.__module__ != "tqdm.notebook"
+    """)
+    pytest.importorskip("IPython")
+    proc = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, timeout=120)
+    assert proc.returncode == 0, proc.stderr
+    assert "IProgress" not in proc.stderr and "Warning" not in proc.stderr
+
+
+def test_bundled_data_equals_the_example_files(example_gmt, example_ranks):
+    ranking = varenkopy.datasets.example_ranking()
+    assert ranking.to_dict() == example_ranks and list(ranking.index) == list(example_ranks)
+    assert varenkopy.datasets.hallmark() == varenkopy.read_gmt(example_gmt)
+
+
 def test_gsea_releases_the_interpreter_lock(example_ranks, example_gmt):
     ticks = []
     stop = threading.Event()

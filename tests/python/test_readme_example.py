@@ -1,4 +1,4 @@
-"""The bundled example that the README runs works and writes both plots."""
+"""The bundled example works and writes both plots, and the README's quick start runs."""
 import struct
 import subprocess
 import sys
@@ -29,11 +29,13 @@ def test_example_prints_top_pathways_and_writes_both_plots(tmp_path):
 
 
 def test_readme_snippet_runs(tmp_path):
+    # The quick start reads only the data shipped in the package, so it runs
+    # from an empty folder (test_fresh_install.py runs it after a wheel install).
     readme = (ROOT / "README.md").read_text(encoding="utf-8")
     snippet = readme.split("```python\n", 1)[1].split("```", 1)[0]
-    snippet = snippet.replace('"examples/data/', f'"{ROOT / "examples" / "data"}/')
+    assert "examples/data" not in snippet
     proc = subprocess.run([sys.executable, "-c", snippet], cwd=tmp_path, capture_output=True, text=True, timeout=300)
     assert proc.returncode == 0, proc.stderr
     assert proc.stdout.startswith("HALLMARK_")
-    assert png_size(tmp_path / "enrichment.png") == (900, 660)
-    assert png_size(tmp_path / "table.png")[0] == 1680
+    lines = proc.stdout.splitlines()
+    assert lines[1].split() == ["pathway", "nes", "pval", "padj"] and len(lines) == 12
