@@ -230,13 +230,6 @@ def ranking_from_table(
         Finite float scores named ``score``, indexed by gene name (an index
         named ``gene``), in the table's order.
 
-    Warns
-    -----
-    VarenkoWarning
-        Counting the rows dropped for a missing gene name, the genes dropped
-        for a missing (NaN) p-value, fold change or score, and the p-values
-        of exactly 0 that were replaced.
-
     Raises
     ------
     TypeError
@@ -248,6 +241,13 @@ def ranking_from_table(
         columns), p-values outside [0, 1], an infinite fold change or score
         with ``method="lfc"``/``"score"``, repeated gene names with
         ``duplicates="error"``, or no gene left.
+
+    Warns
+    -----
+    VarenkoWarning
+        Counting the rows dropped for a missing gene name, the genes dropped
+        for a missing (NaN) p-value, fold change or score, and the p-values
+        of exactly 0 that were replaced.
 
     Notes
     -----
