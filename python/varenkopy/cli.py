@@ -389,4 +389,8 @@ def _option_words(text: str) -> str:
             return f"option '--{match.group(1).replace('_', '-')}'"
         return "--" + match.group(2).replace("_", "-")
 
+    # A transposed matrix file: the remedy is to transpose the file, not `.T`.
+    text = text.replace("argument 'rankings': expected genes in the index and signatures in "
+                        "the columns", "the matrix should have genes in rows and signatures in "
+                        "columns").replace("; pass rankings.T", "; transpose the file")
     return _OPTION_MENTION.sub(option, text)

@@ -126,6 +126,9 @@ def test_collected_failures_keep_the_others_and_exit_1(
                        "or equal to 0"),
         ("huge-sample", "varenkopy: error: the analysis ran out of memory "
                         "(--sample-size=4294967295, "),
+        ("transposed", "the matrix should have genes in rows and signatures in columns, but 20 "
+                       "of its 20 columns are genes of the gene sets and only 0 of its 2 index "
+                       "labels; transpose the file"),
     ],
 )
 def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Path,
@@ -141,6 +144,11 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
         matrix.write_text("gene\ta\nX\t1\n" + "G" * 200_000 + "\t2\n", encoding="utf-8")
     elif case == "not-utf8":
         matrix.write_bytes(b"gene\ta\nX\t1\nY\xff\t2\n")
+    elif case == "transposed":
+        genes = few_sets.read_text(encoding="utf-8").split("\n")[0].split("\t")[2:22]
+        matrix.write_text("signature\t" + "\t".join(genes) + "\n"
+                          + "".join(f"s{k}\t" + "\t".join(str(i + k) for i in range(20)) + "\n"
+                                    for k in range(2)), encoding="utf-8")
     (tmp_path / "r.rnk").write_bytes(b"A\t1\nB\xe9\t2\n")
     (tmp_path / "r.csv").write_text("A,1\n" + "G" * 200_000 + ",2\n", encoding="utf-8")
     (tmp_path / "s.gmt").write_bytes(b"S\t\tA\tB\nT\t\t\xc3(\n")
