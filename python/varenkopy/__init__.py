@@ -6,11 +6,14 @@ exported unchanged. On top of them, :func:`read_gmt` and :func:`read_ranking`
 read the usual files, :func:`gsea` runs an analysis on pandas (or plain
 Python) inputs and returns a DataFrame, :func:`gsea_many` runs it on many
 rankings (in this process or on a Dask cluster), and :func:`plot_enrichment` and
-:func:`plot_table` draw the results. Warnings are issued with the category
+:func:`plot_table` draw the results as PNG files; :mod:`varenkopy.pl` draws
+them on matplotlib (the ``plot`` extra). Warnings are issued with the category
 :class:`VarenkoWarning` and logged to the ``varenkopy`` logger.
 """
 from __future__ import annotations
 
+# varenkopy.pl imports matplotlib only when a plot is drawn.
+from varenkopy import pl
 from varenkopy._analysis import gsea
 from varenkopy._core import (
     InternalError,
@@ -31,6 +34,7 @@ __all__ = [
     "__version__",
     "gsea",
     "gsea_many",
+    "pl",
     "plot_enrichment",
     "plot_table",
     "read_gmt",
