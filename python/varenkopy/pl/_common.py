@@ -156,19 +156,26 @@ def fit_name(name: str, width: int, max_lines: int = 2) -> str:
     return "\n".join(lines)
 
 
-def chars_per_line(ax: Axes, fraction: float, size: Any) -> int:
-    """How many characters of font size `size` fit in `fraction` of the width of `ax`'s figure."""
-    return chars_in(figure_of(ax).get_figwidth() * fraction, size)
+def chars_per_line(ax: Axes, fraction: float, size: Any, sample: str = "") -> int:
+    """How many characters of font size `size` fit in `fraction` of the width
+    of `ax`'s figure (measured on `sample`, as for :func:`chars_in`)."""
+    return chars_in(figure_of(ax).get_figwidth() * fraction, size, sample[:2000])
 
 
-def chars_in(inches: float, size: Any) -> int:
-    """How many characters of font size `size` fit in `inches`."""
+def chars_in(inches: float, size: Any, sample: str = "") -> int:
+    """How many characters of font size `size` fit in `inches`, measured in
+    the current font on `sample` (the names to be fitted) when given."""
     from matplotlib.font_manager import FontProperties
 
-    points = FontProperties(size=size).get_size_in_points()
-    # Gene set names are mostly capitals, about 0.66 em wide in the usual
-    # sans-serif fonts; a lower estimate would let labels overlap.
-    return max(int(inches * 72.0 / (0.66 * points)), 8)
+    prop = FontProperties(size=size)
+    points = prop.get_size_in_points()
+    em = 0.66  # capitals of the usual sans-serif fonts, when there is nothing to measure
+    if sample:
+        from matplotlib.textpath import TextToPath
+
+        width = TextToPath().get_text_width_height_descent(sample, prop, ismath=False)[0]
+        em = width / points / len(sample)
+    return max(int(inches * 72.0 / (em * points)), 8)
 
 
 def shared_prefix(names: list[str]) -> str:
@@ -195,8 +202,9 @@ def set_labels(names: list[str], inches: float, size: Any, strip_prefix: bool
     the lines a row needs: the most that two neighbouring labels share
     between them, as each may reach half-way to the next row."""
     prefix = shared_prefix(names) if strip_prefix else ""
-    width = chars_in(inches, size)
-    labels = [fit_name(n[len(prefix):], width) for n in names]
+    rest = [n[len(prefix):] for n in names]
+    width = chars_in(inches, size, "".join(rest)[:2000])
+    labels = [fit_name(n, width) for n in rest]
     counts = [label.count("\n") + 1 for label in labels]
     pairs = [(a + b) / 2 for a, b in itertools.pairwise(counts)]
     return labels, prefix, max(pairs or counts or [1])

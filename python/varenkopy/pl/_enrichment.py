@@ -221,13 +221,14 @@ def enrichment(
 
     owner, (top, middle, bottom), created = _three_axes(fig, axes, figsize)
     with drawing(figure_of(top), created, target, dpi):
-        _draw_enrichment(top, middle, bottom, curve, title, stats_label(row, eps) if row is not None
-                         else None)
+        upper = score_type.lower() == "pos" or (score_type.lower() != "neg" and curve.es >= 0)
+        _draw_enrichment(top, middle, bottom, curve, upper, title,
+                         stats_label(row, eps) if row is not None else None)
     return owner
 
 
-def _draw_enrichment(top: Axes, middle: Axes, bottom: Axes, curve: Curve, title: str | None,
-                     label: str | None) -> None:
+def _draw_enrichment(top: Axes, middle: Axes, bottom: Axes, curve: Curve, upper: bool,
+                     title: str | None, label: str | None) -> None:
     import matplotlib as mpl
 
     n = len(curve.scores)
@@ -236,7 +237,7 @@ def _draw_enrichment(top: Axes, middle: Axes, bottom: Axes, curve: Curve, title:
     positive = curve.es >= 0
 
     # Running score, its leading edge and the enrichment score.
-    edge = (0, curve.peak) if positive else (curve.peak - 1, n)
+    edge = (0, curve.peak) if upper else (curve.peak - 1, n)
     top.axvspan(*edge, color=colour, alpha=0.12, linewidth=0, label="leading edge")
     top.axhline(0.0, color=ink, linewidth=0.6, alpha=0.6)
     top.axhline(curve.es, color=colour, linewidth=0.8, linestyle="--")
@@ -246,7 +247,7 @@ def _draw_enrichment(top: Axes, middle: Axes, bottom: Axes, curve: Curve, title:
     top.tick_params(labelbottom=False)
     top.margins(x=0)
     if title:
-        top.set_title(fit_name(title, chars_per_line(top, 0.95, mpl.rcParams["axes.titlesize"]),
+        top.set_title(fit_name(title, chars_per_line(top, 0.95, mpl.rcParams["axes.titlesize"], title),
                                max_lines=3), fontsize="medium")
     if label:
         # Beside the enrichment score's line, on the side away from the peak,
@@ -366,7 +367,8 @@ def running_scores(
     with drawing(fig, created, target, dpi):
         ink = mpl.rcParams["text.color"]
         axes.axhline(0.0, color=ink, linewidth=0.6, alpha=0.6)
-        width = chars_per_line(axes, 0.9, mpl.rcParams["legend.fontsize"])
+        width = chars_per_line(axes, 0.9, mpl.rcParams["legend.fontsize"],
+                               "".join(name for name, _ in curves))
         for name, curve in curves:
             (line,) = axes.plot(curve.x, curve.y, linewidth=1.2, label=fit_name(name, width))
             axes.plot([curve.peak], [curve.es], marker="o", markersize=3.5,
