@@ -19,6 +19,7 @@ from typing import Any
 import numpy as np
 import pandas as pd
 import pytest
+
 import varenkopy
 from varenkopy import pl
 from varenkopy.pl._common import fit_name
@@ -154,7 +155,7 @@ def test_enrichment_curve_reaches_the_rows_es_exactly(ranks: pd.Series[float], e
             warnings.simplefilter("error")  # no "differs from the curve's es" warning
             fig = pl.enrichment(ranks, row["pathway"], example_gmt, result=res,
                                 score_type=score_type, gsea_param=gsea_param)
-        top, middle, bottom = fig.axes
+        top, middle, _ = fig.axes
         y = curve_line(top).get_ydata()
         extreme = y.max() if row["es"] > 0 else y.min()
         assert extreme == row["es"], row["pathway"]
@@ -205,7 +206,7 @@ def test_enrichment_labels_floored_p_values(ranks: pd.Series[float], example_gmt
 @needs_mpl
 def test_running_scores_draw_each_sets_curve(ranks: pd.Series[float], example_gmt: Path,
                                              results: pd.DataFrame) -> None:
-    names = list(results["pathway"][:3]) + [results["pathway"].iloc[-1]]
+    names = [*results["pathway"][:3], results["pathway"].iloc[-1]]
     ax = pl.running_scores(ranks, names, example_gmt)
     curves = [ln for ln in ax.get_lines() if not ln.get_label().startswith("_")]
     assert [ln.get_label().replace("\n", "") for ln in curves] == names
@@ -324,7 +325,7 @@ PLOTS = ["running_scores", "barplot", "dotplot", "leading_edge_heatmap", "enrich
 @pytest.mark.parametrize("plot", PLOTS[:4])
 def test_given_axes_are_drawn_on_and_returned(plot: str, ranks: pd.Series[float],
                                               example_gmt: Path, results: pd.DataFrame) -> None:
-    fig, ax = plt.subplots()
+    _, ax = plt.subplots()
     before = plt.get_fignums()
     got = axes_level_calls(ranks, example_gmt, results)[plot](ax=ax)
     assert got is ax
