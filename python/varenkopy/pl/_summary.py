@@ -215,7 +215,8 @@ def dotplot(
         Leave out a prefix all names share and write it once as the axis label.
     figsize : (float, float), optional
         Size in inches of a new figure; by default from the numbers of rows
-        and columns.
+        and columns (4 wide for one frame; no colour bar there, as the
+        x-axis shows the NES).
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
         made by this call is then closed.
@@ -252,7 +253,7 @@ def dotplot(
     order = keep.groupby("pathway", sort=False)["nes"].mean().sort_values(kind="mergesort")
     rows = list(order.index)
     target = save_format(save)
-    default_width = 3.5 if not many else min(max(2.6 + 0.3 * len(columns), 3.5), 7.2)
+    default_width = 4.0 if not many else min(max(2.6 + 0.3 * len(columns), 3.5), 7.2)
     labels, prefix, lines = set_labels(rows, _figure_width(ax, figsize, default_width) * name_width,
                                        _NAME_SIZE, strip_prefix)
     if figsize is None:
@@ -284,19 +285,22 @@ def dotplot(
         else:
             ax.axvline(0.0, color=_ink(), linewidth=0.6, zorder=1)
             ax.set_xlabel("NES")
+            ax.margins(x=0.12)  # the largest dots stay inside
         ax.grid(True, linewidth=0.4, alpha=0.35, zorder=0)
         ax.set_axisbelow(True)
-        fig = figure_of(ax)
-        bar = fig.colorbar(dots, ax=ax, shrink=min(0.6, 2.0 / fig.get_figheight() + 0.2),
-                           aspect=12, pad=0.02, location="right")
-        bar.set_label("NES", fontsize="small")
-        bar.ax.tick_params(labelsize="x-small")
-        _size_legend(ax, top_strength)
+        if many:
+            fig = figure_of(ax)
+            bar = fig.colorbar(dots, ax=ax, shrink=min(0.6, 2.0 / fig.get_figheight() + 0.2),
+                               aspect=12, pad=0.02, location="right")
+            bar.set_label("NES", fontsize="small")
+            bar.ax.tick_params(labelsize="x-small")
+        _size_legend(ax, top_strength, beside=not many)
     return ax
 
 
-def _size_legend(ax: Axes, top_strength: float) -> None:
-    """Three reference dots for -log10 adjusted p-values, beside the colour bar."""
+def _size_legend(ax: Axes, top_strength: float, beside: bool) -> None:
+    """Three reference dots for -log10 adjusted p-values: right of the panel
+    when it is `beside`, else in a row above it (the colour bar is right)."""
     from matplotlib.lines import Line2D
 
     steps = sorted({max(1, round(top_strength * f)) for f in (0.25, 0.5, 1.0)})
@@ -306,8 +310,9 @@ def _size_legend(ax: Axes, top_strength: float) -> None:
         handles.append(Line2D([], [], linestyle="none", marker="o", markersize=math.sqrt(area),
                               markerfacecolor="none", markeredgecolor=_ink(),
                               markeredgewidth=0.6, label=f"{value:g}"))
-    ax.legend(handles=handles, loc="lower left", bbox_to_anchor=(0.0, 1.01),
-              ncols=len(handles), frameon=False, fontsize="x-small", borderaxespad=0.0,
+    where = {"loc": "upper left", "bbox_to_anchor": (1.03, 1.0), "ncols": 1} if beside else \
+        {"loc": "lower left", "bbox_to_anchor": (0.0, 1.01), "ncols": len(handles)}
+    ax.legend(handles=handles, **where, frameon=False, fontsize="x-small", borderaxespad=0.0,
               handletextpad=0.3, columnspacing=1.0,
               title="\N{MINUS SIGN}log\N{SUBSCRIPT ONE}\N{SUBSCRIPT ZERO} adj. p",
               title_fontsize="x-small", alignment="left")
