@@ -310,9 +310,9 @@ def _size_legend(ax: Axes, top_strength: float, beside: bool) -> None:
         handles.append(Line2D([], [], linestyle="none", marker="o", markersize=math.sqrt(area),
                               markerfacecolor="none", markeredgecolor=_ink(),
                               markeredgewidth=0.6, label=f"{value:g}"))
-    where = {"loc": "upper left", "bbox_to_anchor": (1.03, 1.0), "ncols": 1} if beside else \
-        {"loc": "lower left", "bbox_to_anchor": (0.0, 1.01), "ncols": len(handles)}
-    ax.legend(handles=handles, **where, frameon=False, fontsize="x-small", borderaxespad=0.0,
+    ax.legend(handles=handles, loc="upper left" if beside else "lower left",
+              bbox_to_anchor=(1.03, 1.0) if beside else (0.0, 1.01),
+              ncols=1 if beside else len(handles), frameon=False, fontsize="x-small", borderaxespad=0.0,
               handletextpad=0.3, columnspacing=1.0,
               title="\N{MINUS SIGN}log\N{SUBSCRIPT ONE}\N{SUBSCRIPT ZERO} adj. p",
               title_fontsize="x-small", alignment="left")
