@@ -159,7 +159,16 @@ def fit_name(name: str, width: int, max_lines: int = 2) -> str:
 def chars_per_line(ax: Axes, fraction: float, size: Any, sample: str = "") -> int:
     """How many characters of font size `size` fit in `fraction` of the width
     of `ax`'s figure (measured on `sample`, as for :func:`chars_in`)."""
-    return chars_in(figure_of(ax).get_figwidth() * fraction, size, sample[:2000])
+    return chars_in(container_width(ax) * fraction, size, sample[:2000])
+
+
+def container_width(ax: Axes) -> float:
+    """Width in inches of the figure or subfigure that holds `ax`."""
+    root = figure_of(ax)
+    holder = ax.get_figure(root=False) if _has_root_kw() else ax.get_figure()
+    if holder is None or holder is root:
+        return float(root.get_figwidth())
+    return float(holder.bbox.width / root.dpi)
 
 
 def chars_in(inches: float, size: Any, sample: str = "") -> int:

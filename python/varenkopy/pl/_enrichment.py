@@ -372,7 +372,7 @@ def running_scores(
         for name, curve in curves:
             (line,) = axes.plot(curve.x, curve.y, linewidth=1.2, label=fit_name(name, width))
             axes.plot([curve.peak], [curve.es], marker="o", markersize=3.5,
-                      color=line.get_color(), linestyle="none")
+                      color=line.get_color(), linestyle="none", clip_on=False)
         axes.set_xlim(0, len(curves[0][1].scores))
         axes.set_xlabel("Rank")
         axes.set_ylabel("Enrichment score")

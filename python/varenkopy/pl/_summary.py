@@ -21,6 +21,7 @@ from varenkopy.pl._common import (
     check_axes,
     check_results,
     check_top,
+    container_width,
     drawing,
     figure_of,
     neg_log10,
@@ -51,7 +52,7 @@ def _drawable(results: pd.DataFrame) -> pd.DataFrame:
 
 def _figure_width(ax: Axes | None, figsize: tuple[float, float] | None, default: float) -> float:
     if ax is not None:
-        return figure_of(check_axes(ax)).get_figwidth()
+        return container_width(check_axes(ax))
     return figsize[0] if figsize is not None else default
 
 
@@ -436,9 +437,10 @@ def leading_edge_heatmap(
         ax.tick_params(length=0)
         for side in ax.spines.values():
             side.set_visible(False)
-        shown = (f"{len(genes)} of {total}: shared, then most leading" if total > len(genes)
-                 else f"{total}")
-        ax.set_xlabel(f"Leading-edge genes ({shown})", fontsize="small")
+        shown = (f"\n({len(genes)} of {total}: shared, then most leading)"
+                 if total > len(genes) else f" ({total})")
+        # Right-aligned: under a narrow panel it reaches left, below the names.
+        ax.set_xlabel(f"Leading-edge genes{shown}", fontsize="small", loc="right")
     return ax
 
 
