@@ -235,6 +235,10 @@ def result_row(result: object, pathway: str | None) -> pd.Series[Any] | None:
     if result is None:
         return None
     if isinstance(result, pd.Series):
+        named = result.get("pathway")
+        if pathway is not None and isinstance(named, str) and named != pathway:
+            raise ValueError(f"argument 'result': the row is of gene set {named!r}, "
+                             f"not {pathway!r}")
         return result
     if isinstance(result, pd.DataFrame):
         if "pathway" not in result.columns:
