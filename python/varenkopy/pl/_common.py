@@ -207,13 +207,13 @@ def set_labels(names: list[str], inches: float, size: Any, strip_prefix: bool
                ) -> tuple[list[str], str, float]:
     """Labels of gene set names for an axis: a prefix shared by all (returned
     apart, for the axis label) left out when `strip_prefix`, the rest wrapped
-    to `inches` in at most two lines. Returns the labels, the prefix and
+    to `inches` in at most three lines. Returns the labels, the prefix and
     the lines a row needs: the most that two neighbouring labels share
     between them, as each may reach half-way to the next row."""
     prefix = shared_prefix(names) if strip_prefix else ""
     rest = [n[len(prefix):] for n in names]
     width = chars_in(inches, size, "".join(rest)[:2000])
-    labels = [fit_name(n, width) for n in rest]
+    labels = [fit_name(n, width, max_lines=3) for n in rest]
     counts = [label.count("\n") + 1 for label in labels]
     pairs = [(a + b) / 2 for a, b in itertools.pairwise(counts)]
     return labels, prefix, max(pairs or counts or [1])

@@ -101,7 +101,7 @@ def barplot(
         Colour map of the adjusted p-value (log scale, dark = small).
     name_width : float, default 0.55
         Share of the figure's width given to a set's name; longer names are
-        wrapped onto two lines, then shortened with an ellipsis.
+        wrapped onto up to three lines, then shortened with an ellipsis.
     strip_prefix : bool, default True
         Leave out a prefix all names share (such as ``HALLMARK_``) and write
         it once as the axis label.
@@ -210,8 +210,8 @@ def dotplot(
     cmap : str or Colormap, default "coolwarm"
         Diverging colour map of the NES, centred on 0 with equal reach both ways.
     name_width : float, default 0.45
-        Share of the figure's width given to a set's name (wrapped onto two
-        lines, then shortened with an ellipsis).
+        Share of the figure's width given to a set's name (wrapped onto up to
+        three lines, then shortened with an ellipsis).
     strip_prefix : bool, default True
         Leave out a prefix all names share and write it once as the axis label.
     figsize : (float, float), optional
@@ -358,8 +358,8 @@ def leading_edge_heatmap(
     ax : Axes, optional
         Draw on this Axes; by default on a new figure.
     name_width : float, default 0.4
-        Share of the figure's width given to a set's name (wrapped onto two
-        lines, then shortened with an ellipsis).
+        Share of the figure's width given to a set's name (wrapped onto up to
+        three lines, then shortened with an ellipsis).
     strip_prefix : bool, default True
         Leave out a prefix all names share and write it once as the axis label.
     figsize : (float, float), optional
