@@ -247,7 +247,7 @@ def _draw_enrichment(top: Axes, middle: Axes, bottom: Axes, curve: Curve, upper:
     top.tick_params(labelbottom=False)
     top.margins(x=0)
     if title:
-        top.set_title(fit_name(title, chars_per_line(top, 0.95, mpl.rcParams["axes.titlesize"], title),
+        top.set_title(fit_name(title, chars_per_line(top, 0.95, "medium", title),
                                max_lines=3), fontsize="medium")
     if label:
         # Beside the enrichment score's line, on the side away from the peak,
