@@ -14,6 +14,7 @@ extern const char kRunGseaSetsDoc[];
 extern const char kReadGmtDoc[];
 extern const char kParseGmtDoc[];
 extern const char kPoolThreadsDoc[];
+extern const char kRunningSumDoc[];
 
 PyObject* run_gsea_py(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* write_enrichment_plot_png_py(PyObject* module, PyObject* args, PyObject* kwargs);
@@ -24,5 +25,6 @@ PyObject* run_gsea_sets(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* parse_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* pool_threads_entry(PyObject* module, PyObject* args);
+PyObject* running_sum_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 
 }  // namespace varenko::py

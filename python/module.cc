@@ -41,6 +41,8 @@ PyMethodDef varenkopy_methods[] = {
      varenko::py::kParseGmtDoc},
     {"pool_threads", as_method(&varenko::py::pool_threads_entry), METH_NOARGS,
      varenko::py::kPoolThreadsDoc},
+    {"running_sum", as_method(&varenko::py::running_sum_entry), METH_VARARGS | METH_KEYWORDS,
+     varenko::py::kRunningSumDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 

@@ -21,14 +21,15 @@ PY=${PYTHON:-python3}
 "$PY" - <<'PYEOF' || "$PY" -m pip install -q "scikit-build-core>=0.10" "pytest>=7" "numpy>=1.24" \
   "pandas>=1.5" "tqdm>=4.60" "ninja" "cmake>=3.22" "dask[distributed]" \
   "ruff==0.17.6" "mypy==2.4.1" "pandas-stubs" "types-tqdm" "anndata>=0.8" \
-  "sphinx>=7" "myst-parser>=2" "numpydoc>=1.6" "pydata-sphinx-theme>=0.15"
+  "sphinx>=7" "myst-parser>=2" "numpydoc>=1.6" "pydata-sphinx-theme>=0.15" "matplotlib>=3.6"
 import importlib.util, sys
 # distributed (the varenkopy[dask] extra) runs the tests on a local cluster;
 # ruff and mypy (with the pandas and tqdm stubs) check the package's code;
 # anndata (the varenkopy[anndata] extra) runs the single-cell tests; sphinx,
-# myst-parser, numpydoc and the theme build the documentation.
+# myst-parser, numpydoc and the theme build the documentation; matplotlib (the
+# varenkopy[plot] extra) draws the varenkopy.pl plots.
 need = ["scikit_build_core", "pytest", "numpy", "pandas", "tqdm", "distributed",
         "ruff", "mypy", "pandas-stubs", "tqdm-stubs", "anndata",
-        "sphinx", "myst_parser", "numpydoc", "pydata_sphinx_theme"]
+        "sphinx", "myst_parser", "numpydoc", "pydata_sphinx_theme", "matplotlib"]
 sys.exit(1 if any(importlib.util.find_spec(m) is None for m in need) else 0)
 PYEOF

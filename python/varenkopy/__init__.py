@@ -7,7 +7,8 @@ read the usual files, :func:`ranking_from_table` makes a ranking from a
 differential-expression table, :func:`gsea` runs an analysis on pandas (or plain
 Python) inputs and returns a DataFrame, :func:`gsea_many` runs it on many
 rankings (in this process or on a Dask cluster), and :func:`plot_enrichment` and
-:func:`plot_table` draw the results. :mod:`varenkopy.datasets` loads a
+:func:`plot_table` draw the results as PNG files; :mod:`varenkopy.pl` draws
+them on matplotlib (the ``plot`` extra). :mod:`varenkopy.datasets` loads a
 ranking and the Hallmark gene sets shipped with the package, and
 :func:`rankings_from_anndata` turns the per-cluster rankings of a single-cell
 AnnData object into the input of :func:`gsea_many`. Warnings are issued with the category
@@ -15,7 +16,8 @@ AnnData object into the input of :func:`gsea_many`. Warnings are issued with the
 """
 from __future__ import annotations
 
-from varenkopy import datasets
+# varenkopy.pl imports matplotlib only when a plot is drawn.
+from varenkopy import datasets, pl
 from varenkopy._analysis import gsea
 from varenkopy._core import (
     InternalError,
@@ -39,6 +41,7 @@ __all__ = [
     "datasets",
     "gsea",
     "gsea_many",
+    "pl",
     "plot_enrichment",
     "plot_table",
     "ranking_from_table",
