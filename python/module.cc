@@ -37,6 +37,8 @@ PyMethodDef varenkopy_methods[] = {
      varenko::py::kRunGseaSetsDoc},
     {"read_gmt", as_method(&varenko::py::read_gmt_entry), METH_VARARGS | METH_KEYWORDS,
      varenko::py::kReadGmtDoc},
+    {"random_set_scores", as_method(&varenko::py::random_set_scores_entry),
+     METH_VARARGS | METH_KEYWORDS, varenko::py::kRandomSetScoresDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 

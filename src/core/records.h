@@ -71,6 +71,7 @@ struct EnrichmentResult {
   double pval = 0.0;                // NaN when no p-value could be estimated
   std::optional<double> padj;       // absent exactly when pval is not finite
   std::optional<double> log2err;    // may hold NaN
+  bool pval_at_eps = false;         // pval is the floor eps, an upper bound of the true value
   std::vector<std::string> leading_edge;
 
   // An independent copy of the row.
