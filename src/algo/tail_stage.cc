@@ -110,14 +110,18 @@ core::Status fill_group(const StageContext& ctx, std::size_t size, std::vector<W
     w.pval = combined.pval;
     w.pval_at_eps = combined.at_eps;
     w.log2err = combined.log2err;
-    // The sign fraction d is itself estimated from z of `drawn` scores: its
-    // variance on the log scale adds to the sampler's.
-    if (w.log2err && std::isfinite(*w.log2err)) {
-      const double spread = algo_support::trigamma_f64(static_cast<double>(z) + 1.0) -
-                            algo_support::trigamma_f64(static_cast<double>(drawn) + 1.0);
-      const double sampler_err = *w.log2err;
-      w.log2err = std::sqrt(sampler_err * sampler_err +
-                            spread * std::numbers::log2e * std::numbers::log2e);
+    // The sampler climbed to the joint probability pvalues[j], far below the
+    // conditional p-value when d is small, and its error grows with the levels
+    // climbed; the sign fraction d is itself estimated from z of `drawn`
+    // scores. Both variances (log scale) add up.
+    if (w.log2err && std::isfinite(*w.log2err) && pvalues[j] > 0.0) {
+      const double s = static_cast<double>(ctx.sample_size);
+      const double level_spread = algo_support::trigamma_f64((s + 1.0) * 0.5) -
+                                  algo_support::trigamma_f64(s + 1.0);
+      const double levels = std::floor(1.0 - std::log2(pvalues[j]));
+      const double sign_spread = algo_support::trigamma_f64(static_cast<double>(z) + 1.0) -
+                                 algo_support::trigamma_f64(static_cast<double>(drawn) + 1.0);
+      w.log2err = std::sqrt(levels * level_spread + sign_spread) * std::numbers::log2e;
     }
   }
   return core::Status::success();
