@@ -13,8 +13,8 @@ beyond the ES the two p-values are compared on the log2 scale against the
 row's log2err; where it sees fewer, it only bounds the p-value from above
 (95% upper bound) and the check is that the row's p-value lies below it.
 
-Usage: python bench/skewed_bench.py [--repeats N] [--draws N] [--seed S]
-Skips when ../shared/data/ lacks the files.
+Usage: python bench/skewed_bench.py [--repeats N] [--draws N] [--seed S] [--data DIR]
+Skips when the data folder (default ../shared/data/) lacks the files.
 """
 from __future__ import annotations
 
@@ -32,8 +32,8 @@ from varenkopy import _core
 
 ROOT = Path(__file__).resolve().parents[1]
 DATA = ROOT.parent / "shared" / "data"
-RNK = DATA / "tcga_ov_mesenchymal_vs_immunoreactive.rnk"
-GMT = DATA / "c2.all.v7.1.symbols.gmt"
+RNK_NAME = "tcga_ov_mesenchymal_vs_immunoreactive.rnk"
+GMT_NAME = "c2.all.v7.1.symbols.gmt"
 OPTIONS = {"minSize": 15, "maxSize": 500}
 
 
@@ -80,14 +80,16 @@ def main() -> int:
     parser.add_argument("--repeats", type=int, default=2)
     parser.add_argument("--draws", type=int, default=1_000_000)
     parser.add_argument("--seed", type=int, default=42)
+    parser.add_argument("--data", type=Path, default=DATA, help="folder of the data files")
     args = parser.parse_args()
-    if not (RNK.is_file() and GMT.is_file()):
-        print(f"skipped: {RNK.name} or {GMT.name} missing from ../shared/data/")
+    rnk, gmt = args.data / RNK_NAME, args.data / GMT_NAME
+    if not (rnk.is_file() and gmt.is_file()):
+        print(f"skipped: {RNK_NAME} or {GMT_NAME} missing from {args.data}")
         return 0
-    ranks = skewed_ranks(RNK)
+    ranks = skewed_ranks(rnk)
     scores = list(ranks.values())
     print(f"ranking: {len(ranks)} genes, scores from {min(scores):.1f} to {max(scores):.1f}")
-    sets = _core.read_gmt(str(GMT))
+    sets = _core.read_gmt(str(gmt))
 
     before: list[float] = []
     after: list[float] = []
@@ -123,7 +125,8 @@ def main() -> int:
     print(f"brute force: {args.draws} random sets for each of {len(sizes)} sizes ...", flush=True)
     start = time.perf_counter()
     with ThreadPoolExecutor(max_workers=2) as pool:
-        null = dict(zip(sizes, pool.map(lambda s: brute_force(ranks, s, args.draws, 7919 + s), sizes)))
+        null = dict(zip(sizes, pool.map(lambda s: brute_force(ranks, s, args.draws, 7919 + s), sizes),
+                        strict=True))
     print(f"brute force took {time.perf_counter() - start:.0f} s")
     compared = within1 = within2 = bounded = bound_ok = 0
     print(f"{'gene set':48s} {'size':>4s} {'ES':>7s} {'NES':>6s} {'NES bf':>6s} {'p-value':>9s} "

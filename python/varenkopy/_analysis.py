@@ -84,8 +84,8 @@ def _warn_no_pvalue(frame: pd.DataFrame, n_perm_simple: int) -> None:
     if n_perm_simple == 0:
         warn(f"{len(empty)} gene sets have no p-value: n_perm_simple is 0")
         return
-    zero = [str(name) for name, es in zip(empty["pathway"], empty["es"]) if es == 0]
-    rare = [str(name) for name, es in zip(empty["pathway"], empty["es"]) if es != 0]
+    zero = [str(name) for name, es in zip(empty["pathway"], empty["es"], strict=True) if es == 0]
+    rare = [str(name) for name, es in zip(empty["pathway"], empty["es"], strict=True) if es != 0]
     reasons = []
     if zero:
         reasons.append(f"ES exactly 0, no sign to compare with: {', '.join(zero)}")
