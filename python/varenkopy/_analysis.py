@@ -203,7 +203,7 @@ def gsea(
     set's sign, too few to normalise its ES or to compare it with. For each
     size of such gene sets the analysis then draws further random sets of
     that size, from a stream derived from `seed` and the size alone, until
-    100 of them have an ES of the sign (at most 2**20 draws). The NES is the
+    50 of them have an ES of the sign (at most 2**20 draws). The NES is the
     ES over the mean of those same-signed scores; the p-value is
     P(ES <= es | same sign), counted from those draws when that is precise
     enough, else the multilevel sampler's P(ES <= es and same sign) divided
