@@ -15,6 +15,7 @@ extern const char kReadGmtDoc[];
 extern const char kParseGmtDoc[];
 extern const char kPoolThreadsDoc[];
 extern const char kRunningSumDoc[];
+extern const char kRandomSetScoresDoc[];
 
 PyObject* run_gsea_py(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* write_enrichment_plot_png_py(PyObject* module, PyObject* args, PyObject* kwargs);
@@ -26,5 +27,6 @@ PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* parse_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* pool_threads_entry(PyObject* module, PyObject* args);
 PyObject* running_sum_entry(PyObject* module, PyObject* args, PyObject* kwargs);
+PyObject* random_set_scores_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 
 }  // namespace varenko::py

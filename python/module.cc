@@ -43,6 +43,8 @@ PyMethodDef varenkopy_methods[] = {
      varenko::py::kPoolThreadsDoc},
     {"running_sum", as_method(&varenko::py::running_sum_entry), METH_VARARGS | METH_KEYWORDS,
      varenko::py::kRunningSumDoc},
+    {"random_set_scores", as_method(&varenko::py::random_set_scores_entry),
+     METH_VARARGS | METH_KEYWORDS, varenko::py::kRandomSetScoresDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 

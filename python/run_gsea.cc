@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "algo/pipeline.h"
+#include "algo/tail_stage.h"
 #include "bindings/run_options.h"
 #include "convert.h"
 #include "core/records.h"
@@ -34,9 +35,11 @@ const char kRunGseaDoc[] =
 const char kRunGseaSetsDoc[] =
     "run_gsea_sets(ranks, gene_sets, nPermSimple=1000, seed=None, nproc=0, minSize=1, "
     "maxSize=None, eps=1e-50, scoreType=\"std\", gseaParam=1.0, mode=\"quorin\", nperm=None, "
-    "sampleSize=101, progress=None, release_gil=True)\n--\n\n"
+    "sampleSize=101, progress=None, release_gil=True, fill_empty=True)\n--\n\n"
     "Private entry of the package: run_gsea_py on gene sets held in memory (a\n"
-    "sequence of (name, genes) pairs). Returns (rows, seed, warnings).";
+    "sequence of (name, genes) pairs). Returns (rows, seed, warnings). With\n"
+    "fill_empty, rows the simple stage leaves without a p-value get further\n"
+    "permutations of their size; every row also has the key pval_at_eps.";
 
 namespace {
 
@@ -57,6 +60,8 @@ struct RunGseaArgs {
   std::optional<std::uint64_t> nperm;
   std::uint64_t sample_size = 101;
   bool gpu = false;
+  // Rows left empty get the tail stage, and rows carry pval_at_eps (run_gsea_sets).
+  bool fill_empty = false;
   // Gene sets given in memory (run_gsea_sets); read from gmt_path when absent.
   std::optional<std::vector<core::Pathway>> pathways;
   WaitOptions wait;
@@ -117,8 +122,8 @@ bool set_item(PyObject* dict, const char* key, PyObject* value) {
   return PyDict_SetItemString(dict, key, owned.get()) == 0;
 }
 
-// One row as a dict with the eight keys.
-PyRef row_to_dict(const core::EnrichmentResult& row) {
+// One row as a dict with the eight keys, and pval_at_eps when `at_eps_key`.
+PyRef row_to_dict(const core::EnrichmentResult& row, bool at_eps_key) {
   PyRef dict = PyRef::steal(PyDict_New());
   if (!dict) return dict;
   PyRef edge = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(row.leading_edge.size())));
@@ -136,6 +141,9 @@ PyRef row_to_dict(const core::EnrichmentResult& row) {
       !set_item(dict.get(), "padj", optional_float(row.padj)) ||
       !set_item(dict.get(), "log2err", optional_float(row.log2err)) ||
       !set_item(dict.get(), "leading_edge", edge.release())) {
+    return PyRef();
+  }
+  if (at_eps_key && !set_item(dict.get(), "pval_at_eps", PyBool_FromLong(row.pval_at_eps ? 1 : 0))) {
     return PyRef();
   }
   return dict;
@@ -218,6 +226,7 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a, RunExtras& extras) {
                                                    : static_cast<std::uint32_t>(a.sample_size);
   options.sample_kind = 1;
   bindings::apply_mode_semantics(options, plan.mode, a.nperm, a.n_perm_simple);
+  options.fill_empty_rows = a.fill_empty;
 
   extras.seed = options.seed;
 
@@ -239,7 +248,7 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a, RunExtras& extras) {
   PyRef list = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(rows->size())));
   if (!list) return nullptr;
   for (std::size_t i = 0; i < rows->size(); ++i) {
-    PyRef dict = row_to_dict((*rows)[i].export_row());
+    PyRef dict = row_to_dict((*rows)[i].export_row(), a.fill_empty);
     if (!dict) return nullptr;
     PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), dict.release());  // steals
   }
@@ -261,11 +270,12 @@ namespace {
 
 const char* const kSetsKeywords[] = {
     "ranks", "gene_sets", "nPermSimple", "seed",  "nproc",      "minSize",     "maxSize", "eps",
-    "scoreType", "gseaParam", "mode",    "nperm", "sampleSize", "progress", "release_gil", nullptr};
+    "scoreType", "gseaParam", "mode",    "nperm", "sampleSize", "progress", "release_gil",
+    "fill_empty", nullptr};
 
 bool convert_sets_arguments(PyObject* args, PyObject* kwargs, RunGseaArgs& a) {
   PyObject* o[kMaxParameters];
-  if (!unpack_arguments(args, kwargs, "OO|OOOOOOOOOOOOO:run_gsea_sets", kSetsKeywords, o)) {
+  if (!unpack_arguments(args, kwargs, "OO|OOOOOOOOOOOOOO:run_gsea_sets", kSetsKeywords, o)) {
     return false;
   }
   if (!convert_ranks(o[0], "ranks", a.genes, a.scores)) return false;
@@ -279,6 +289,8 @@ bool convert_sets_arguments(PyObject* args, PyObject* kwargs, RunGseaArgs& a) {
   }
   a.wait.release_gil = true;
   if (o[14] != nullptr && !convert_bool(o[14], "release_gil", a.wait.release_gil)) return false;
+  a.fill_empty = true;
+  if (o[15] != nullptr && !convert_bool(o[15], "fill_empty", a.fill_empty)) return false;
   return true;
 }
 
@@ -299,6 +311,58 @@ PyObject* run_gsea_sets(PyObject* module, PyObject* args, PyObject* kwargs) {
     }
     return Py_BuildValue("(OKO)", rows.get(), static_cast<unsigned long long>(extras.seed),
                          warnings.get());
+  });
+}
+
+const char kRandomSetScoresDoc[] =
+    "random_set_scores(ranks, size, count, seed, scoreType=\"std\", gseaParam=1.0)\n--\n\n"
+    "Private entry of the package: the scores of `count` uniformly random gene\n"
+    "sets of `size` genes against the ranking, drawn with the sampler of the\n"
+    "analysis' tail stage from the stream `seed`, as the bytes of float64 values\n"
+    "in draw order (for brute-force checks of tail p-values).";
+
+PyObject* random_set_scores_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
+  return guard_entry(module, [&]() -> PyObject* {
+    static const char* const keywords[] = {"ranks", "size",      "count",
+                                           "seed",  "scoreType", "gseaParam", nullptr};
+    PyObject* o[kMaxParameters];
+    if (!unpack_arguments(args, kwargs, "OOOO|OO:random_set_scores", keywords, o)) return nullptr;
+    std::vector<std::string> genes;
+    std::vector<double> scores;
+    std::size_t size = 0;
+    std::uint64_t count = 0;
+    std::uint64_t seed = 0;
+    std::string score_type_text = "std";
+    double gsea_param = 1.0;
+    if (!convert_ranks(o[0], "ranks", genes, scores)) return nullptr;
+    if (!convert_size(o[1], "size", size)) return nullptr;
+    if (!convert_u64(o[2], "count", count)) return nullptr;
+    if (!convert_u64(o[3], "seed", seed)) return nullptr;
+    if (o[4] != nullptr && !convert_str(o[4], "scoreType", score_type_text)) return nullptr;
+    if (o[5] != nullptr && !convert_f64(o[5], "gseaParam", gsea_param)) return nullptr;
+    if (core::Status finite = core::check_finite_scores(genes, scores); !finite) {
+      return raise(PyExc_ValueError, finite.error());
+    }
+    if (core::Status param = core::check_gsea_param(gsea_param); !param) {
+      return raise(PyExc_ValueError, param.error());
+    }
+    core::ScoreType score_type = core::ScoreType::Std;
+    if (!parse_score_type(score_type_text, score_type)) return nullptr;
+    if (size == 0 || size > genes.size()) {
+      return raise(PyExc_ValueError, "size must be between 1 and the number of ranked genes");
+    }
+    if (count > (std::uint64_t{1} << 28)) {
+      return raise(PyExc_ValueError, "count must be at most 2**28");
+    }
+    const core::RankedList ranked = core::RankedList::make(std::move(genes), std::move(scores));
+    const core::PreparedStats stats = ranked.prepare(gsea_param);
+    std::vector<double> weights(stats.int_weights.begin(), stats.int_weights.end());
+    std::vector<double> values;
+    Py_BEGIN_ALLOW_THREADS
+    values = algo::random_set_scores(stats.int_weights, weights, size, count, seed, score_type);
+    Py_END_ALLOW_THREADS
+    return PyBytes_FromStringAndSize(reinterpret_cast<const char*>(values.data()),
+                                     static_cast<Py_ssize_t>(values.size() * sizeof(double)));
   });
 }
 

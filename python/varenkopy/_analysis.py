@@ -20,7 +20,12 @@ from varenkopy._inputs import (
 from varenkopy._progress import ProgressBar, wanted
 from varenkopy._warnings import warn
 
-COLUMNS = ["pathway", "size", "es", "nes", "pval", "padj", "log2err", "leading_edge"]
+# Most permutations the core draws for one size of gene sets left without a
+# p-value by the first n_perm_simple (2**20).
+TAIL_MAX_PERMUTATIONS = 1 << 20
+
+COLUMNS = ["pathway", "size", "es", "nes", "pval", "padj", "log2err", "pval_at_eps",
+           "leading_edge"]
 
 
 def _check_int(value: object, name: str, allow_none: bool = False) -> None:
@@ -116,6 +121,7 @@ def rows_to_frame(rows: list[dict[str, object]], seed: int) -> pd.DataFrame:
             "pval": np.array([r["pval"] for r in rows], dtype=np.float64),
             "padj": np.array([_float_or_nan(r["padj"]) for r in rows], dtype=np.float64),  # type: ignore[arg-type]
             "log2err": np.array([_float_or_nan(r["log2err"]) for r in rows], dtype=np.float64),  # type: ignore[arg-type]
+            "pval_at_eps": np.array([bool(r.get("pval_at_eps", False)) for r in rows], dtype=bool),
             "leading_edge": pd.Series([r["leading_edge"] for r in rows], dtype=object),
         },
         columns=COLUMNS,
@@ -126,6 +132,25 @@ def rows_to_frame(rows: list[dict[str, object]], seed: int) -> pd.DataFrame:
     frame = frame.reset_index(drop=True)
     frame.attrs["seed"] = seed
     return frame
+
+
+def _warn_no_pvalue(frame: pd.DataFrame, n_perm_simple: int) -> None:
+    """Names the rows that still have no p-value, with the reason of each."""
+    empty = frame[frame["pval"].isna()]
+    if empty.empty:
+        return
+    if n_perm_simple == 0:
+        warn(f"{len(empty)} gene sets have no p-value: n_perm_simple is 0")
+        return
+    zero = [str(name) for name, es in zip(empty["pathway"], empty["es"], strict=True) if es == 0]
+    rare = [str(name) for name, es in zip(empty["pathway"], empty["es"], strict=True) if es != 0]
+    reasons = []
+    if zero:
+        reasons.append(f"ES exactly 0, no sign to compare with: {', '.join(zero)}")
+    if rare:
+        reasons.append(f"fewer than 10 of {TAIL_MAX_PERMUTATIONS} random gene sets of their size "
+                       f"scored with the sign of their ES: {', '.join(rare)}")
+    warn(f"{len(empty)} gene sets have no p-value and no NES; " + "; ".join(reasons))
 
 
 def gsea(
@@ -151,9 +176,13 @@ def gsea(
 
     Scores every gene set against the ranking with permutations of random
     gene sets of the same size, then refines small p-values with the
-    multilevel sampler down to `eps`. The numbers equal those of
-    :func:`varenkopy.run_gsea_py` with the same inputs, options and seed, and
-    do not depend on the number of threads.
+    multilevel sampler down to `eps`. Every row that
+    :func:`varenkopy.run_gsea_py` fills with the same inputs, options and seed
+    has the same ``es``, ``nes``, ``pval``, ``log2err`` and leading edge; the
+    gene sets it leaves without a p-value (too few random gene sets scored
+    with the sign of their ES, as on strongly one-sided rankings) get further
+    permutations of their own size (see Notes), and ``padj`` adjusts all
+    p-values together. Results do not depend on the number of threads.
 
     Parameters
     ----------
@@ -221,9 +250,14 @@ def gsea(
     -------
     pandas.DataFrame
         One row per analysed gene set with the columns ``pathway``, ``size``,
-        ``es``, ``nes``, ``pval``, ``padj``, ``log2err`` and ``leading_edge``
-        (a list of genes), sorted by ``pval`` then ``pathway``; NaN where a
-        number could not be formed.
+        ``es``, ``nes``, ``pval``, ``padj``, ``log2err``, ``pval_at_eps`` and
+        ``leading_edge`` (a list of genes), sorted by ``pval`` then
+        ``pathway``; NaN where a number could not be formed (only for a gene
+        set whose ES is exactly 0, or in the rare case that fewer than 10 of
+        2**20 random gene sets of its size have an ES of its sign).
+        ``pval_at_eps`` (bool) is True where the multilevel estimate fell
+        below `eps` and ``pval`` was set to `eps`: the true p-value is at most
+        that value, and ``log2err`` is NaN.
 
     Raises
     ------
@@ -244,8 +278,8 @@ def gsea(
     -----
     VarenkoWarning
         For tied or all-positive scores, NaN scores dropped, gene sets left
-        out for their size, rows without a p-value (raise `n_perm_simple`),
-        genes whose non-zero score weighs 0 in the integer weights of the
+        out for their size, rows still without a p-value (named, with the
+        reason), genes whose non-zero score weighs 0 in the integer weights of the
         enrichment scores (scores spanning too many orders of magnitude, or
         a large `gsea_param`), and a `threads` that the existing worker pool
         cannot honour. The same texts are logged to the ``varenkopy`` logger.
@@ -254,6 +288,19 @@ def gsea(
     -----
     The interpreter lock is released while the analysis computes, so other
     Python threads keep running; analyses that overlap run one after another.
+
+    On a strongly one-sided ranking (signed -log10 p-values, say) large
+    random gene sets almost never get a negative ES, so the first
+    `n_perm_simple` permutations may hold fewer than 10 scores of a gene
+    set's sign, too few to normalise its ES or to compare it with. For each
+    size of such gene sets the analysis then draws further random sets of
+    that size, from a stream derived from `seed` and the size alone, until
+    50 of them have an ES of the sign (at most 2**20 draws). The NES is the
+    ES over the mean of those same-signed scores; the p-value is
+    P(ES <= es | same sign), counted from those draws when that is precise
+    enough, else the multilevel sampler's P(ES <= es and same sign) divided
+    by the fraction of same-signed draws; ``log2err`` then includes the
+    error of that fraction.
 
     Examples
     --------
@@ -300,8 +347,5 @@ def gsea(
         warn(f"{left_out} of {len(pairs)} gene sets were left out: their number of genes "
              f"in the ranking is outside [{low}, {high}] (min_size, max_size)")
     frame = rows_to_frame(rows, used_seed)
-    no_pval = int(frame["pval"].isna().sum())
-    if no_pval:
-        warn(f"{no_pval} gene sets have no p-value: too few of the {n_perm_simple} random gene "
-             f"sets had a score of the same sign; raise n_perm_simple to estimate them")
+    _warn_no_pvalue(frame, n_perm_simple)
     return frame

@@ -64,6 +64,7 @@ def run_gsea_sets(
     sampleSize: int = 101,
     progress: Callable[[int, int, int, int, int], object] | None = None,
     release_gil: bool = True,
+    fill_empty: bool = True,
 ) -> tuple[list[Row], int, list[str]]: ...
 def read_gmt(path: str) -> list[tuple[str, list[str]]]: ...
 def parse_gmt(data: bytes) -> list[tuple[str, list[str]]]: ...
@@ -74,3 +75,11 @@ def running_sum(
     scoreType: str = "std",
     gseaParam: float = 1.0,
 ) -> dict[str, Any]: ...
+def random_set_scores(
+    ranks: Mapping[str, float],
+    size: int,
+    count: int,
+    seed: int,
+    scoreType: str = "std",
+    gseaParam: float = 1.0,
+) -> bytes: ...

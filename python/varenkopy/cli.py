@@ -3,7 +3,9 @@
 ``varenkopy gsea`` analyses one ranking file, ``varenkopy gsea-many`` a
 matrix of genes x signatures (on a Dask scheduler when given one). Results
 are written as TSV with full float precision (each number reads back to the
-same double), NaN as ``NA`` and leading edges comma-joined. Errors in the
+same double), NaN as ``NA``, ``pval_at_eps`` as ``True``/``False`` (True: the
+p-value is the floor ``--eps`` and the true one is at most that) and leading
+edges comma-joined. Errors in the
 input are one line on standard error and exit status 1; Ctrl-C exits with 130.
 """
 from __future__ import annotations
@@ -310,7 +312,8 @@ def build_parser() -> argparse.ArgumentParser:
         prog=PROG, formatter_class=formatter,
         description="Pre-ranked gene set enrichment analysis with exact, reproducible p-values.",
         epilog="Results are TSV: numbers at full precision, NaN as NA, leading edges "
-               "comma-joined. Exit status: 0 done, 1 bad input or a failed signature, "
+               "comma-joined; pval_at_eps is True where pval is the floor --eps (the true "
+               "p-value is at most that). Exit status: 0 done, 1 bad input or a failed signature, "
                "2 bad usage, 130 interrupted.",
     )
     parser.add_argument("--version", action="version", version=f"%(prog)s {__version__}")

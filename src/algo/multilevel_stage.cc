@@ -116,6 +116,7 @@ MultilevelPvalue combine_multilevel_pvalue(double p, double d, double eps,
   out.pval = std::min(p / d, 1.0);
   if (out.pval < eps) {
     out.pval = eps;
+    out.at_eps = true;
     return out;
   }
   if (out.pval > 0.0 && std::isfinite(out.pval)) {
@@ -163,6 +164,7 @@ core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>&
           combine_multilevel_pvalue(results[g][j], d, ctx.eps, ctx.sample_size);
       working[i].pval = combined.pval;
       working[i].log2err = combined.log2err;
+      working[i].pval_at_eps = combined.at_eps;
     }
   }
   return core::Status::success();

@@ -44,6 +44,7 @@ std::uint64_t draw_multilevel_stage_seed(rng_compat::RMt19937SeedCompat& generat
 struct MultilevelPvalue {
   double pval = 0.0;
   std::optional<double> log2err;
+  bool at_eps = false;  // the estimate fell below eps and pval was cut to it
 };
 MultilevelPvalue combine_multilevel_pvalue(double p, double d, double eps,
                                            std::uint32_t sample_size);

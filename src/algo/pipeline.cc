@@ -17,6 +17,7 @@
 
 #include "algo/multilevel_stage.h"
 #include "algo/simple_stage.h"
+#include "algo/tail_stage.h"
 #include "algo/working.h"
 #include "algo_support/support.h"
 #include "core/worker_pool.h"
@@ -108,6 +109,7 @@ Rows finalize_rows(std::vector<Working>& working, const StageContext& ctx) {
     row.pval = w.pval;
     row.log2err = w.log2err;
     row.padj = w.padj;
+    row.pval_at_eps = w.pval_at_eps;
     rows.push_back(std::move(row));
   }
   algo_support::apply_bh_adjustment(rows);
@@ -166,6 +168,14 @@ core::Result<Rows> run_stages(const core::RankedList& ranked,
     timer.report("multilevel_refinement");
   }
 
+  // 5b. Rows left empty, when asked for.
+  if (ctx.fill_empty_rows && simple_runs) {
+    timer.begin();
+    VARENKO_TRY(run_tail_stage(ctx, working));
+    if (core::cancelled(ctx.control)) return core::Error{std::string(kCancelledMessage)};
+    timer.report("tail_refinement");
+  }
+
   // 6. Finalize.
   timer.begin();
   Rows rows = finalize_rows(working, ctx);
@@ -203,6 +213,7 @@ StageContext make_stage_context(const core::RankedList& ranked, const core::Prep
   ctx.eps = clamped.eps;
   ctx.sample_size = clamped.sample_size;
   ctx.sample_kind = options.sample_kind;
+  ctx.fill_empty_rows = options.fill_empty_rows;
   ctx.control = options.control;
   return ctx;
 }

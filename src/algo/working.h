@@ -32,6 +32,7 @@ struct Working {
   double pval = std::nan("");
   std::optional<double> log2err;
   std::optional<double> padj;
+  bool pval_at_eps = false;  // pval was cut to the floor eps: the true value is at most it
 };
 
 // Values fixed by the setup stage (options already clamped), read by every stage.
@@ -47,6 +48,7 @@ struct StageContext {
   double eps = 0.0;              // clamped to [0, 1] (NaN stays NaN)
   std::uint32_t sample_size = 1; // at least 1
   std::uint32_t sample_kind = 1;
+  bool fill_empty_rows = false;  // run the tail stage for rows the simple stage leaves empty
   core::RunControl* control = nullptr;  // cancellation and progress; none when null
 };
 

@@ -42,6 +42,10 @@ struct RunOptions {
   bool allow_multilevel = true;
   std::uint32_t sample_size = 101;   // multilevel sample size
   std::uint32_t sample_kind = 1;     // sampling kind code of the generators
+  // Gives the rows that the simple stage leaves without a p-value (too few
+  // random scores of their sign) further permutations of their size and, in
+  // the multilevel modes, multilevel estimates. Off: the rows stay empty.
+  bool fill_empty_rows = false;
   // Cancellation flag and progress counters of the run; none when null.
   core::RunControl* control = nullptr;
 };

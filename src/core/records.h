@@ -72,6 +72,7 @@ struct EnrichmentResult {
   std::optional<double> padj;       // absent exactly when pval is not finite
   std::optional<double> log2err;    // may hold NaN
   std::vector<std::string> leading_edge;
+  bool pval_at_eps = false;         // pval is the floor eps, an upper bound of the true value
 
   // An independent copy of the row.
   [[nodiscard]] EnrichmentResult export_row() const { return *this; }

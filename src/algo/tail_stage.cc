@@ -1,0 +1,300 @@
+// Tail stage: the random-set sampler, the per-size permutations with their
+// stopping rule, and the reuse of the simple post-processing and of the
+// multilevel group driver on the counts of those permutations.
+#include "algo/tail_stage.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <numbers>
+#include <numeric>
+#include <optional>
+#include <utility>
+
+#include <tbb/blocked_range.h>
+#include <tbb/parallel_for.h>
+#include <tbb/task_arena.h>
+
+#include "algo/multilevel_stage.h"
+#include "algo/simple_stage.h"
+#include "algo_support/support.h"
+#include "multilevel/group.h"
+#include "quorin_compat/es_score.h"
+
+namespace varenko::algo {
+namespace {
+
+// SplitMix64's increment and output mixing constants.
+constexpr std::uint64_t kGoldenGamma = 0x9E3779B97F4A7C15ULL;
+constexpr std::uint64_t kMix1 = 0xBF58476D1CE4E5B9ULL;
+constexpr std::uint64_t kMix2 = 0x94D049BB133111EBULL;
+
+// The pathways of one size that the tail stage works on, as indices into the
+// Working list (ascending).
+struct TailGroup {
+  std::size_t size = 0;
+  std::vector<std::size_t> indices;
+};
+
+// A row the earlier stages left without a p-value although its score has a sign.
+bool is_empty_row(const Working& w) { return std::isnan(w.pval) && w.es != 0.0 && !std::isnan(w.es); }
+
+// Random scores counted on the side of the observed score `es` (the zero-side
+// count of the post-processing).
+std::uint64_t same_side_count(const quorin_compat::PermutationCounts& c, double es,
+                              core::ScoreType score_type) {
+  switch (score_type) {
+    case core::ScoreType::Std:
+      return es < 0.0 ? c.count_le_zero : c.count_ge_zero;
+    case core::ScoreType::Pos:
+      return c.count_ge_zero;
+    case core::ScoreType::Neg:
+      return c.count_le_zero;
+  }
+  return 0;
+}
+
+// The permutations, post-processing and refinement of one size, on copies of
+// its rows (`rows`, in the group's order); fills their result fields.
+core::Status fill_group(const StageContext& ctx, std::size_t size, std::vector<Working>& rows) {
+  for (Working& w : rows) w.counts = quorin_compat::PermutationCounts{};
+  RandomSetSampler sampler(ctx.n, size,
+                           derive_stream_seed(ctx.seed, tail_permutation_stream(size)));
+  const RandomSetScorer scorer(ctx.stats->int_weights, ctx.weights, ctx.score_type);
+  auto satisfied = [&] {
+    return std::all_of(rows.begin(), rows.end(), [&](const Working& w) {
+      return same_side_count(w.counts, w.es, ctx.score_type) >= kTailSameSide;
+    });
+  };
+  // The rule is looked at between whole blocks only, so the number drawn
+  // depends on the counts alone.
+  std::uint64_t drawn = 0;
+  while (drawn < kTailMaxPermutations && !satisfied()) {
+    if (core::cancelled(ctx.control)) return core::Status::success();
+    const std::uint64_t block = std::min(kTailBlock, kTailMaxPermutations - drawn);
+    for (std::uint64_t b = 0; b < block; ++b) {
+      const double x = scorer(sampler.next());
+      for (Working& w : rows) w.counts.add(x, w.es);
+    }
+    drawn += block;
+  }
+
+  // The same numbers as for every other row, from these permutations.
+  StageContext size_ctx = ctx;
+  size_ctx.nperm = drawn;
+  SimpleStageOutput counts;
+  simple_postprocessing(size_ctx, rows, counts);
+  if (!ctx.allow_multilevel) return core::Status::success();
+
+  const std::vector<MultilevelGroup> groups = select_multilevel_groups(size_ctx, rows, counts);
+  if (groups.empty()) return core::Status::success();
+  const MultilevelGroup& group = groups.front();  // every row has this size
+  std::vector<double> es(group.indices.size());
+  for (std::size_t j = 0; j < es.size(); ++j) es[j] = rows[group.indices[j]].es;
+  VARENKO_ASSIGN_OR_RETURN(
+      const std::vector<double> pvalues,
+      multilevel::run_multilevel_gsea_group_impl(
+          static_cast<std::uint32_t>(ctx.n), std::span<const std::int64_t>(ctx.stats->int_weights),
+          multilevel_group_floor(size_ctx, group, counts), group.size, es, ctx.score_type,
+          ctx.sample_size, derive_stream_seed(ctx.seed, tail_multilevel_stream(size)),
+          ctx.control));
+  for (std::size_t j = 0; j < group.indices.size(); ++j) {
+    const std::size_t i = group.indices[j];
+    const std::uint64_t z = counts.zero_side[i];
+    const double d = (static_cast<double>(z) + 1.0) / (static_cast<double>(drawn) + 1.0);
+    const MultilevelPvalue combined =
+        combine_multilevel_pvalue(pvalues[j], d, ctx.eps, ctx.sample_size);
+    Working& w = rows[i];
+    w.pval = combined.pval;
+    w.pval_at_eps = combined.at_eps;
+    w.log2err = combined.log2err;
+    // The sampler climbed to the joint probability pvalues[j], far below the
+    // conditional p-value when d is small, and its error grows with the levels
+    // climbed; the sign fraction d is itself estimated from z of `drawn`
+    // scores. Both variances (log scale) add up.
+    if (w.log2err && std::isfinite(*w.log2err) && pvalues[j] > 0.0) {
+      const double s = static_cast<double>(ctx.sample_size);
+      const double level_spread = algo_support::trigamma_f64((s + 1.0) * 0.5) -
+                                  algo_support::trigamma_f64(s + 1.0);
+      const double levels = std::floor(1.0 - std::log2(pvalues[j]));
+      const double sign_spread = algo_support::trigamma_f64(static_cast<double>(z) + 1.0) -
+                                 algo_support::trigamma_f64(static_cast<double>(drawn) + 1.0);
+      w.log2err = std::sqrt(levels * level_spread + sign_spread) * std::numbers::log2e;
+    }
+  }
+  return core::Status::success();
+}
+
+}  // namespace
+
+std::uint64_t derive_stream_seed(std::uint64_t seed, std::uint64_t stream) {
+  std::uint64_t z = seed + (stream + 1) * kGoldenGamma;
+  z = (z ^ (z >> 30)) * kMix1;
+  z = (z ^ (z >> 27)) * kMix2;
+  return z ^ (z >> 31);
+}
+
+RandomSetSampler::RandomSetSampler(std::size_t n, std::size_t size, std::uint64_t seed)
+    : rng_(seed), order_(n), bits_((n + 63) / 64, 0), hits_(size), size_(size) {
+  std::iota(order_.begin(), order_.end(), std::uint32_t{0});
+}
+
+std::uint64_t RandomSetSampler::bounded(std::uint64_t range) {
+  __extension__ typedef unsigned __int128 UInt128;
+  UInt128 m = UInt128{rng_()} * range;
+  auto low = static_cast<std::uint64_t>(m);
+  if (low < range) {
+    const std::uint64_t threshold = (0 - range) % range;
+    while (low < threshold) {
+      m = UInt128{rng_()} * range;
+      low = static_cast<std::uint64_t>(m);
+    }
+  }
+  return static_cast<std::uint64_t>(m >> 64);
+}
+
+const std::vector<std::size_t>& RandomSetSampler::next() {
+  // A partial shuffle of any permutation gives a uniform set in its first
+  // entries, so the permutation is never reset.
+  const std::size_t n = order_.size();
+  for (std::size_t i = 0; i < size_; ++i) {
+    const std::size_t j = i + static_cast<std::size_t>(bounded(n - i));
+    std::swap(order_[i], order_[j]);
+    const std::uint32_t p = order_[i];
+    bits_[p >> 6] |= std::uint64_t{1} << (p & 63);
+  }
+  std::size_t out = 0;
+  for (std::size_t word = 0; word < bits_.size(); ++word) {
+    std::uint64_t b = bits_[word];
+    bits_[word] = 0;
+    while (b != 0) {
+      hits_[out++] = word * 64 + static_cast<std::size_t>(std::countr_zero(b));
+      b &= b - 1;
+    }
+  }
+  return hits_;
+}
+
+RandomSetScorer::RandomSetScorer(std::span<const std::int64_t> int_weights,
+                                 std::span<const double> weights, core::ScoreType score_type)
+    : int_weights_(int_weights), weights_(weights), score_type_(score_type) {
+  // Deviations are at most total * n in magnitude: 64 bits hold them when that
+  // product stays below 2^62.
+  std::uint64_t total = 0;
+  bool fits = int_weights.size() < (std::uint64_t{1} << 31);
+  for (const std::int64_t w : int_weights) {
+    if (w == std::numeric_limits<std::int64_t>::min()) {
+      fits = false;
+      break;
+    }
+    total += static_cast<std::uint64_t>(w < 0 ? -w : w);
+    if (total > (std::uint64_t{1} << 62)) {
+      fits = false;
+      break;
+    }
+  }
+  exact_ = fits && static_cast<double>(total) * static_cast<double>(int_weights.size()) <
+                       static_cast<double>(std::uint64_t{1} << 62);
+}
+
+double RandomSetScorer::operator()(std::span<const std::size_t> hits) const {
+  const std::size_t n = int_weights_.size();
+  const std::size_t k = hits.size();
+  std::int64_t nr = 0;
+  if (exact_) {
+    for (const std::size_t h : hits) nr += int_weights_[h] < 0 ? -int_weights_[h] : int_weights_[h];
+  }
+  if (!exact_ || nr == 0 || k == 0 || k == n) {
+    return quorin_compat::calculate_es_quorin(weights_, hits, n, score_type_).es;
+  }
+  // The running sum times nr * (n - k): integers, so the comparisons are exact.
+  const auto d = static_cast<std::int64_t>(n - k);
+  std::int64_t cum = 0;
+  std::int64_t max_top = std::numeric_limits<std::int64_t>::min();
+  std::int64_t min_bottom = std::numeric_limits<std::int64_t>::max();
+  for (std::size_t i = 0; i < k; ++i) {
+    const std::size_t h = hits[i];
+    const std::int64_t w = int_weights_[h] < 0 ? -int_weights_[h] : int_weights_[h];
+    cum += w;
+    const std::int64_t top = cum * d - static_cast<std::int64_t>(h - i) * nr;
+    const std::int64_t bottom = top - w * d;
+    max_top = std::max(max_top, top);
+    min_bottom = std::min(min_bottom, bottom);
+  }
+  const double scale = static_cast<double>(nr) * static_cast<double>(d);
+  const double pos = static_cast<double>(max_top) / scale;
+  const double neg = static_cast<double>(min_bottom) / scale;
+  switch (score_type_) {
+    case core::ScoreType::Pos:
+      return pos;
+    case core::ScoreType::Neg:
+      return neg;
+    case core::ScoreType::Std:
+      break;
+  }
+  if (max_top == -min_bottom) return 0.0;
+  return max_top > -min_bottom ? pos : neg;
+}
+
+std::vector<double> random_set_scores(std::span<const std::int64_t> int_weights,
+                                      std::span<const double> weights, std::size_t size,
+                                      std::uint64_t count, std::uint64_t seed,
+                                      core::ScoreType score_type) {
+  RandomSetSampler sampler(weights.size(), size, seed);
+  const RandomSetScorer scorer(int_weights, weights, score_type);
+  std::vector<double> scores(count);
+  for (double& x : scores) x = scorer(sampler.next());
+  return scores;
+}
+
+core::Status run_tail_stage(const StageContext& ctx, std::vector<Working>& working) {
+  std::map<std::size_t, std::vector<std::size_t>> by_size;
+  for (std::size_t i = 0; i < working.size(); ++i) {
+    if (is_empty_row(working[i])) by_size[working[i].size].push_back(i);
+  }
+  if (by_size.empty()) return core::Status::success();
+  std::vector<TailGroup> groups;
+  for (auto& [size, indices] : by_size) groups.push_back(TailGroup{size, std::move(indices)});
+
+  // Each group works on copies of its rows and writes only its own slots.
+  std::vector<std::vector<Working>> rows(groups.size());
+  std::vector<std::optional<core::Error>> failures(groups.size());
+  auto run_one = [&](std::size_t g) {
+    for (const std::size_t i : groups[g].indices) {
+      Working copy;
+      copy.size = working[i].size;
+      copy.es = working[i].es;
+      rows[g].push_back(std::move(copy));
+    }
+    core::Status status = fill_group(ctx, groups[g].size, rows[g]);
+    if (!status.ok()) failures[g] = std::move(status).failure();
+  };
+  if (tbb::this_task_arena::max_concurrency() > 1 && groups.size() >= 2) {
+    tbb::parallel_for(tbb::blocked_range<std::size_t>(0, groups.size(), 1),
+                      [&](const tbb::blocked_range<std::size_t>& r) {
+                        for (std::size_t g = r.begin(); g != r.end(); ++g) run_one(g);
+                      });
+  } else {
+    for (std::size_t g = 0; g < groups.size(); ++g) run_one(g);
+  }
+  for (std::optional<core::Error>& failure : failures) {
+    if (failure) return std::move(*failure);
+  }
+  if (core::cancelled(ctx.control)) return core::Status::success();
+
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    for (std::size_t j = 0; j < groups[g].indices.size(); ++j) {
+      Working& w = working[groups[g].indices[j]];
+      const Working& filled = rows[g][j];
+      w.nes = filled.nes;
+      w.pval = filled.pval;
+      w.log2err = filled.log2err;
+      w.pval_at_eps = filled.pval_at_eps;
+    }
+  }
+  return core::Status::success();
+}
+
+}  // namespace varenko::algo

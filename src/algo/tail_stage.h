@@ -1,0 +1,105 @@
+// Tail stage of the analysis: gives the pathways that the simple stage left
+// without a p-value (too few of its random gene sets scored on the side of
+// their score, as happens on strongly one-sided rankings) permutations of
+// their own size until enough same-signed scores are seen, then the same
+// post-processing and multilevel refinement as every other row.
+// Every size draws from its own streams, derived from the run seed with
+// SplitMix64, so results depend neither on the thread count nor on which
+// other pathways are analysed; rows the earlier stages filled are not touched.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <random>
+#include <span>
+#include <vector>
+
+#include "algo/working.h"
+#include "core/records.h"
+#include "core/result.h"
+#include "core/run_control.h"
+
+namespace varenko::algo {
+
+// Same-signed random scores a size's permutations go on to see for each of
+// its pathways (unless kTailMaxPermutations comes first): the sign
+// probability and the normalising mean then rest on at least this many.
+inline constexpr std::uint64_t kTailSameSide = 50;
+// Most permutations drawn for one size (2^20; 1.05 million).
+inline constexpr std::uint64_t kTailMaxPermutations = std::uint64_t{1} << 20;
+// Permutations drawn between two looks at the stopping rule and the stop flag.
+inline constexpr std::uint64_t kTailBlock = 4096;
+
+// Output number `stream + 1` of the SplitMix64 generator started from state
+// `seed`: the seed of one random stream derived from the run seed.
+[[nodiscard]] std::uint64_t derive_stream_seed(std::uint64_t seed, std::uint64_t stream);
+
+// Stream numbers: the permutations of size s use stream 2 s, its multilevel
+// refinement stream 2 s + 1.
+[[nodiscard]] inline std::uint64_t tail_permutation_stream(std::size_t size) {
+  return 2 * static_cast<std::uint64_t>(size);
+}
+[[nodiscard]] inline std::uint64_t tail_multilevel_stream(std::size_t size) {
+  return 2 * static_cast<std::uint64_t>(size) + 1;
+}
+
+// Draws uniformly random gene sets of one size (sorted rank positions) from a
+// 64-bit Mersenne Twister: a partial Fisher-Yates shuffle of a permutation of
+// all positions kept from draw to draw, its first `size` entries sorted through
+// a bit set. One sampler belongs to one thread.
+class RandomSetSampler {
+ public:
+  // Requires 1 <= size <= n.
+  RandomSetSampler(std::size_t n, std::size_t size, std::uint64_t seed);
+
+  // The next random set, ascending; valid until the next call.
+  const std::vector<std::size_t>& next();
+
+ private:
+  // Uniform in [0, range) for range >= 1 (multiply-shift with rejection).
+  std::uint64_t bounded(std::uint64_t range);
+
+  std::mt19937_64 rng_;  // the standard fixes its output sequence
+  std::vector<std::uint32_t> order_;
+  std::vector<std::uint64_t> bits_;
+  std::vector<std::size_t> hits_;
+  std::size_t size_;
+};
+
+// The enrichment score of a set of rank positions by the simple stage's rule,
+// computed on the integer weights: the running sum scaled by nr * (n - k)
+// stays an integer, so the peak and the sign are found exactly and only the
+// final division rounds (the value can differ from calculate_es_quorin's in
+// the last bits). Falls back to calculate_es_quorin on the double weights for
+// weightless sets and for rankings whose scaled sums would not fit 64 bits.
+// Both weight lists must outlive the scorer; the two have equal length.
+class RandomSetScorer {
+ public:
+  RandomSetScorer(std::span<const std::int64_t> int_weights, std::span<const double> weights,
+                  core::ScoreType score_type);
+
+  // The score of `hits` (sorted, distinct positions).
+  double operator()(std::span<const std::size_t> hits) const;
+
+ private:
+  std::span<const std::int64_t> int_weights_;
+  std::span<const double> weights_;
+  core::ScoreType score_type_;
+  bool exact_ = false;
+};
+
+// Scores `count` random gene sets of `size` drawn from the stream `seed` with
+// the tail stage's sampler and scorer, in draw order. `weights` holds
+// `int_weights` as doubles. Requires 1 <= size <= weights.size().
+std::vector<double> random_set_scores(std::span<const std::int64_t> int_weights,
+                                      std::span<const double> weights, std::size_t size,
+                                      std::uint64_t count, std::uint64_t seed,
+                                      core::ScoreType score_type);
+
+// Fills nes, pval, log2err and pval_at_eps of every pathway with a non-zero
+// score and no p-value; other rows are left as they are. Fails only on a
+// broken internal invariant of the multilevel sampler; a run asked to stop
+// returns early and the caller discards the rows.
+core::Status run_tail_stage(const StageContext& ctx, std::vector<Working>& working);
+
+}  // namespace varenko::algo
