@@ -154,9 +154,10 @@ def test_rows_without_numbers_are_named_in_the_warning():
         frame = varenkopy.gsea(ranking, {"ZERO": ["G0", "G3"]}, seed=1, min_size=2,
                                n_perm_simple=5, progress=False)
     assert frame.loc[0, "es"] == 0.0 and math.isnan(frame.loc[0, "pval"])
-    texts = [str(w.message) for w in record if "no p-value" in str(w.message)]
-    assert texts == ["1 gene sets have no p-value and no NES; ES exactly 0, no sign to compare "
-                     "with: ZERO"]
+    named = [w for w in record if "no p-value" in str(w.message)]
+    assert [str(w.message) for w in named] == [
+        "1 gene sets have no p-value and no NES; ES exactly 0, no sign to compare with: ZERO"]
+    assert named[0].filename == __file__
 
 
 def test_random_set_scores_are_uniform_sets_scored_like_the_analysis():
