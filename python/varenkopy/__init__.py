@@ -19,9 +19,11 @@ from varenkopy._core import (
     write_enrichment_plot_png_py,
     write_gsea_table_plot_png_py,
 )
+from varenkopy._leading_edge import collapse_redundant, leading_edge_matrix, set_overlap
 from varenkopy._many import gsea_many, signature_seed
 from varenkopy._plots import PlotImage, plot_enrichment, plot_table
 from varenkopy._readers import read_gmt, read_ranking
+from varenkopy._report import write_report
 from varenkopy._warnings import VarenkoWarning
 
 __all__ = [
@@ -29,14 +31,18 @@ __all__ = [
     "PlotImage",
     "VarenkoWarning",
     "__version__",
+    "collapse_redundant",
     "gsea",
     "gsea_many",
+    "leading_edge_matrix",
     "plot_enrichment",
     "plot_table",
     "read_gmt",
     "read_ranking",
     "run_gsea_py",
+    "set_overlap",
     "signature_seed",
     "write_enrichment_plot_png_py",
     "write_gsea_table_plot_png_py",
+    "write_report",
 ]
