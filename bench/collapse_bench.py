@@ -16,9 +16,7 @@ from pathlib import Path
 
 import varenkopy
 
-DATA = Path(__file__).resolve().parents[1] / ".." / "shared" / "data"
-RANKING = DATA / "tcga_ov_mesenchymal_vs_immunoreactive.rnk"
-GMT = DATA / "c2.all.v7.1.symbols.gmt"
+DATA = Path(__file__).resolve().parents[1].parent / "shared" / "data"
 
 
 def folder_size(path: Path) -> int:
@@ -32,12 +30,16 @@ def main() -> int:
     parser.add_argument("--report", metavar="DIR", default=None,
                         help="also write the report into DIR (default: a temporary folder)")
     parser.add_argument("--no-report", action="store_true")
+    parser.add_argument("--data", type=Path, default=DATA,
+                        help="folder of the shared data")
     args = parser.parse_args()
-    if not RANKING.exists() or not GMT.exists():
-        print(f"skipped: {RANKING.name} or {GMT.name} not found in ../shared/data/")
+    ranking_path = args.data / "tcga_ov_mesenchymal_vs_immunoreactive.rnk"
+    gmt_path = args.data / "c2.all.v7.1.symbols.gmt"
+    if not ranking_path.exists() or not gmt_path.exists():
+        print(f"skipped: {ranking_path.name} or {gmt_path.name} not found in {args.data}")
         return 0
-    gene_sets = varenkopy.read_gmt(GMT)
-    ranking = varenkopy.read_ranking(RANKING)
+    gene_sets = varenkopy.read_gmt(gmt_path)
+    ranking = varenkopy.read_ranking(ranking_path)
 
     start = time.perf_counter()
     results = varenkopy.gsea(ranking, gene_sets, seed=args.seed)

@@ -82,7 +82,7 @@ document.querySelectorAll("table.sortable").forEach(function (table) {
 _STYLE = """
 body { font-family: sans-serif; margin: 1.5em auto; max-width: 72em; padding: 0 1em;
        color: #222; }
-h1 { font-size: 1.5em; word-break: break-word; }
+h1 { font-size: 1.5em; overflow-wrap: anywhere; }
 h2 { font-size: 1.2em; margin-top: 1.6em; }
 table { border-collapse: collapse; font-size: 0.85em; margin: 0.5em 0; }
 th, td { border-bottom: 1px solid #ddd; padding: 0.2em 0.6em; text-align: left;
@@ -91,7 +91,7 @@ td.n { text-align: right; font-variant-numeric: tabular-nums; white-space: nowra
 table.sortable th { cursor: pointer; background: #f3f3f3; user-select: none; }
 table.sortable th[aria-sort=ascending]::after { content: " \\25B2"; }
 table.sortable th[aria-sort=descending]::after { content: " \\25BC"; }
-td.name { max-width: 34em; word-break: break-word; }
+td.name { max-width: 34em; overflow-wrap: anywhere; }
 .wrap { max-height: 32em; overflow: auto; border: 1px solid #ddd; }
 .wrap table { margin: 0; }
 .wrap thead th { position: sticky; top: 0; }
@@ -130,6 +130,13 @@ def _number(value: object, digits: int = 3) -> tuple[str, str]:
     else:
         shown = f"{number:.{digits}g}" if number == int(number) else f"{number:.{digits}f}"
     return shown, repr(number)
+
+
+def _name(name: str) -> str:
+    """A set or gene name as HTML text that may wrap after its underscores:
+    long collection names have no spaces, and breaking them anywhere else
+    makes them hard to read."""
+    return _esc(name).replace("_", "_<wbr>")
 
 
 def _num_cell(value: object, digits: int = 3) -> str:
@@ -221,7 +228,7 @@ def _results_table(rows: pd.DataFrame, pages: dict[str, str], collapsed: bool,
     for rank, row in enumerate(rows.itertuples(index=False), start=1):
         name = str(row.pathway)
         link = pages.get(name)
-        shown = (f'<a href="{_esc(link)}">{_esc(name)}</a>' if link else _esc(name))
+        shown = f'<a href="{_esc(link)}">{_name(name)}</a>' if link else _name(name)
         cells = [_num_cell(rank), f'<td class="name">{shown}</td>', _num_cell(row.size),
                  _num_cell(row.es), _num_cell(row.nes), _num_cell(row.pval),
                  _num_cell(row.padj), _num_cell(len(row.leading_edge))]
@@ -229,7 +236,10 @@ def _results_table(rows: pd.DataFrame, pages: dict[str, str], collapsed: bool,
             independent = row.independent
             text = "" if independent is pd.NA else ("yes" if independent else "no")
             parent = "" if row.parent is None else str(row.parent)
-            cells += [f"<td>{text}</td>", f'<td class="name">{_esc(parent)}</td>']
+            target = pages.get(parent)
+            explained = (f'<a href="{_esc(target)}">{_name(parent)}</a>' if target
+                         else _name(parent))
+            cells += [f"<td>{text}</td>", f'<td class="name">{explained}</td>']
         body.append("<tr>" + "".join(cells) + "</tr>")
     return (f'<div class="wrap"><table class="sortable" id="{table_id}">'
             f"<thead><tr>{head}</tr></thead>\n<tbody>\n" + "\n".join(body)
@@ -252,7 +262,7 @@ def _groups_html(frame: pd.DataFrame, order: Sequence[int], pages: dict[str, str
 
     def link(name: str) -> str:
         page = pages.get(name)
-        return f'<a href="{_esc(prefix + page)}">{_esc(name)}</a>' if page else _esc(name)
+        return f'<a href="{_esc(prefix + page)}">{_name(name)}</a>' if page else _name(name)
 
     if not roots:
         return "<p>No significant gene sets.</p>"
@@ -298,8 +308,8 @@ def _set_page(row: Any, ranks: dict[str, float], positions: dict[str, int], svg_
         else:
             parent = str(row.parent)
             target = pages.get(parent)
-            shown = (f'<a href="{_esc(target)}">{_esc(parent)}</a>' if target
-                     else _esc(parent))
+            shown = (f'<a href="{_esc(target)}">{_name(parent)}</a>' if target
+                     else _name(parent))
             verdict = f"explained by {shown}"
         numbers.append(("redundancy", verdict))
         numbers.append(("conditional p-value", _number(row.conditional_pval)[0]))
@@ -316,7 +326,7 @@ def _set_page(row: Any, ranks: dict[str, float], positions: dict[str, int], svg_
              '<th scope="col" data-type="num">position in the ranking</th>'
              '<th scope="col" data-type="num">score</th></tr></thead>\n<tbody>\n'
              + "\n".join(genes) + "\n</tbody></table></div>")
-    body = (f'<p><a href="../index.html">&larr; all gene sets</a></p>\n<h1>{_esc(name)}</h1>\n'
+    body = (f'<p><a href="../index.html">&larr; all gene sets</a></p>\n<h1>{_name(name)}</h1>\n'
             f'<dl class="numbers">{dl}</dl>\n'
             f'<h2>Enrichment plot</h2>\n<img class="figure" src="{_esc(svg_name)}" '
             f'alt="{_esc("enrichment plot of " + name)}">\n'
