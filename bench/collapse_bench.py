@@ -8,7 +8,6 @@ Run: python3 bench/collapse_bench.py [--report DIR] [--min-overlap 0.1]
 from __future__ import annotations
 
 import argparse
-import os
 import sys
 import tempfile
 import time

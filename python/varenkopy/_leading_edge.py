@@ -132,7 +132,8 @@ def leading_edge_matrix(results: pd.DataFrame, *, padj: float = 0.05,
     if top is not None:
         rows = rows[:top]
     names = [str(frame["pathway"].iat[i]) for i in rows]
-    edges = [list(frame["leading_edge"].iat[i]) for i in rows]
+    column: Any = frame["leading_edge"]
+    edges = [list(column.iat[i]) for i in rows]
     first: dict[str, int] = {}
     for edge in edges:
         for gene in edge:
@@ -405,8 +406,9 @@ def collapse_redundant(
         again = _quiet_gsea(rest, tested, dict(options, min_size=1, max_size=len(rest),
                                                seed=signature_seed(int(seed), analyses)))
         analyses += 1
-        by_name = {str(r.pathway): (float(r.pval), float(r.nes))
-                   for r in again.itertuples(index=False)}
+        by_name = {str(n): (float(p), float(e)) for n, p, e in
+                   zip(again["pathway"], again["pval"].to_numpy(dtype=np.float64),
+                       again["nes"].to_numpy(dtype=np.float64), strict=True)}
         for j in later:
             if explained[j]:
                 continue

@@ -11,13 +11,14 @@ from __future__ import annotations
 import datetime
 import hashlib
 import html
+import importlib
 import io
 import json
 import math
 import os
 import re
 import sys
-from collections.abc import Iterable, Mapping, Sequence
+from collections.abc import Iterable, Mapping
 from typing import Any
 
 import numpy as np
@@ -205,6 +206,7 @@ def enrichment_map_table(results: pd.DataFrame) -> str:
     phenotype (+1 enriched at the top of the ranking, -1 at the bottom) and
     the leading-edge genes joined by commas."""
     lines = ["GO.ID\tDescription\tP.Value\tFDR\tPhenotype\tGenes\n"]
+    row: Any
     for row in results.itertuples(index=False):
         p, q, nes = float(row.pval), float(row.padj), float(row.nes)
         if math.isnan(p) or math.isnan(q) or math.isnan(nes) or nes == 0:
@@ -225,6 +227,7 @@ def _results_table(rows: pd.DataFrame, pages: dict[str, str], collapsed: bool,
     head = "".join(f'<th scope="col" data-type="{kind}">{_esc(text)}</th>'
                    for text, kind in heads)
     body = []
+    row: Any
     for rank, row in enumerate(rows.itertuples(index=False), start=1):
         name = str(row.pathway)
         link = pages.get(name)
@@ -246,7 +249,7 @@ def _results_table(rows: pd.DataFrame, pages: dict[str, str], collapsed: bool,
             + "\n</tbody></table></div>")
 
 
-def _groups_html(frame: pd.DataFrame, order: Sequence[int], pages: dict[str, str],
+def _groups_html(frame: pd.DataFrame, order: Iterable[int], pages: dict[str, str],
                  prefix: str) -> str:
     children: dict[str, list[str]] = {}
     roots: list[str] = []
@@ -301,7 +304,6 @@ def _set_page(row: Any, ranks: dict[str, float], positions: dict[str, int], svg_
                ("adjusted p-value (BH)", _number(row.padj)[0]),
                ("log2 error of the p-value", _number(row.log2err)[0]),
                ("leading-edge genes", str(len(row.leading_edge)))]
-    extra = ""
     if collapsed and row.independent is not pd.NA:
         if row.independent:
             verdict = "independent: stays significant given every stronger overlapping set"
@@ -417,7 +419,10 @@ def write_report(
         import matplotlib
     except ImportError:
         raise ImportError('write_report needs matplotlib: pip install "varenkopy[plot]"') from None
-    from varenkopy import __version__, pl
+    from varenkopy import __version__
+
+    # Imported by name: the plotting package loads matplotlib when imported.
+    pl: Any = importlib.import_module("varenkopy.pl")
 
     frame = _check_results(results, ("pathway", "size", "es", "nes", "pval", "padj",
                                      "log2err", "leading_edge"))
@@ -462,6 +467,7 @@ def write_report(
     ranked_genes = sorted(ranks, key=lambda g: -ranks[g])
     positions = {g: i + 1 for i, g in enumerate(ranked_genes)}
     with matplotlib.rc_context({"svg.hashsalt": "varenkopy-report", "svg.fonttype": "path"}):
+        row: Any
         for row in top_rows.itertuples(index=False):
             name = str(row.pathway)
             stem = stems[name]
@@ -545,7 +551,8 @@ def write_report(
     text = json.dumps(manifest, indent=2, ensure_ascii=True, allow_nan=False,
                       default=_json_default)
     write_text(os.path.join(folder, "manifest.json"), text + "\n")
-    return json.loads(text)  # type: ignore[no-any-return]
+    recorded: dict[str, Any] = json.loads(text)
+    return recorded
 
 
 def _json_default(value: object) -> object:

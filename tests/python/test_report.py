@@ -13,13 +13,12 @@ import warnings
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
+import headless_browser as browser
 import pandas as pd
 import pytest
 
 import varenkopy
 from varenkopy.cli import main
-
-import browser
 
 pytest.importorskip("matplotlib")
 pytest.importorskip("varenkopy.pl")
@@ -67,7 +66,7 @@ def hostile(tmp_path_factory: pytest.TempPathFactory) -> tuple[Path, pd.DataFram
               "HALLMARK_INTERFERON_ALPHA_RESPONSE", "HALLMARK_E2F_TARGETS",
               "HALLMARK_COAGULATION", "HALLMARK_G2M_CHECKPOINT", "HALLMARK_APOPTOSIS",
               "HALLMARK_PEROXISOME"]
-    names = dict(zip(chosen, HOSTILE + chosen[4:]))
+    names = dict(zip(chosen, HOSTILE + chosen[4:], strict=True))
     gene_sets = {names[c]: [HOSTILE_GENE if g == top_gene else g for g in sets[c]]
                  for c in chosen}
     gene_sets[HOSTILE[0]] = sorted({*gene_sets[HOSTILE[0]], HOSTILE_GENE})
@@ -84,7 +83,7 @@ def hostile(tmp_path_factory: pytest.TempPathFactory) -> tuple[Path, pd.DataFram
 
 def test_files_stay_in_the_folder_with_safe_names(
         hostile: tuple[Path, pd.DataFrame, Path]) -> None:
-    out, results, _ = hostile
+    out, _, _ = hostile
     files = sorted(p.relative_to(out).as_posix() for p in out.rglob("*") if p.is_file())
     top = {f for f in files if "/" not in f}
     assert top == {"index.html", "manifest.json", "leading_edge.svg", "enrichment_map.txt",
@@ -137,7 +136,7 @@ def test_manifest_and_network_files(hostile: tuple[Path, pd.DataFrame, Path]) ->
                (out / "gene_sets.gmt").read_text(encoding="utf-8").splitlines()]
     lines = (out / "enrichment_map.txt").read_text(encoding="utf-8").splitlines()
     assert lines[0] == "GO.ID\tDescription\tP.Value\tFDR\tPhenotype\tGenes"
-    nes = dict(zip(results["pathway"].str.replace("\t", " "), results["nes"]))
+    nes = dict(zip(results["pathway"].str.replace("\t", " "), results["nes"], strict=True))
     for line in lines[1:]:
         fields = line.split("\t")
         assert len(fields) == 6 and fields[0] in gmt_ids
