@@ -6,7 +6,10 @@ exported unchanged. On top of them, :func:`read_gmt` and :func:`read_ranking`
 read the usual files, :func:`gsea` runs an analysis on pandas (or plain
 Python) inputs and returns a DataFrame, :func:`gsea_many` runs it on many
 rankings (in this process or on a Dask cluster), and :func:`plot_enrichment` and
-:func:`plot_table` draw the results. Warnings are issued with the category
+:func:`plot_table` draw the results. After the table, :func:`leading_edge_matrix`
+and :func:`set_overlap` show which genes and sets the significant results
+share, :func:`collapse_redundant` tells the independent sets from echoes of a
+stronger one, and :func:`write_report` writes a report folder to share. Warnings are issued with the category
 :class:`VarenkoWarning` and logged to the ``varenkopy`` logger.
 """
 from __future__ import annotations
