@@ -12,6 +12,7 @@ extern const char kEnrichmentPlotDoc[];
 extern const char kTablePlotDoc[];
 extern const char kRunGseaSetsDoc[];
 extern const char kReadGmtDoc[];
+extern const char kRunningSumDoc[];
 
 PyObject* run_gsea_py(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* write_enrichment_plot_png_py(PyObject* module, PyObject* args, PyObject* kwargs);
@@ -20,5 +21,6 @@ PyObject* write_gsea_table_plot_png_py(PyObject* module, PyObject* args, PyObjec
 // Private entries of the package layer.
 PyObject* run_gsea_sets(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
+PyObject* running_sum_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 
 }  // namespace varenko::py

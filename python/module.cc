@@ -37,6 +37,8 @@ PyMethodDef varenkopy_methods[] = {
      varenko::py::kRunGseaSetsDoc},
     {"read_gmt", as_method(&varenko::py::read_gmt_entry), METH_VARARGS | METH_KEYWORDS,
      varenko::py::kReadGmtDoc},
+    {"running_sum", as_method(&varenko::py::running_sum_entry), METH_VARARGS | METH_KEYWORDS,
+     varenko::py::kRunningSumDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 

@@ -20,13 +20,14 @@ fi
 PY=${PYTHON:-python3}
 "$PY" - <<'PYEOF' || "$PY" -m pip install -q "scikit-build-core>=0.10" "pytest>=7" "numpy>=1.24" \
   "pandas>=1.5" "tqdm>=4.60" "ninja" "cmake>=3.22" "dask[distributed]" \
-  "ruff==0.17.6" "mypy==2.4.1" "pandas-stubs" "types-tqdm" \
-  "matplotlib>=3.5" "websocket-client>=1.6"
+  "ruff==0.17.6" "mypy==2.4.1" "pandas-stubs" "types-tqdm" "matplotlib>=3.6" \
+  "websocket-client>=1.6"
 import importlib.util, sys
 # distributed (the varenkopy[dask] extra) runs the tests on a local cluster;
 # ruff and mypy (with the pandas and tqdm stubs) check the package's code;
-# matplotlib (the varenkopy[plot] extra) draws the report's figures, and
-# websocket-client drives the headless chromium that opens the report in tests.
+# matplotlib (the varenkopy[plot] extra) draws the varenkopy.pl plots and the
+# report's figures; websocket-client drives the headless chromium that opens
+# the report in the tests.
 need = ["scikit_build_core", "pytest", "numpy", "pandas", "tqdm", "distributed",
         "ruff", "mypy", "pandas-stubs", "tqdm-stubs", "matplotlib", "websocket"]
 sys.exit(1 if any(importlib.util.find_spec(m) is None for m in need) else 0)

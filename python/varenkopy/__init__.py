@@ -6,14 +6,18 @@ exported unchanged. On top of them, :func:`read_gmt` and :func:`read_ranking`
 read the usual files, :func:`gsea` runs an analysis on pandas (or plain
 Python) inputs and returns a DataFrame, :func:`gsea_many` runs it on many
 rankings (in this process or on a Dask cluster), and :func:`plot_enrichment` and
-:func:`plot_table` draw the results. After the table, :func:`leading_edge_matrix`
-and :func:`set_overlap` show which genes and sets the significant results
-share, :func:`collapse_redundant` tells the independent sets from echoes of a
-stronger one, and :func:`write_report` writes a report folder to share. Warnings are issued with the category
+:func:`plot_table` draw the results as PNG files; :mod:`varenkopy.pl` draws
+them on matplotlib (the ``plot`` extra). After the table,
+:func:`leading_edge_matrix` and :func:`set_overlap` show which genes and sets
+the significant results share, :func:`collapse_redundant` tells the
+independent sets from echoes of a stronger one, and :func:`write_report`
+writes a report folder to share. Warnings are issued with the category
 :class:`VarenkoWarning` and logged to the ``varenkopy`` logger.
 """
 from __future__ import annotations
 
+# varenkopy.pl imports matplotlib only when a plot is drawn.
+from varenkopy import pl
 from varenkopy._analysis import gsea
 from varenkopy._core import (
     InternalError,
@@ -38,6 +42,7 @@ __all__ = [
     "gsea",
     "gsea_many",
     "leading_edge_matrix",
+    "pl",
     "plot_enrichment",
     "plot_table",
     "read_gmt",

@@ -66,3 +66,9 @@ def run_gsea_sets(
     release_gil: bool = True,
 ) -> tuple[list[Row], int, list[str]]: ...
 def read_gmt(path: str) -> list[tuple[str, list[str]]]: ...
+def running_sum(
+    ranks: Mapping[str, float],
+    pathway_genes: Sequence[str],
+    scoreType: str = "std",
+    gseaParam: float = 1.0,
+) -> dict[str, Any]: ...

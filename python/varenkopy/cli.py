@@ -137,21 +137,36 @@ def _safe_name(name: str) -> str:
 
 
 def _write_plots(frame: pd.DataFrame, ranks: dict[str, float], sets: PreparedGeneSets,
-                 folder: str, top: int, gsea_param: float, score_type: str) -> None:
+                 folder: str, top: int, gsea_param: float, score_type: str,
+                 fmt: str = "png", eps: float = 1e-50) -> None:
     """An enrichment plot of each of the first `top` drawable rows and one
-    table plot of them, as :func:`plot_table` chooses the rows."""
+    table plot of them, as :func:`plot_table` chooses the rows. PNG files
+    come from the native renderer; SVG and PDF from :mod:`varenkopy.pl`,
+    with a bar plot of the rows' NES instead of the table."""
     os.makedirs(folder, exist_ok=True)
     members = dict(sets.pairs)
-    drawable = [r for r in frame.itertuples(index=False)
-                if not is_missing(r.nes) and not is_missing(r.padj)][:top]
-    for rank, row in enumerate(drawable, start=1):
-        name = str(row.pathway)
-        plot_enrichment(ranks, members[name], os.path.join(folder, f"enrichment_{rank:02d}_"
-                        f"{_safe_name(name)}.png"), title=name, score_type=score_type,
-                        gsea_param=gsea_param)
-    if drawable:
+    positions = [i for i, r in enumerate(frame.itertuples(index=False))
+                 if not is_missing(r.nes) and not is_missing(r.padj)][:top]
+    for rank, index in enumerate(positions, start=1):
+        name = str(frame["pathway"].iloc[index])
+        out = os.path.join(folder, f"enrichment_{rank:02d}_{_safe_name(name)}.{fmt}")
+        if fmt == "png":
+            plot_enrichment(ranks, members[name], out, title=name, score_type=score_type,
+                            gsea_param=gsea_param)
+        else:
+            from varenkopy import pl
+
+            pl.enrichment(ranks, members[name], result=frame.iloc[index], title=name,
+                          score_type=score_type, gsea_param=gsea_param, eps=eps, save=out)
+    if not positions:
+        return
+    if fmt == "png":
         plot_table(frame, sets, ranks, os.path.join(folder, "table.png"), top=top,
                    gsea_param=gsea_param)
+    else:
+        from varenkopy import pl
+
+        pl.barplot(frame, top=top, save=os.path.join(folder, f"barplot.{fmt}"))
 
 
 def _analysis_options(args: argparse.Namespace) -> dict[str, Any]:
@@ -174,12 +189,21 @@ def _note_seed(args: argparse.Namespace, seed: int) -> None:
 
 
 def _cmd_gsea(args: argparse.Namespace) -> int:
+    if args.plots is not None and args.plot_format != "png":
+        # Before the analysis, which may take long: svg and pdf need matplotlib.
+        from varenkopy.pl._common import require_matplotlib
+
+        try:
+            require_matplotlib()
+        except ImportError as exc:
+            raise ImportError(f"--plot-format {args.plot_format}: {exc}") from None
     ranks = ranks_dict(read_ranking(args.ranking), "RANKING")
     sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
     frame = gsea(ranks, sets, **_analysis_options(args))
     write_tsv(frame, args.output)
     if args.plots is not None:
-        _write_plots(frame, ranks, sets, args.plots, args.top, args.gsea_param, args.score_type)
+        _write_plots(frame, ranks, sets, args.plots, args.top, args.gsea_param, args.score_type,
+                     args.plot_format, args.eps)
     _note_seed(args, frame.attrs["seed"])
     return 0
 
@@ -317,6 +341,10 @@ def build_parser() -> argparse.ArgumentParser:
                           "a table plot of them into DIR")
     one.add_argument("--top", type=_positive_int, default=10,
                      help="number of gene sets drawn with --plots")
+    one.add_argument("--plot-format", choices=("png", "svg", "pdf"), default="png",
+                     help="file format of --plots: png from the built-in renderer; svg and "
+                          "pdf drawn with matplotlib (pip install 'varenkopy[plot]'), with a "
+                          "bar plot of the sets' NES in place of the table")
     _add_analysis_options(one)
     one.set_defaults(run=_cmd_gsea)
 
