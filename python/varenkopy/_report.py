@@ -11,7 +11,6 @@ from __future__ import annotations
 import datetime
 import hashlib
 import html
-import importlib
 import io
 import json
 import math
@@ -97,6 +96,8 @@ td.name { max-width: 34em; overflow-wrap: anywhere; }
 .wrap table { margin: 0; }
 .wrap thead th { position: sticky; top: 0; }
 img.figure { max-width: 100%; height: auto; border: 1px solid #eee; }
+img.plot { width: 36em; }
+img.heatmap { width: 56em; }
 dl.numbers { display: grid; grid-template-columns: max-content auto; gap: 0.1em 1em; }
 dl.numbers dt { font-weight: bold; }
 dl.numbers dd { margin: 0; }
@@ -253,11 +254,13 @@ def _groups_html(frame: pd.DataFrame, order: Iterable[int], pages: dict[str, str
                  prefix: str) -> str:
     children: dict[str, list[str]] = {}
     roots: list[str] = []
+    nes: dict[str, str] = {}
     for i in order:
         independent = frame["independent"].iat[i]
         if independent is pd.NA:
             continue
         name = str(frame["pathway"].iat[i])
+        nes[name] = _number(frame["nes"].iat[i])[0]
         if independent:
             roots.append(name)
         else:
@@ -265,7 +268,8 @@ def _groups_html(frame: pd.DataFrame, order: Iterable[int], pages: dict[str, str
 
     def link(name: str) -> str:
         page = pages.get(name)
-        return f'<a href="{_esc(prefix + page)}">{_name(name)}</a>' if page else _name(name)
+        shown = f'<a href="{_esc(prefix + page)}">{_name(name)}</a>' if page else _name(name)
+        return f'{shown} <span class="note">NES {_esc(nes[name])}</span>'
 
     if not roots:
         return "<p>No significant gene sets.</p>"
@@ -314,7 +318,9 @@ def _set_page(row: Any, ranks: dict[str, float], positions: dict[str, int], svg_
                      else _name(parent))
             verdict = f"explained by {shown}"
         numbers.append(("redundancy", verdict))
-        numbers.append(("conditional p-value", _number(row.conditional_pval)[0]))
+        tested = not math.isnan(float(row.conditional_pval))
+        numbers.append(("conditional p-value", _number(row.conditional_pval)[0] if tested
+                        else "not tested (no stronger overlapping set)"))
     dl = "".join(f"<dt>{_esc(k)}</dt><dd>{v if k == 'redundancy' else _esc(v)}</dd>"
                  for k, v in numbers)
     genes = []
@@ -330,7 +336,7 @@ def _set_page(row: Any, ranks: dict[str, float], positions: dict[str, int], svg_
              + "\n".join(genes) + "\n</tbody></table></div>")
     body = (f'<p><a href="../index.html">&larr; all gene sets</a></p>\n<h1>{_name(name)}</h1>\n'
             f'<dl class="numbers">{dl}</dl>\n'
-            f'<h2>Enrichment plot</h2>\n<img class="figure" src="{_esc(svg_name)}" '
+            f'<h2>Enrichment plot</h2>\n<img class="figure plot" src="{_esc(svg_name)}" '
             f'alt="{_esc("enrichment plot of " + name)}">\n'
             f"<h2>Leading-edge genes</h2>\n{table}")
     return _page(name, body)
@@ -421,8 +427,7 @@ def write_report(
         raise ImportError('write_report needs matplotlib: pip install "varenkopy[plot]"') from None
     from varenkopy import __version__
 
-    # Imported by name: the plotting package loads matplotlib when imported.
-    pl: Any = importlib.import_module("varenkopy.pl")
+    from varenkopy import pl
 
     frame = _check_results(results, ("pathway", "size", "es", "nes", "pval", "padj",
                                      "log2err", "leading_edge"))
@@ -464,6 +469,8 @@ def write_report(
         write_bytes(os.path.join(folder, *relative.split("/")), data)
         written[relative] = data
 
+    # The curve of each figure is drawn with the analysis' weighting.
+    plot_options = {k: given[k] for k in ("score_type", "gsea_param", "eps") if k in given}
     ranked_genes = sorted(ranks, key=lambda g: -ranks[g])
     positions = {g: i + 1 for i, g in enumerate(ranked_genes)}
     with matplotlib.rc_context({"svg.hashsalt": "varenkopy-report", "svg.fonttype": "path"}):
@@ -471,13 +478,13 @@ def write_report(
         for row in top_rows.itertuples(index=False):
             name = str(row.pathway)
             stem = stems[name]
-            figure = _as_figure(pl.enrichment(ranks, name, pairs, result=frame))
+            figure = _as_figure(pl.enrichment(ranks, name, pairs, result=frame, **plot_options))
             put(f"sets/{stem}.svg", _svg_bytes(figure))
             put(f"sets/{stem}.html", _set_page(row, ranks, positions, f"{stem}.svg",
                                                True, pages_sets).encode("utf-8"))
         heatmap = False
         if ((frame["padj"] < threshold) & frame["nes"].notna()).any() and top > 0:
-            figure = _as_figure(pl.leading_edge_heatmap(frame, pairs, top=top))
+            figure = _as_figure(pl.leading_edge_heatmap(frame, pairs, top=top, alpha=threshold))
             put("leading_edge.svg", _svg_bytes(figure))
             heatmap = True
 
@@ -520,7 +527,7 @@ def write_report(
         body += [f"<h2>Without a direction (NES not available): {len(undirected)} sets</h2>",
                  _results_table(undirected, pages_root, True, "undirected")]
     body.append("<h2>Leading-edge genes shared by the top significant sets</h2>")
-    body.append('<img class="figure" src="leading_edge.svg" alt="leading-edge heatmap">'
+    body.append('<img class="figure heatmap" src="leading_edge.svg" alt="leading-edge heatmap">'
                 if heatmap else "<p>No significant gene sets.</p>")
     body += ["<h2>Redundancy: independent sets and the sets they explain</h2>",
              '<p class="note">A set is explained by a stronger overlapping one when it is no '
