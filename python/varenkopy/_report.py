@@ -425,9 +425,7 @@ def write_report(
         import matplotlib
     except ImportError:
         raise ImportError('write_report needs matplotlib: pip install "varenkopy[plot]"') from None
-    from varenkopy import __version__
-
-    from varenkopy import pl
+    from varenkopy import __version__, pl
 
     frame = _check_results(results, ("pathway", "size", "es", "nes", "pval", "padj",
                                      "log2err", "leading_edge"))
