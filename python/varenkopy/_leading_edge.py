@@ -266,7 +266,7 @@ def collapse_redundant(
     seed: int | None = None,
     min_overlap: float = 0.1,
     n_perm_simple: int = 1000,
-    eps: float = 1e-50,
+    eps: float | None = None,
     score_type: str = "std",
     gsea_param: float = 1.0,
     threads: int | None = None,
@@ -317,7 +317,12 @@ def collapse_redundant(
         with an independent stronger set are tested against it; with less
         overlap taking P's genes out barely changes the set. 0 tests every
         pair that shares a gene.
-    n_perm_simple, eps, score_type, gsea_param, threads
+    eps : float, optional
+        Smallest conditional p-value estimated; smaller ones are reported as
+        `eps`. None uses ``padj / 1000``: the verdict needs only whether a
+        p-value is at most `padj`, and refining p-values far below it is
+        what costs time.
+    n_perm_simple, score_type, gsea_param, threads
         Options of the conditional analyses, as for :func:`varenkopy.gsea`;
         give those of the analysis that made `results`.
 
@@ -360,6 +365,8 @@ def collapse_redundant(
     _check_int(seed, "seed")
     if not 0 <= int(seed) <= _MASK64:
         raise ValueError("argument 'seed': expected an integer in [0, 2**64)")
+    if eps is None:
+        eps = threshold / 1000
     options: dict[str, Any] = dict(n_perm_simple=n_perm_simple, eps=eps, score_type=score_type,
                                    gsea_param=gsea_param, threads=threads)
     ranks = ranks_dict(ranking, "ranking")

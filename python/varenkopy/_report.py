@@ -41,7 +41,7 @@ _HASH_LENGTH = 12
 _FIELD_BREAKS = re.compile(r"[\t\r\n]")
 _COLLAPSE_COLUMNS = ("independent", "parent", "conditional_pval")
 # Analysis options that the conditional analyses of the collapse share.
-_SHARED_OPTIONS = ("n_perm_simple", "eps", "score_type", "gsea_param", "threads")
+_SHARED_OPTIONS = ("n_perm_simple", "score_type", "gsea_param", "threads")
 
 # Sorts a table when its header is clicked: numbers by data-v (empty last),
 # text by its content; a second click reverses. No external resource.
@@ -397,7 +397,7 @@ def write_report(
         The options of :func:`varenkopy.gsea` that made `results`, recorded
         in the manifest; those the conditional analyses of
         :func:`varenkopy.collapse_redundant` share (``n_perm_simple``,
-        ``eps``, ``score_type``, ``gsea_param``, ``threads``) are passed on.
+        ``score_type``, ``gsea_param``, ``threads``) are passed on.
 
     Returns
     -------
