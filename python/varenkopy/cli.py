@@ -216,8 +216,13 @@ def _unit_interval(text: str) -> float:
 
 
 def _cmd_report(args: argparse.Namespace) -> int:
+    import importlib.util
+
     from varenkopy._report import write_report
 
+    # Refused before the analysis rather than after it.
+    if importlib.util.find_spec("matplotlib") is None:
+        raise ImportError('the report needs matplotlib: pip install "varenkopy[plot]"')
     ranks = ranks_dict(read_ranking(args.ranking), "RANKING")
     sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
     options = _analysis_options(args)
