@@ -127,10 +127,12 @@ def _number(value: object, digits: int = 3) -> tuple[str, str]:
     number = float(value)  # type: ignore[arg-type]
     if math.isnan(number):
         return "NA", ""
-    if number != 0 and (abs(number) < 1e-3 or abs(number) >= 1e5):
+    if number == int(number) and abs(number) < 1e15:
+        shown = str(int(number))  # counts and ranks in full
+    elif abs(number) < 1e-3 or abs(number) >= 1e5:
         shown = f"{number:.{digits - 1}e}"
     else:
-        shown = f"{number:.{digits}g}" if number == int(number) else f"{number:.{digits}f}"
+        shown = f"{number:.{digits}f}"
     return shown, repr(number)
 
 

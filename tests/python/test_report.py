@@ -144,6 +144,17 @@ def test_manifest_and_network_files(hostile: tuple[Path, pd.DataFrame, Path]) ->
     assert "tab here" in gmt_ids
 
 
+@pytest.mark.parametrize("value, shown", [
+    (1420, "1420"), (15194.0, "15194"), (2.5e-7, "2.50e-07"), (0.0123, "0.012"),
+    (-2.716, "-2.716"), (123456.7, "1.23e+05"), (float("nan"), "NA"), (None, "NA"),
+])
+def test_numbers_in_tables(value: float | None, shown: str) -> None:
+    # Ranks and sizes in full (a C2 table once showed rank 1420 as 1.42e+03).
+    from varenkopy._report import _number
+
+    assert _number(value)[0] == shown
+
+
 def test_report_without_matplotlib_names_the_extra(tmp_path: Path) -> None:
     code = ("import sys; sys.modules['matplotlib'] = None\n"
             "import varenkopy\n"
