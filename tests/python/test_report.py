@@ -149,7 +149,7 @@ def test_manifest_and_network_files(hostile: tuple[Path, pd.DataFrame, Path]) ->
     (-2.716, "-2.716"), (123456.7, "1.23e+05"), (float("nan"), "NA"), (None, "NA"),
 ])
 def test_numbers_in_tables(value: float | None, shown: str) -> None:
-    # Ranks and sizes in full (a C2 table once showed rank 1420 as 1.42e+03).
+    # Ranks and sizes in full, never in exponent form.
     from varenkopy._report import _number
 
     assert _number(value)[0] == shown
