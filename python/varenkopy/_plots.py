@@ -41,6 +41,21 @@ class PlotImage:
             return fh.read()
 
 
+# Suffixes of other image formats: the native renderer writes PNG only, and a
+# file named for another format must not silently receive PNG bytes.
+_NOT_PNG = frozenset({".pdf", ".svg", ".svgz", ".eps", ".ps", ".jpg", ".jpeg", ".tif", ".tiff",
+                      ".gif", ".webp", ".bmp"})
+
+
+def _png_path(path: object, plot: str) -> str:
+    out = as_path(path, "path")
+    suffix = os.path.splitext(out)[1].lower()
+    if suffix in _NOT_PNG:
+        raise ValueError(f"argument 'path': this plot is written as PNG, not {suffix}; for SVG "
+                         f"or PDF use varenkopy.pl.{plot}(..., save={out!r})")
+    return out
+
+
 def _lookup(gene_set: str | Iterable[str], gene_sets: GeneSetsLike | None
             ) -> tuple[str, list[str]]:
     if isinstance(gene_set, str):
@@ -83,7 +98,8 @@ def plot_enrichment(
     gene_set : str or list of str
         The genes, or the name of a set in `gene_sets`.
     path : str or os.PathLike
-        The PNG file to write (atomically).
+        The PNG file to write (atomically); a name ending in another image
+        format's suffix (.pdf, .svg, .jpg, ...) is refused.
     gene_sets : Mapping, DataFrame or path, optional
         Where a named `gene_set` is looked up.
     title : str, optional
@@ -107,7 +123,7 @@ def plot_enrichment(
     PlotImage('hypoxia.png')
     """
     name, genes = _lookup(gene_set, gene_sets)
-    out = as_path(path, "path")
+    out = _png_path(path, "enrichment")
     if title is None and isinstance(gene_set, str):
         title = gene_set
     _core.write_enrichment_plot_png_py(
@@ -143,7 +159,8 @@ def plot_table(
     ranking : Series, DataFrame, Mapping or path
         As for :func:`gsea`.
     path : str or os.PathLike
-        The PNG file to write (atomically).
+        The PNG file to write (atomically); a name ending in another image
+        format's suffix (.pdf, .svg, .jpg, ...) is refused.
     top : int, default 10
         Number of rows drawn.
     gsea_param : float, default 1.0
@@ -166,7 +183,7 @@ def plot_table(
     """
     if not isinstance(results, pd.DataFrame):
         raise TypeError(f"argument 'results': expected a DataFrame, got {type_name(results)}")
-    out = as_path(path, "path")
+    out = _png_path(path, "barplot")
     sets = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
     rows = []
     for record in results.to_dict("records"):

@@ -5,6 +5,7 @@ from __future__ import annotations
 import json
 import logging
 import math
+import re
 import signal
 import subprocess
 import sys
@@ -255,3 +256,14 @@ def test_plots_take_the_same_forms(tmp_path, reference, example_ranks, example_g
     assert table._repr_png_().startswith(b"\x89PNG")
     with pytest.raises(TypeError, match="argument 'gene_sets'"):
         varenkopy.plot_enrichment(example_ranks, "HALLMARK_HYPOXIA", tmp_path / "x.png")
+    # A name of another image format used to receive PNG bytes.
+    for name, call in [("x.pdf", lambda p: varenkopy.plot_enrichment(
+                           example_ranks, "HALLMARK_HYPOXIA", p, gene_sets=sets)),
+                       ("x.SVG", lambda p: varenkopy.plot_table(reference, sets, example_ranks, p))]:
+        suffix = name[1:].lower()
+        plot = "enrichment" if name.endswith("pdf") else "barplot"
+        with pytest.raises(ValueError, match=re.escape(
+                f"argument 'path': this plot is written as PNG, not {suffix}; for SVG or PDF "
+                f"use varenkopy.pl.{plot}(..., save={str(tmp_path / name)!r})")):
+            call(tmp_path / name)
+        assert not (tmp_path / name).exists()

@@ -179,6 +179,19 @@ def test_enrichment_warns_when_the_row_is_from_another_weighting(ranks: pd.Serie
 
 
 @needs_mpl
+def test_enrichment_refuses_another_sets_row(ranks: pd.Series[float], example_gmt: Path,
+                                             results: pd.DataFrame) -> None:
+    row = results[results["pathway"] == "HALLMARK_MYOGENESIS"].iloc[0]
+    with pytest.raises(ValueError, match=re.escape(
+            "argument 'result': the row is of gene set 'HALLMARK_MYOGENESIS', not "
+            "'HALLMARK_HYPOXIA'")):
+        pl.enrichment(ranks, "HALLMARK_HYPOXIA", example_gmt, result=row)
+    with pytest.raises(KeyError, match="gene set 'HALLMARK_HYPOXIA' is not in result"):
+        pl.enrichment(ranks, "HALLMARK_HYPOXIA", example_gmt, result=results.iloc[:3])
+    assert plt.get_fignums() == []
+
+
+@needs_mpl
 @pytest.mark.parametrize(("row", "attrs", "eps", "shown"), [
     ({"nes": 2.5, "pval": 1e-50, "padj": 3e-49}, {}, None,
      "NES 2.50\np < 1e-50\nadj. p \N{LESS-THAN OR EQUAL TO} 3.0e-49"),

@@ -159,7 +159,16 @@ def fit_name(name: str, width: int, max_lines: int = 2) -> str:
 def chars_per_line(ax: Axes, fraction: float, size: Any, sample: str = "") -> int:
     """How many characters of font size `size` fit in `fraction` of the width
     of `ax`'s figure (measured on `sample`, as for :func:`chars_in`)."""
-    return chars_in(figure_of(ax).get_figwidth() * fraction, size, sample[:2000])
+    return chars_in(container_width(ax) * fraction, size, sample[:2000])
+
+
+def container_width(ax: Axes) -> float:
+    """Width in inches of the figure or subfigure that holds `ax`."""
+    root = figure_of(ax)
+    holder = ax.get_figure(root=False) if _has_root_kw() else ax.get_figure()
+    if holder is None or holder is root:
+        return float(root.get_figwidth())
+    return float(holder.bbox.width / root.dpi)
 
 
 def chars_in(inches: float, size: Any, sample: str = "") -> int:
@@ -198,13 +207,13 @@ def set_labels(names: list[str], inches: float, size: Any, strip_prefix: bool
                ) -> tuple[list[str], str, float]:
     """Labels of gene set names for an axis: a prefix shared by all (returned
     apart, for the axis label) left out when `strip_prefix`, the rest wrapped
-    to `inches` in at most two lines. Returns the labels, the prefix and
+    to `inches` in at most three lines. Returns the labels, the prefix and
     the lines a row needs: the most that two neighbouring labels share
     between them, as each may reach half-way to the next row."""
     prefix = shared_prefix(names) if strip_prefix else ""
     rest = [n[len(prefix):] for n in names]
     width = chars_in(inches, size, "".join(rest)[:2000])
-    labels = [fit_name(n, width) for n in rest]
+    labels = [fit_name(n, width, max_lines=3) for n in rest]
     counts = [label.count("\n") + 1 for label in labels]
     pairs = [(a + b) / 2 for a, b in itertools.pairwise(counts)]
     return labels, prefix, max(pairs or counts or [1])
@@ -226,6 +235,10 @@ def result_row(result: object, pathway: str | None) -> pd.Series[Any] | None:
     if result is None:
         return None
     if isinstance(result, pd.Series):
+        named = result.get("pathway")
+        if pathway is not None and isinstance(named, str) and named != pathway:
+            raise ValueError(f"argument 'result': the row is of gene set {named!r}, "
+                             f"not {pathway!r}")
         return result
     if isinstance(result, pd.DataFrame):
         if "pathway" not in result.columns:

@@ -247,7 +247,7 @@ def _draw_enrichment(top: Axes, middle: Axes, bottom: Axes, curve: Curve, upper:
     top.tick_params(labelbottom=False)
     top.margins(x=0)
     if title:
-        top.set_title(fit_name(title, chars_per_line(top, 0.95, mpl.rcParams["axes.titlesize"], title),
+        top.set_title(fit_name(title, chars_per_line(top, 0.95, "medium", title),
                                max_lines=3), fontsize="medium")
     if label:
         # Beside the enrichment score's line, on the side away from the peak,
@@ -372,7 +372,7 @@ def running_scores(
         for name, curve in curves:
             (line,) = axes.plot(curve.x, curve.y, linewidth=1.2, label=fit_name(name, width))
             axes.plot([curve.peak], [curve.es], marker="o", markersize=3.5,
-                      color=line.get_color(), linestyle="none")
+                      color=line.get_color(), linestyle="none", clip_on=False)
         axes.set_xlim(0, len(curves[0][1].scores))
         axes.set_xlabel("Rank")
         axes.set_ylabel("Enrichment score")

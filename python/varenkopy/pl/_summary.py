@@ -21,6 +21,7 @@ from varenkopy.pl._common import (
     check_axes,
     check_results,
     check_top,
+    container_width,
     drawing,
     figure_of,
     neg_log10,
@@ -51,7 +52,7 @@ def _drawable(results: pd.DataFrame) -> pd.DataFrame:
 
 def _figure_width(ax: Axes | None, figsize: tuple[float, float] | None, default: float) -> float:
     if ax is not None:
-        return figure_of(check_axes(ax)).get_figwidth()
+        return container_width(check_axes(ax))
     return figsize[0] if figsize is not None else default
 
 
@@ -100,7 +101,7 @@ def barplot(
         Colour map of the adjusted p-value (log scale, dark = small).
     name_width : float, default 0.55
         Share of the figure's width given to a set's name; longer names are
-        wrapped onto two lines, then shortened with an ellipsis.
+        wrapped onto up to three lines, then shortened with an ellipsis.
     strip_prefix : bool, default True
         Leave out a prefix all names share (such as ``HALLMARK_``) and write
         it once as the axis label.
@@ -209,13 +210,14 @@ def dotplot(
     cmap : str or Colormap, default "coolwarm"
         Diverging colour map of the NES, centred on 0 with equal reach both ways.
     name_width : float, default 0.45
-        Share of the figure's width given to a set's name (wrapped onto two
-        lines, then shortened with an ellipsis).
+        Share of the figure's width given to a set's name (wrapped onto up to
+        three lines, then shortened with an ellipsis).
     strip_prefix : bool, default True
         Leave out a prefix all names share and write it once as the axis label.
     figsize : (float, float), optional
         Size in inches of a new figure; by default from the numbers of rows
-        and columns.
+        and columns (4 wide for one frame; no colour bar there, as the
+        x-axis shows the NES).
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
         made by this call is then closed.
@@ -252,7 +254,7 @@ def dotplot(
     order = keep.groupby("pathway", sort=False)["nes"].mean().sort_values(kind="mergesort")
     rows = list(order.index)
     target = save_format(save)
-    default_width = 3.5 if not many else min(max(2.6 + 0.3 * len(columns), 3.5), 7.2)
+    default_width = 4.0 if not many else min(max(2.6 + 0.3 * len(columns), 3.5), 7.2)
     labels, prefix, lines = set_labels(rows, _figure_width(ax, figsize, default_width) * name_width,
                                        _NAME_SIZE, strip_prefix)
     if figsize is None:
@@ -284,19 +286,22 @@ def dotplot(
         else:
             ax.axvline(0.0, color=_ink(), linewidth=0.6, zorder=1)
             ax.set_xlabel("NES")
+            ax.margins(x=0.12)  # the largest dots stay inside
         ax.grid(True, linewidth=0.4, alpha=0.35, zorder=0)
         ax.set_axisbelow(True)
-        fig = figure_of(ax)
-        bar = fig.colorbar(dots, ax=ax, shrink=min(0.6, 2.0 / fig.get_figheight() + 0.2),
-                           aspect=12, pad=0.02, location="right")
-        bar.set_label("NES", fontsize="small")
-        bar.ax.tick_params(labelsize="x-small")
-        _size_legend(ax, top_strength)
+        if many:
+            fig = figure_of(ax)
+            bar = fig.colorbar(dots, ax=ax, shrink=min(0.6, 2.0 / fig.get_figheight() + 0.2),
+                               aspect=12, pad=0.02, location="right")
+            bar.set_label("NES", fontsize="small")
+            bar.ax.tick_params(labelsize="x-small")
+        _size_legend(ax, top_strength, beside=not many)
     return ax
 
 
-def _size_legend(ax: Axes, top_strength: float) -> None:
-    """Three reference dots for -log10 adjusted p-values, beside the colour bar."""
+def _size_legend(ax: Axes, top_strength: float, beside: bool) -> None:
+    """Three reference dots for -log10 adjusted p-values: right of the panel
+    when it is `beside`, else in a row above it (the colour bar is right)."""
     from matplotlib.lines import Line2D
 
     steps = sorted({max(1, round(top_strength * f)) for f in (0.25, 0.5, 1.0)})
@@ -306,8 +311,9 @@ def _size_legend(ax: Axes, top_strength: float) -> None:
         handles.append(Line2D([], [], linestyle="none", marker="o", markersize=math.sqrt(area),
                               markerfacecolor="none", markeredgecolor=_ink(),
                               markeredgewidth=0.6, label=f"{value:g}"))
-    ax.legend(handles=handles, loc="lower left", bbox_to_anchor=(0.0, 1.01),
-              ncols=len(handles), frameon=False, fontsize="x-small", borderaxespad=0.0,
+    ax.legend(handles=handles, loc="upper left" if beside else "lower left",
+              bbox_to_anchor=(1.03, 1.0) if beside else (0.0, 1.01),
+              ncols=1 if beside else len(handles), frameon=False, fontsize="x-small", borderaxespad=0.0,
               handletextpad=0.3, columnspacing=1.0,
               title="\N{MINUS SIGN}log\N{SUBSCRIPT ONE}\N{SUBSCRIPT ZERO} adj. p",
               title_fontsize="x-small", alignment="left")
@@ -352,8 +358,8 @@ def leading_edge_heatmap(
     ax : Axes, optional
         Draw on this Axes; by default on a new figure.
     name_width : float, default 0.4
-        Share of the figure's width given to a set's name (wrapped onto two
-        lines, then shortened with an ellipsis).
+        Share of the figure's width given to a set's name (wrapped onto up to
+        three lines, then shortened with an ellipsis).
     strip_prefix : bool, default True
         Leave out a prefix all names share and write it once as the axis label.
     figsize : (float, float), optional
@@ -431,9 +437,10 @@ def leading_edge_heatmap(
         ax.tick_params(length=0)
         for side in ax.spines.values():
             side.set_visible(False)
-        shown = (f"{len(genes)} of {total}: shared, then most leading" if total > len(genes)
-                 else f"{total}")
-        ax.set_xlabel(f"Leading-edge genes ({shown})", fontsize="small")
+        shown = (f"\n({len(genes)} of {total}: shared, then most leading)"
+                 if total > len(genes) else f" ({total})")
+        # Right-aligned: under a narrow panel it reaches left, below the names.
+        ax.set_xlabel(f"Leading-edge genes{shown}", fontsize="small", loc="right")
     return ax
 
 
