@@ -11,7 +11,11 @@ rankings (in this process or on a Dask cluster), and :func:`plot_enrichment` and
 them on matplotlib (the ``plot`` extra). :mod:`varenkopy.datasets` loads a
 ranking and the Hallmark gene sets shipped with the package, and
 :func:`rankings_from_anndata` turns the per-cluster rankings of a single-cell
-AnnData object into the input of :func:`gsea_many`. Warnings are issued with the category
+AnnData object into the input of :func:`gsea_many`. After the table,
+:func:`leading_edge_matrix` and :func:`set_overlap` show which genes and sets
+the significant results share, :func:`collapse_redundant` tells the
+independent sets from echoes of a stronger one, and :func:`write_report`
+writes a report folder to share. Warnings are issued with the category
 :class:`VarenkoWarning` and logged to the ``varenkopy`` logger.
 """
 from __future__ import annotations
@@ -26,9 +30,11 @@ from varenkopy._core import (
     write_enrichment_plot_png_py,
     write_gsea_table_plot_png_py,
 )
+from varenkopy._leading_edge import collapse_redundant, leading_edge_matrix, set_overlap
 from varenkopy._many import gsea_many, signature_seed
 from varenkopy._plots import PlotImage, plot_enrichment, plot_table
 from varenkopy._readers import read_gmt, read_ranking
+from varenkopy._report import write_report
 from varenkopy._single_cell import rankings_from_anndata
 from varenkopy._tables import ranking_from_table
 from varenkopy._warnings import VarenkoWarning
@@ -38,9 +44,11 @@ __all__ = [
     "PlotImage",
     "VarenkoWarning",
     "__version__",
+    "collapse_redundant",
     "datasets",
     "gsea",
     "gsea_many",
+    "leading_edge_matrix",
     "pl",
     "plot_enrichment",
     "plot_table",
@@ -49,7 +57,9 @@ __all__ = [
     "read_gmt",
     "read_ranking",
     "run_gsea_py",
+    "set_overlap",
     "signature_seed",
     "write_enrichment_plot_png_py",
     "write_gsea_table_plot_png_py",
+    "write_report",
 ]

@@ -1,7 +1,8 @@
 """The ``varenkopy`` command line, for shells and workflow managers.
 
 ``varenkopy gsea`` analyses one ranking file, ``varenkopy gsea-many`` a
-matrix of genes x signatures (on a Dask scheduler when given one). Results
+matrix of genes x signatures (on a Dask scheduler when given one),
+``varenkopy report`` writes a report folder of one analysis. Results
 are written as TSV with full float precision (each number reads back to the
 same double), NaN as ``NA``, ``pval_at_eps`` as ``True``/``False`` (True: the
 p-value is the floor ``--eps`` and the true one is at most that) and leading
@@ -218,6 +219,34 @@ def _cmd_gsea(args: argparse.Namespace) -> int:
     return 0
 
 
+def _unit_interval(text: str) -> float:
+    value = float(text)
+    if not 0.0 <= value <= 1.0:
+        raise argparse.ArgumentTypeError(f"expected a number in [0, 1], got {text}")
+    return value
+
+
+def _cmd_report(args: argparse.Namespace) -> int:
+    import importlib.util
+
+    from varenkopy._report import write_report
+
+    # Refused before the analysis rather than after it.
+    if importlib.util.find_spec("matplotlib") is None:
+        raise ImportError('the report needs matplotlib: pip install "varenkopy[plot]"')
+    ranks = ranks_dict(read_ranking(args.ranking), "RANKING")
+    sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
+    options = _analysis_options(args)
+    frame = gsea(ranks, sets, **options)
+    recorded = {k: v for k, v in options.items() if k != "progress"}
+    recorded["seed"] = frame.attrs["seed"]
+    # The manifest hashes the files as given, not the parsed copies.
+    write_report(frame, args.ranking, args.gene_sets, args.output, top=args.top,
+                 padj=args.padj, title=args.title, options=recorded)
+    _note_seed(args, frame.attrs["seed"])
+    return 0
+
+
 def _connect(address: str) -> Any:
     try:
         from dask.distributed import Client
@@ -361,6 +390,27 @@ def build_parser() -> argparse.ArgumentParser:
                            "write the others' results, report each failure and exit 1")
     _add_analysis_options(many)
     many.set_defaults(run=_cmd_gsea_many)
+
+    report = commands.add_parser(
+        "report", formatter_class=formatter, help="analyse one ranking and write a report folder",
+        description="Analyses one ranking and writes a report folder that opens offline in "
+                    "a browser: sortable tables of the gene sets, a page per top set with "
+                    "its enrichment plot and leading-edge genes, the leading-edge heatmap, "
+                    "the redundancy grouping (varenkopy.collapse_redundant), a table, GMT and "
+                    "ranking for network tools, and manifest.json with the provenance. "
+                    "Needs matplotlib (pip install 'varenkopy[plot]').")
+    report.add_argument("ranking", metavar="RANKING",
+                        help="ranking file: gene and score per line (.rnk, .tsv, .csv)")
+    report.add_argument("gene_sets", metavar="GENE_SETS", help="GMT file of gene sets")
+    report.add_argument("-o", "--output", required=True, metavar="DIR",
+                        default=argparse.SUPPRESS, help="the report folder (created if missing)")
+    report.add_argument("--top", type=_nonnegative_int, default=20,
+                        help="gene sets per direction that get a page of their own")
+    report.add_argument("--padj", type=_unit_interval, default=0.05,
+                        help="adjusted p-value below which a set is significant")
+    report.add_argument("--title", default=None, help="title of the index page")
+    _add_analysis_options(report)
+    report.set_defaults(run=_cmd_report)
     return parser
 
 

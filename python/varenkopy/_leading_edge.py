@@ -1,0 +1,445 @@
+"""What comes after the results table: leading-edge analysis, overlap of
+gene sets, and the collapse of significant sets that only echo a stronger one.
+
+Every function takes a results frame of :func:`varenkopy.gsea` (one row per
+gene set, names unique) and orders its significant sets strongest first: by
+p-value, then by larger absolute NES, then by name. The collapse is
+deterministic for a given seed; its random draws come from the analyses it
+runs, each seeded from that seed.
+"""
+from __future__ import annotations
+
+import math
+import secrets
+import warnings
+from collections.abc import Sequence
+from typing import Any
+
+import numpy as np
+import pandas as pd
+
+from varenkopy._analysis import _check_int, gsea
+from varenkopy._inputs import (
+    GeneSetsLike,
+    PreparedGeneSets,
+    RankingLike,
+    gene_sets_to_pairs,
+    ranks_dict,
+)
+from varenkopy._many import signature_seed
+from varenkopy._warnings import VarenkoWarning, logger
+
+_ON = ("leading_edge", "members")
+_METRICS = ("jaccard", "overlap")
+# Genes per block of the incidence matrix multiplied in set_overlap: keeps the
+# float32 block near 16 MB for a collection of a few thousand sets.
+_GENE_BLOCK = 2048
+_MASK64 = (1 << 64) - 1
+
+
+def _check_results(results: object, needed: Sequence[str]) -> pd.DataFrame:
+    if not isinstance(results, pd.DataFrame):
+        raise TypeError(f"argument 'results': expected a DataFrame from varenkopy.gsea, "
+                        f"got {type(results).__name__}")
+    missing = [c for c in needed if c not in results.columns]
+    if missing:
+        raise ValueError(f"argument 'results': missing column(s) {', '.join(missing)}; "
+                         f"expected a DataFrame from varenkopy.gsea")
+    if "signature" in results.columns and results["signature"].nunique(dropna=False) > 1:
+        raise ValueError("argument 'results': rows of several signatures; select one "
+                         "signature's rows first (results[results.signature == name])")
+    repeated = results["pathway"][results["pathway"].duplicated()]
+    if len(repeated):
+        raise ValueError(f"argument 'results': gene set {str(repeated.iloc[0])!r} occurs "
+                         f"more than once")
+    return results
+
+
+def _check_threshold(value: object, name: str) -> float:
+    if isinstance(value, bool) or not isinstance(value, (int, float, np.integer, np.floating)):
+        raise TypeError(f"argument '{name}': expected float, got {type(value).__name__}")
+    number = float(value)
+    if not 0.0 <= number <= 1.0:
+        raise ValueError(f"argument '{name}': expected a number in [0, 1], got {value!r}")
+    return number
+
+
+def strength_order(results: pd.DataFrame) -> np.ndarray:
+    """Row positions of `results` strongest first: by p-value, then larger
+    absolute NES, then name; rows without a p-value last."""
+    frame = pd.DataFrame({
+        "pval": results["pval"].to_numpy(dtype=np.float64),
+        "abs_nes": -np.abs(results["nes"].to_numpy(dtype=np.float64)),
+        "name": results["pathway"].astype(str).to_numpy(),
+    })
+    order = frame.sort_values(["pval", "abs_nes", "name"], kind="mergesort",
+                              na_position="last").index.to_numpy()
+    return order
+
+
+def significant_rows(results: pd.DataFrame, padj: float) -> np.ndarray:
+    """Row positions of the sets with ``padj < padj`` (and a NES), strongest first."""
+    order = strength_order(results)
+    adjusted = results["padj"].to_numpy(dtype=np.float64)[order]
+    nes = results["nes"].to_numpy(dtype=np.float64)[order]
+    keep = (adjusted < padj) & ~np.isnan(nes)
+    return order[keep]
+
+
+def leading_edge_matrix(results: pd.DataFrame, *, padj: float = 0.05,
+                        top: int | None = None) -> pd.DataFrame:
+    """Which genes are in the leading edge of which significant gene set.
+
+    Parameters
+    ----------
+    results : DataFrame
+        Results of :func:`varenkopy.gsea`.
+    padj : float, default 0.05
+        Sets with an adjusted p-value below this are selected.
+    top : int, optional
+        Keep only the first `top` selected sets, strongest first (by
+        p-value, then absolute NES, then name); None keeps all.
+
+    Returns
+    -------
+    pandas.DataFrame
+        Boolean, genes x sets. Columns are the selected sets strongest first;
+        rows are the genes of their leading edges, ordered by the number of
+        sets whose leading edge holds them (most first), ties by first
+        appearance in the leading edges of the sets in column order. Genes
+        at the top of the frame drive several sets at once.
+
+    Raises
+    ------
+    TypeError, ValueError
+        `results` is not a results frame (or holds several signatures), or
+        `padj` or `top` is out of range.
+
+    Examples
+    --------
+    >>> res = varenkopy.gsea("examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk",
+    ...                      "examples/data/h.all.v7.1.symbols.gmt", seed=42)
+    >>> le = varenkopy.leading_edge_matrix(res, top=10)
+    >>> le.sum(axis=1).head()   # genes shared by the most leading edges
+    """
+    frame = _check_results(results, ("pathway", "nes", "pval", "padj", "leading_edge"))
+    threshold = _check_threshold(padj, "padj")
+    if top is not None:
+        _check_int(top, "top")
+        if top < 0:
+            raise ValueError("argument 'top': must not be negative")
+    rows = significant_rows(frame, threshold)
+    if top is not None:
+        rows = rows[:top]
+    names = [str(frame["pathway"].iat[i]) for i in rows]
+    column: Any = frame["leading_edge"]
+    edges = [list(column.iat[i]) for i in rows]
+    first: dict[str, int] = {}
+    for edge in edges:
+        for gene in edge:
+            first.setdefault(str(gene), len(first))
+    genes = list(first)
+    matrix = np.zeros((len(genes), len(names)), dtype=bool)
+    for j, edge in enumerate(edges):
+        matrix[[first[str(g)] for g in edge], j] = True
+    counts = matrix.sum(axis=1)
+    order = np.lexsort((np.arange(len(genes)), -counts))
+    return pd.DataFrame(matrix[order], index=pd.Index([genes[i] for i in order], dtype=object,
+                                                      name="gene"),
+                        columns=pd.Index(names, dtype=object, name="pathway"))
+
+
+def _members_of(results: pd.DataFrame, gene_sets: GeneSetsLike | None, on: str,
+                ) -> list[set[str]]:
+    names = [str(n) for n in results["pathway"]]
+    if on == "leading_edge":
+        return [{str(g) for g in edge} for edge in results["leading_edge"]]
+    if gene_sets is None:
+        raise ValueError("argument 'gene_sets': needed for on='members'")
+    pairs = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
+    missing = [n for n in names if n not in pairs]
+    if missing:
+        raise ValueError(f"argument 'gene_sets': no gene set named {missing[0]!r} "
+                         f"(a set of the results)")
+    return [set(pairs[n]) for n in names]
+
+
+def overlap_matrix(members: Sequence[set[str]], metric: str) -> np.ndarray:
+    """Pairwise Jaccard index or overlap coefficient of gene sets; 0 where a
+    set is empty."""
+    index: dict[str, int] = {}
+    for genes in members:
+        for gene in genes:
+            index.setdefault(gene, len(index))
+    n = len(members)
+    rows = np.fromiter((index[g] for genes in members for g in genes), dtype=np.int64)
+    cols = np.repeat(np.arange(n), [len(genes) for genes in members])
+    # Genes in blocks: each block of the genes x sets incidence matrix adds its
+    # co-occurrence counts, which float32 holds exactly below 2**24 genes.
+    shared = np.zeros((n, n), dtype=np.float64)
+    order = np.argsort(rows, kind="stable")
+    rows, cols = rows[order], cols[order]
+    for start in range(0, len(index), _GENE_BLOCK):
+        lo, hi = np.searchsorted(rows, [start, start + _GENE_BLOCK])
+        block = np.zeros((min(_GENE_BLOCK, len(index) - start), n), dtype=np.float32)
+        block[rows[lo:hi] - start, cols[lo:hi]] = 1.0
+        shared += block.T @ block
+    sizes = np.array([len(genes) for genes in members], dtype=np.float64)
+    if metric == "jaccard":
+        denominator = sizes[:, None] + sizes[None, :] - shared
+    else:
+        denominator = np.minimum(sizes[:, None], sizes[None, :])
+    with np.errstate(divide="ignore", invalid="ignore"):
+        result = np.where(denominator > 0, shared / np.where(denominator > 0, denominator, 1),
+                          0.0)
+    return result
+
+
+def set_overlap(results: pd.DataFrame, gene_sets: GeneSetsLike | None = None, *,
+                on: str = "leading_edge", metric: str = "jaccard") -> pd.DataFrame:
+    """How much the gene sets of `results` overlap, pairwise.
+
+    Parameters
+    ----------
+    results : DataFrame
+        Results of :func:`varenkopy.gsea`; every row is a set of the output
+        (filter the rows first to compare only some, e.g.
+        ``res[res.padj < 0.05]``).
+    gene_sets : Mapping, DataFrame or path, optional
+        The gene sets of the analysis; needed for ``on="members"``.
+    on : {"leading_edge", "members"}, default "leading_edge"
+        Compare the sets' leading edges, or their whole member lists as
+        given in `gene_sets`.
+    metric : {"jaccard", "overlap"}, default "jaccard"
+        Jaccard index ``|A & B| / |A | B|`` or overlap coefficient
+        ``|A & B| / min(|A|, |B|)``; 0 where a set is empty.
+
+    Returns
+    -------
+    pandas.DataFrame
+        Sets x sets, symmetric, in the row order of `results`, values in
+        [0, 1] (1 on the diagonal of non-empty sets).
+
+    Raises
+    ------
+    TypeError, ValueError
+        A bad argument, or a set of `results` that `gene_sets` lacks.
+
+    Examples
+    --------
+    >>> res = varenkopy.gsea("examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk",
+    ...                      "examples/data/h.all.v7.1.symbols.gmt", seed=42)
+    >>> sig = res[res.padj < 0.05]
+    >>> varenkopy.set_overlap(sig, on="leading_edge").iloc[:3, :3].round(2)
+    """
+    frame = _check_results(results, ("pathway", "leading_edge"))
+    if on not in _ON:
+        raise ValueError(f"argument 'on': expected one of {', '.join(_ON)}, got {on!r}")
+    if metric not in _METRICS:
+        raise ValueError(f"argument 'metric': expected one of {', '.join(_METRICS)}, "
+                         f"got {metric!r}")
+    members = _members_of(frame, gene_sets, on)
+    names = pd.Index([str(n) for n in frame["pathway"]], dtype=object, name="pathway")
+    return pd.DataFrame(overlap_matrix(members, metric), index=names, columns=names.copy())
+
+
+def _quiet_gsea(ranks: dict[str, float], pairs: list[tuple[str, list[str]]],
+                options: dict[str, Any]) -> pd.DataFrame:
+    """One conditional analysis; its warnings (ties, sizes) repeat those of
+    the first analysis and would flood the caller, so they are dropped."""
+    with warnings.catch_warnings():
+        warnings.simplefilter("ignore", VarenkoWarning)
+        disabled = logger.disabled
+        logger.disabled = True
+        try:
+            return gsea(ranks, PreparedGeneSets(pairs), progress=False, **options)
+        finally:
+            logger.disabled = disabled
+
+
+def collapse_redundant(
+    results: pd.DataFrame,
+    ranking: RankingLike,
+    gene_sets: GeneSetsLike,
+    *,
+    padj: float = 0.05,
+    seed: int | None = None,
+    min_overlap: float = 0.1,
+    n_perm_simple: int = 1000,
+    eps: float | None = None,
+    score_type: str = "std",
+    gsea_param: float = 1.0,
+    threads: int | None = None,
+) -> pd.DataFrame:
+    """Tells for each significant gene set whether its enrichment stands on its
+    own or only echoes a stronger overlapping set.
+
+    The test: the significant sets (``padj < padj``) are taken strongest
+    first (p-value, then absolute NES, then name). The strongest is
+    independent. Each time a set P is found independent, every weaker
+    significant set T that is not yet explained and shares at least
+    `min_overlap` of its genes with P (overlap coefficient of the members
+    found in the ranking) is analysed again on the ranking with all of P's
+    genes taken out. T *stays significant* given P if that analysis gives it
+    a p-value at most `padj` with a NES of the same sign. A set is
+    independent when it stays significant given every independent stronger
+    set it was tested against; otherwise it is explained, and its ``parent``
+    is the strongest independent set given which it did not stay
+    significant. A set with no gene left outside P is explained by P without
+    an analysis.
+
+    A set is called independent only when each of its conditional tests
+    rejects, at level `padj`, that its enrichment is due to P's genes: an
+    intersection-union test, whose level is `padj` without a correction for
+    the number of parents. The conditional analyses use the options given
+    here, all sizes (``min_size=1``), and the seed
+    ``signature_seed(seed, k)`` for the k-th independent set (from 0), so
+    the result depends on the inputs and `seed` alone.
+
+    Parameters
+    ----------
+    results : DataFrame
+        Results of :func:`varenkopy.gsea` on `ranking` and `gene_sets`.
+    ranking : Series, DataFrame, Mapping or path
+        The ranking of the analysis (as for :func:`varenkopy.gsea`).
+    gene_sets : Mapping, DataFrame or path
+        The gene sets of the analysis.
+    padj : float, default 0.05
+        Sets with an adjusted p-value below this are significant; the level of
+        each conditional test.
+    seed : int, optional
+        Seed in [0, 2**64) from which the conditional analyses' seeds are
+        derived; None takes ``results.attrs["seed"]`` (or draws one when the
+        results carry none). The seed used is in
+        ``attrs["collapse_seed"]`` of the returned frame.
+    min_overlap : float, default 0.1
+        Only sets sharing at least this fraction of the smaller set's genes
+        with an independent stronger set are tested against it; with less
+        overlap taking P's genes out barely changes the set. 0 tests every
+        pair that shares a gene.
+    eps : float, optional
+        Smallest conditional p-value estimated; smaller ones are reported as
+        `eps`. None uses ``padj / 1000``: the verdict needs only whether a
+        p-value is at most `padj`, and refining p-values far below it is
+        what costs time.
+    n_perm_simple, score_type, gsea_param, threads
+        Options of the conditional analyses, as for :func:`varenkopy.gsea`;
+        give those of the analysis that made `results`.
+
+    Returns
+    -------
+    pandas.DataFrame
+        A copy of `results` with three more columns: ``independent``
+        (boolean; NA for sets that are not significant), ``parent`` (the
+        name of the set that explains it, else None) and ``conditional_pval``
+        (for an explained set its p-value given the parent; for an
+        independent set the largest of its conditional p-values, NaN when
+        it was tested against no set). ``attrs`` keeps those of `results`
+        and adds ``collapse_seed`` and ``collapse_options``.
+
+    Raises
+    ------
+    TypeError, ValueError
+        A bad argument, or a significant set missing from `gene_sets`.
+
+    Notes
+    -----
+    The cost is one analysis per independent set that has weaker
+    overlapping candidates, each of only those candidates; sets that are not
+    significant are never analysed again.
+
+    Examples
+    --------
+    >>> rnk = "examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk"
+    >>> gmt = "examples/data/h.all.v7.1.symbols.gmt"
+    >>> res = varenkopy.gsea(rnk, gmt, seed=42)
+    >>> col = varenkopy.collapse_redundant(res, rnk, gmt)
+    >>> col.loc[col.independent.notna(), ["pathway", "nes", "independent", "parent"]]
+    """
+    frame = _check_results(results, ("pathway", "nes", "pval", "padj", "leading_edge"))
+    threshold = _check_threshold(padj, "padj")
+    overlap_needed = _check_threshold(min_overlap, "min_overlap")
+    if seed is None:
+        attr = frame.attrs.get("seed")
+        seed = int(attr) if isinstance(attr, (int, np.integer)) else secrets.randbits(64)
+    _check_int(seed, "seed")
+    if not 0 <= int(seed) <= _MASK64:
+        raise ValueError("argument 'seed': expected an integer in [0, 2**64)")
+    if eps is None:
+        eps = threshold / 1000
+    options: dict[str, Any] = dict(n_perm_simple=n_perm_simple, eps=eps, score_type=score_type,
+                                   gsea_param=gsea_param, threads=threads)
+    ranks = ranks_dict(ranking, "ranking")
+    pairs = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
+
+    rows = significant_rows(frame, threshold)
+    names = [str(frame["pathway"].iat[i]) for i in rows]
+    nes = frame["nes"].to_numpy(dtype=np.float64)[rows]
+    members: list[set[str]] = []
+    for name in names:
+        if name not in pairs:
+            raise ValueError(f"argument 'gene_sets': no gene set named {name!r} "
+                             f"(a significant set of the results)")
+        members.append({g for g in pairs[name] if g in ranks})
+    overlap = overlap_matrix(members, "overlap") if names else np.zeros((0, 0))
+    # Sets that share no gene are never paired, even with min_overlap=0.
+    shares = overlap > 0
+
+    parent: list[str | None] = [None] * len(names)
+    cond_p = np.full(len(names), math.nan)
+    independent = np.zeros(len(names), dtype=bool)
+    explained = np.zeros(len(names), dtype=bool)
+    analyses = 0
+    for i, name in enumerate(names):
+        if explained[i]:
+            continue
+        independent[i] = True
+        later = [j for j in range(i + 1, len(names))
+                 if not explained[j] and shares[i, j] and overlap[i, j] >= overlap_needed]
+        if not later:
+            continue
+        removed = members[i]
+        rest = {g: s for g, s in ranks.items() if g not in removed}
+        tested: list[tuple[str, list[str]]] = []
+        for j in later:
+            left = members[j] - removed
+            if left:
+                tested.append((names[j], [g for g in pairs[names[j]] if g in left]))
+            else:
+                explained[j], parent[j], cond_p[j] = True, name, math.nan
+        if not tested:
+            continue
+        # max_size is clamped to the ranking by the analysis.
+        again = _quiet_gsea(rest, tested, dict(options, min_size=1, max_size=len(rest),
+                                               seed=signature_seed(int(seed), analyses)))
+        analyses += 1
+        by_name = {str(n): (float(p), float(e)) for n, p, e in
+                   zip(again["pathway"], again["pval"].to_numpy(dtype=np.float64),
+                       again["nes"].to_numpy(dtype=np.float64), strict=True)}
+        for j in later:
+            if explained[j]:
+                continue
+            p, n = by_name.get(names[j], (math.nan, math.nan))
+            stays = p <= threshold and n * nes[j] > 0
+            if stays:
+                cond_p[j] = p if math.isnan(cond_p[j]) else max(cond_p[j], p)
+            else:
+                explained[j], parent[j], cond_p[j] = True, name, p
+
+    out = frame.copy()
+    out_independent = pd.array([pd.NA] * len(out), dtype="boolean")
+    out_parent = np.full(len(out), None, dtype=object)
+    out_cond = np.full(len(out), math.nan)
+    for k, row in enumerate(rows):
+        out_independent[row] = bool(independent[k] and not explained[k])
+        out_parent[row] = parent[k]
+        out_cond[row] = cond_p[k]
+    out["independent"] = out_independent
+    out["parent"] = pd.Series(out_parent, index=out.index, dtype=object)
+    out["conditional_pval"] = out_cond
+    out.attrs = dict(frame.attrs)
+    out.attrs["collapse_seed"] = int(seed)
+    out.attrs["collapse_options"] = dict(options, padj=threshold, min_overlap=overlap_needed,
+                                         analyses=analyses)
+    return out
+
