@@ -117,8 +117,8 @@ def leading_edge_matrix(results: pd.DataFrame, *, padj: float = 0.05,
 
     Examples
     --------
-    >>> res = varenkopy.gsea("examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk",
-    ...                      "examples/data/h.all.v7.1.symbols.gmt", seed=42)
+    >>> res = varenkopy.gsea(varenkopy.datasets.example_ranking(),
+    ...                      varenkopy.datasets.hallmark(), seed=42)
     >>> le = varenkopy.leading_edge_matrix(res, top=10)
     >>> le.sum(axis=1).head()   # genes shared by the most leading edges
     """
@@ -227,8 +227,8 @@ def set_overlap(results: pd.DataFrame, gene_sets: GeneSetsLike | None = None, *,
 
     Examples
     --------
-    >>> res = varenkopy.gsea("examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk",
-    ...                      "examples/data/h.all.v7.1.symbols.gmt", seed=42)
+    >>> res = varenkopy.gsea(varenkopy.datasets.example_ranking(),
+    ...                      varenkopy.datasets.hallmark(), seed=42)
     >>> sig = res[res.padj < 0.05]
     >>> varenkopy.set_overlap(sig, on="leading_edge").iloc[:3, :3].round(2)
     """
@@ -350,8 +350,8 @@ def collapse_redundant(
 
     Examples
     --------
-    >>> rnk = "examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk"
-    >>> gmt = "examples/data/h.all.v7.1.symbols.gmt"
+    >>> rnk = varenkopy.datasets.example_ranking()
+    >>> gmt = varenkopy.datasets.hallmark()
     >>> res = varenkopy.gsea(rnk, gmt, seed=42)
     >>> col = varenkopy.collapse_redundant(res, rnk, gmt)
     >>> col.loc[col.independent.notna(), ["pathway", "nes", "independent", "parent"]]

@@ -417,8 +417,8 @@ def write_report(
 
     Examples
     --------
-    >>> rnk = "examples/data/tcga_ov_mesenchymal_vs_immunoreactive.rnk"
-    >>> gmt = "examples/data/h.all.v7.1.symbols.gmt"
+    >>> rnk = varenkopy.datasets.example_ranking()
+    >>> gmt = varenkopy.datasets.hallmark()
     >>> res = varenkopy.gsea(rnk, gmt, seed=42)
     >>> manifest = varenkopy.write_report(res, rnk, gmt, "tcga-report", top=10)
     >>> manifest["counts"]["significant"]

@@ -77,9 +77,6 @@ def hostile(tmp_path_factory: pytest.TempPathFactory) -> tuple[Path, pd.DataFram
     with warnings.catch_warnings():
         # The font has no glyph for the tab of a name; the figure shows a box.
         warnings.filterwarnings("ignore", "Glyph 9", UserWarning)
-        # The heatmap's figure is sized for gene names of ordinary length; the
-        # long hostile gene name leaves its axes no room to lay out.
-        warnings.filterwarnings("ignore", "constrained_layout not applied", UserWarning)
         varenkopy.write_report(results, rnk, gene_sets, out, top=3)
     return out, results, rnk
 

@@ -421,8 +421,13 @@ def leading_edge_heatmap(
     default_width = min(max(2.0 + 0.11 * len(genes), 3.5), 7.2)
     labels, prefix, lines = set_labels(names, _figure_width(ax, figsize, default_width) * name_width,
                                        _NAME_SIZE, strip_prefix)
+    # Gene names run down below the cells: a long one (an Ensembl ID with a
+    # version, a hostile string) is shortened with a visible ellipsis, and
+    # the figure grows by the longest shown name.
+    shown_genes = [g if len(g) <= _GENE_CHARS else g[:_GENE_CHARS - 1] + "\u2026" for g in genes]
     if figsize is None:
-        figsize = (default_width, 1.3 + row_pitch(_NAME_SIZE, lines) * len(names))
+        longest = max(len(g) for g in shown_genes)
+        figsize = (default_width, 1.0 + 0.065 * longest + row_pitch(_NAME_SIZE, lines) * len(names))
     ax, created = _axes_for(ax, figsize)
     with drawing(figure_of(ax), created, target, dpi):
         background = to_rgba(ax.get_facecolor())
@@ -431,7 +436,7 @@ def leading_edge_heatmap(
         ax.pcolormesh(member, cmap=colours, vmin=0, vmax=1, edgecolors=[_mix(grid)],
                       linewidth=0.4)
         _label_rows(ax, np.arange(len(names)) + 0.5, labels, prefix)
-        ax.set_xticks(np.arange(len(genes)) + 0.5, genes, rotation=90, fontsize="x-small")
+        ax.set_xticks(np.arange(len(genes)) + 0.5, shown_genes, rotation=90, fontsize="x-small")
         ax.set_xlim(0, len(genes))
         ax.set_ylim(len(names), 0)  # first set on top
         ax.tick_params(length=0)
@@ -442,6 +447,10 @@ def leading_edge_heatmap(
         # Right-aligned: under a narrow panel it reaches left, below the names.
         ax.set_xlabel(f"Leading-edge genes{shown}", fontsize="small", loc="right")
     return ax
+
+
+# The longest gene name written in full under the heatmap.
+_GENE_CHARS = 18
 
 
 def _pick_genes(member: np.ndarray[Any, Any], edges: list[list[str]], genes: list[str],
