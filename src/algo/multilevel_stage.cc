@@ -50,14 +50,7 @@ core::Result<std::vector<std::vector<double>>> run_groups(const StageContext& ct
   };
   // Every group starts from the same seed, so the order in which they run does
   // not matter; each task writes only its own result slot.
-  if (tbb::this_task_arena::max_concurrency() > 1 && groups.size() >= 2) {
-    tbb::parallel_for(tbb::blocked_range<std::size_t>(0, groups.size(), 1),
-                      [&](const tbb::blocked_range<std::size_t>& r) {
-                        for (std::size_t g = r.begin(); g != r.end(); ++g) run_one(g);
-                      });
-  } else {
-    for (std::size_t g = 0; g < groups.size(); ++g) run_one(g);
-  }
+  for_each_group(groups.size(), run_one);
   for (std::optional<core::Error>& failure : failures) {
     if (failure) return std::move(*failure);
   }
@@ -168,6 +161,17 @@ core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>&
     }
   }
   return core::Status::success();
+}
+
+void for_each_group(std::size_t count, const std::function<void(std::size_t)>& run_one) {
+  if (tbb::this_task_arena::max_concurrency() > 1 && count >= 2) {
+    tbb::parallel_for(tbb::blocked_range<std::size_t>(0, count, 1),
+                      [&](const tbb::blocked_range<std::size_t>& r) {
+                        for (std::size_t g = r.begin(); g != r.end(); ++g) run_one(g);
+                      });
+  } else {
+    for (std::size_t g = 0; g < count; ++g) run_one(g);
+  }
 }
 
 }  // namespace varenko::algo

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -48,6 +49,11 @@ struct MultilevelPvalue {
 };
 MultilevelPvalue combine_multilevel_pvalue(double p, double d, double eps,
                                            std::uint32_t sample_size);
+
+// Calls run_one(g) for g = 0 .. count - 1: in parallel on the current task arena
+// when it has several threads and there are several groups, else in order. Each
+// call must write only its own slots, so results do not depend on the order.
+void for_each_group(std::size_t count, const std::function<void(std::size_t)>& run_one);
 
 // Refines the selected pathways of `working` in place; fails only on a broken
 // internal invariant (pathways to refine but no seed state from the simple stage).

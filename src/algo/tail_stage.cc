@@ -13,9 +13,6 @@
 #include <optional>
 #include <utility>
 
-#include <tbb/blocked_range.h>
-#include <tbb/parallel_for.h>
-#include <tbb/task_arena.h>
 
 #include "algo/multilevel_stage.h"
 #include "algo/simple_stage.h"
@@ -271,14 +268,7 @@ core::Status run_tail_stage(const StageContext& ctx, std::vector<Working>& worki
     core::Status status = fill_group(ctx, groups[g].size, rows[g]);
     if (!status.ok()) failures[g] = std::move(status).failure();
   };
-  if (tbb::this_task_arena::max_concurrency() > 1 && groups.size() >= 2) {
-    tbb::parallel_for(tbb::blocked_range<std::size_t>(0, groups.size(), 1),
-                      [&](const tbb::blocked_range<std::size_t>& r) {
-                        for (std::size_t g = r.begin(); g != r.end(); ++g) run_one(g);
-                      });
-  } else {
-    for (std::size_t g = 0; g < groups.size(); ++g) run_one(g);
-  }
+  for_each_group(groups.size(), run_one);
   for (std::optional<core::Error>& failure : failures) {
     if (failure) return std::move(*failure);
   }
