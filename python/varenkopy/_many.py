@@ -552,7 +552,7 @@ def gsea_many(
 
     On a cluster (``pip install varenkopy[dask]``):
 
-    >>> from dask.distributed import Client
+    >>> from dask.distributed import Client  # doctest: +SKIP
     >>> res = varenkopy.gsea_many(matrix, "h.all.gmt",  # doctest: +SKIP
     ...                           client=Client("tcp://host:8786"))
     """
