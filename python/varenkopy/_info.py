@@ -104,11 +104,11 @@ def info_text(details: dict[str, Any]) -> str:
     where = details["platform"]
     machine = ", ".join(v for v in (where["os"], where["machine"], where["libc"]) if v)
     threads = (f"{details['threads']} (this process's worker pool)" if details["pool_created"]
-               else f"{details['threads']} (one per logical processor this process may use; "
-                    "change with threads= or --threads)")
+               else f"{details['threads']} (one per processor available; "
+                    "set with threads= or --threads)")
     kernels = details["kernels"]
     kernels += (" (chosen at run time; the portable ones give the same results)"
-                if kernels == "AVX-512" else " (this processor has no AVX-512)")
+                if kernels == "AVX-512" else " (no AVX-512 on this processor)")
     lines = [
         ("varenkopy", f"{details['varenkopy']['version']} at {details['varenkopy']['location']}"),
         ("Python", f"{py['version']} ({py['implementation']}) at {py['executable']}"),

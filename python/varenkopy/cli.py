@@ -259,6 +259,11 @@ def _connect(address: str) -> Any:
     return client_type(address)
 
 
+def _cmd_info(args: argparse.Namespace) -> int:
+    show_info()
+    return 0
+
+
 def _cmd_gsea_many(args: argparse.Namespace) -> int:
     matrix = read_signature_matrix(args.rankings)
     sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
@@ -420,7 +425,7 @@ def build_parser() -> argparse.ArgumentParser:
                     "platform, each compiled dependency's version and origin, the enrichment "
                     "kernels this processor runs and the number of worker threads "
                     "(varenkopy.show_info).",
-    ).set_defaults(run=lambda _args: show_info() or 0)
+    ).set_defaults(run=_cmd_info)
     return parser
 
 
