@@ -43,20 +43,26 @@ def info() -> dict[str, Any]:
     Returns
     -------
     dict
-        Keys ``"varenkopy"`` (``version``, ``location``), ``"python"``
-        (``version``, ``implementation``, ``executable``), ``"platform"``
-        (``os``, ``machine``, ``libc``: None outside glibc), ``"packages"`` and
-        ``"extras"`` (name -> version, None when absent), ``"compiler"``,
-        ``"dependencies"`` (name -> ``compiled``: the version the core was
-        compiled against; ``runtime``: the version running, None where the
-        library cannot say; ``origin``: ``"bundled"`` when built from the
-        sources shipped with varenkopy, ``"system"`` when taken from the
-        build machine), ``"kernels"`` (``"AVX-512"`` or ``"portable"``: the
-        integer kernels of the multilevel sampler this processor runs; both
-        give the same results) and ``"threads"`` (the number of worker
-        threads an analysis uses unless ``threads=`` says otherwise) and
-        ``"pool_created"`` (True once an analysis of this process has made the
-        worker pool, whose size then stays).
+        With the keys:
+
+        - ``"varenkopy"``: ``version`` and ``location`` (the package's folder).
+        - ``"python"``: ``version``, ``implementation`` and ``executable``.
+        - ``"platform"``: ``os``, ``machine`` and ``libc`` (None outside glibc).
+        - ``"packages"`` and ``"extras"``: the versions of numpy, pandas and
+          tqdm, and of matplotlib, dask, anndata and jinja2 (None when absent).
+        - ``"compiler"``: the compiler that built the core.
+        - ``"dependencies"``: per compiled library, ``compiled`` (the version
+          the core was compiled against), ``runtime`` (the version running;
+          None where the library cannot say) and ``origin`` (``"bundled"``:
+          built from the sources that come with varenkopy; ``"system"``:
+          taken from the build machine; ``"unknown"``: the build did not say).
+        - ``"kernels"``: ``"AVX-512"`` or ``"portable"``, the integer kernels
+          of the multilevel sampler this processor runs (both give the same
+          results).
+        - ``"threads"``: the number of worker threads an analysis uses
+          unless ``threads=`` says otherwise, and ``"pool_created"``: True
+          once an analysis of this process has made the worker pool, whose
+          size then stays.
 
     See Also
     --------
