@@ -9,9 +9,9 @@ from typing import Any, TextIO
 
 from varenkopy import _core
 
-# Packages varenkopy needs, then the optional ones it uses when present
-# (matplotlib: `pl` and reports; dask: clusters; anndata: single-cell
-# objects; jinja2: pandas' styled tables).
+# Packages varenkopy needs, then optional ones that change what works:
+# matplotlib (`pl` and reports), dask (clusters), anndata (single-cell
+# objects) and jinja2 (HTML templating, which pandas' styled tables need).
 _REQUIRED = ("numpy", "pandas", "tqdm")
 _EXTRAS = ("matplotlib", "dask", "anndata", "jinja2")
 # Compiled dependencies used from their headers alone: no library to ask for
