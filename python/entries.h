@@ -16,6 +16,7 @@ extern const char kParseGmtDoc[];
 extern const char kPoolThreadsDoc[];
 extern const char kRunningSumDoc[];
 extern const char kRandomSetScoresDoc[];
+extern const char kBuildInfoDoc[];
 
 PyObject* run_gsea_py(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* write_enrichment_plot_png_py(PyObject* module, PyObject* args, PyObject* kwargs);
@@ -28,5 +29,6 @@ PyObject* parse_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* pool_threads_entry(PyObject* module, PyObject* args);
 PyObject* running_sum_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* random_set_scores_entry(PyObject* module, PyObject* args, PyObject* kwargs);
+PyObject* build_info_entry(PyObject* module, PyObject* args);
 
 }  // namespace varenko::py

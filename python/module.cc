@@ -45,6 +45,8 @@ PyMethodDef varenkopy_methods[] = {
      varenko::py::kRunningSumDoc},
     {"random_set_scores", as_method(&varenko::py::random_set_scores_entry),
      METH_VARARGS | METH_KEYWORDS, varenko::py::kRandomSetScoresDoc},
+    {"build_info", as_method(&varenko::py::build_info_entry), METH_NOARGS,
+     varenko::py::kBuildInfoDoc},
     {nullptr, nullptr, 0, nullptr},
 };
 

@@ -15,7 +15,8 @@ AnnData object into the input of :func:`gsea_many`. After the table,
 :func:`leading_edge_matrix` and :func:`set_overlap` show which genes and sets
 the significant results share, :func:`collapse_redundant` tells the
 independent sets from echoes of a stronger one, and :func:`write_report`
-writes a report folder to share. Warnings are issued with the category
+writes a report folder to share. :func:`show_info` prints the versions and
+build details a bug report needs. Warnings are issued with the category
 :class:`VarenkoWarning` and logged to the ``varenkopy`` logger.
 """
 from __future__ import annotations
@@ -30,6 +31,7 @@ from varenkopy._core import (
     write_enrichment_plot_png_py,
     write_gsea_table_plot_png_py,
 )
+from varenkopy._info import info, show_info
 from varenkopy._leading_edge import collapse_redundant, leading_edge_matrix, set_overlap
 from varenkopy._many import gsea_many, signature_seed
 from varenkopy._plots import PlotImage, plot_enrichment, plot_table
@@ -48,6 +50,7 @@ __all__ = [
     "datasets",
     "gsea",
     "gsea_many",
+    "info",
     "leading_edge_matrix",
     "pl",
     "plot_enrichment",
@@ -58,6 +61,7 @@ __all__ = [
     "read_ranking",
     "run_gsea_py",
     "set_overlap",
+    "show_info",
     "signature_seed",
     "write_enrichment_plot_png_py",
     "write_gsea_table_plot_png_py",

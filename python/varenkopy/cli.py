@@ -2,7 +2,8 @@
 
 ``varenkopy gsea`` analyses one ranking file, ``varenkopy gsea-many`` a
 matrix of genes x signatures (on a Dask scheduler when given one),
-``varenkopy report`` writes a report folder of one analysis. Results
+``varenkopy report`` writes a report folder of one analysis, ``varenkopy
+info`` prints what a bug report needs. Results
 are written as TSV with full float precision (each number reads back to the
 same double), NaN as ``NA``, ``pval_at_eps`` as ``True``/``False`` (True: the
 p-value is the floor ``--eps`` and the true one is at most that) and leading
@@ -29,6 +30,7 @@ from varenkopy import __version__
 from varenkopy._analysis import gsea
 from varenkopy._duplicates import DUPLICATE_CHOICES, resolve_duplicates
 from varenkopy._files import open_text, terminations_raise, write_text
+from varenkopy._info import show_info
 from varenkopy._inputs import PreparedGeneSets, gene_sets_to_pairs, is_missing, ranks_dict
 from varenkopy._many import gsea_many
 from varenkopy._plots import plot_enrichment, plot_table
@@ -257,6 +259,11 @@ def _connect(address: str) -> Any:
     return client_type(address)
 
 
+def _cmd_info(args: argparse.Namespace) -> int:
+    show_info()
+    return 0
+
+
 def _cmd_gsea_many(args: argparse.Namespace) -> int:
     matrix = read_signature_matrix(args.rankings)
     sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
@@ -411,6 +418,14 @@ def build_parser() -> argparse.ArgumentParser:
     report.add_argument("--title", default=None, help="title of the index page")
     _add_analysis_options(report)
     report.set_defaults(run=_cmd_report)
+
+    commands.add_parser(
+        "info", formatter_class=formatter, help="print versions and build details for a bug report",
+        description="Prints the versions of varenkopy, Python and the packages it uses, the "
+                    "platform, each compiled dependency's version and origin, the enrichment "
+                    "kernels this processor runs and the number of worker threads "
+                    "(varenkopy.show_info).",
+    ).set_defaults(run=_cmd_info)
     return parser
 
 

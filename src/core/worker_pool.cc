@@ -86,8 +86,7 @@ bool request_worker_pool(std::size_t threads) {
 }
 
 tbb::task_arena& worker_pool() {
-  std::call_once(g_pool_once,
-                 [] { create_pool(std::min(default_threads(), kMaxWorkerThreads), false); });
+  std::call_once(g_pool_once, [] { create_pool(default_worker_pool_threads(), false); });
   return *g_pool->arena;
 }
 
@@ -99,5 +98,7 @@ std::size_t worker_pool_threads() {
 std::size_t existing_worker_pool_threads() {
   return g_created_threads.load(std::memory_order_acquire);
 }
+
+std::size_t default_worker_pool_threads() { return std::min(default_threads(), kMaxWorkerThreads); }
 
 }  // namespace varenko::core

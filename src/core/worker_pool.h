@@ -28,4 +28,8 @@ std::size_t worker_pool_threads();
 // Number of threads of the pool, or 0 while no pool has been created.
 std::size_t existing_worker_pool_threads();
 
+// Number of threads a pool created without a request gets: one per logical
+// processor this process may run on, clamped to kMaxWorkerThreads.
+std::size_t default_worker_pool_threads();
+
 }  // namespace varenko::core

@@ -1,7 +1,8 @@
 """The package installed as a user installs it: a wheel built from this tree,
 installed into a fresh virtual environment (without this environment's
 packages; numpy, pandas and tqdm come from the package index as for a user),
-runs the README's first Python block verbatim from an empty folder."""
+runs the README's first Python block verbatim from an empty folder, and
+`varenkopy info`."""
 from __future__ import annotations
 
 import os
@@ -47,3 +48,6 @@ def test_readme_quick_start_runs_in_a_fresh_environment(tmp_path):
     empty.mkdir()
     proc = run([str(python), "-c", snippet], cwd=empty, timeout=300)
     assert proc.stdout.startswith("HALLMARK_"), proc.stdout
+    # The command the wheel installs runs, and its core finds every library.
+    info = run([str(venv / "bin" / "varenkopy"), "info"], cwd=empty, timeout=120)
+    assert f"at {venv}" in info.stdout and "zlib " in info.stdout, info.stdout

@@ -22,5 +22,14 @@ TEST(WorkerPool, HugeRequestsAreClamped) {
   EXPECT_EQ(worker_pool().max_concurrency(), static_cast<int>(kMaxWorkerThreads));
 }
 
+TEST(WorkerPool, PoolWithoutRequestHasTheDefaultSize) {
+  EXPECT_EQ(existing_worker_pool_threads(), 0u);
+  const std::size_t expected = default_worker_pool_threads();
+  EXPECT_GE(expected, 1u);
+  EXPECT_LE(expected, kMaxWorkerThreads);
+  EXPECT_EQ(worker_pool_threads(), expected);
+  EXPECT_EQ(existing_worker_pool_threads(), expected);
+}
+
 }  // namespace
 }  // namespace varenko::core
