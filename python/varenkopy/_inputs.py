@@ -104,6 +104,18 @@ def _real_scores(values: object, name: str) -> np.ndarray:
     return raw.astype(np.float64)
 
 
+def _table_hint(frame: pd.DataFrame) -> str:
+    """Where a frame looks like a differential-expression table, the advice
+    to make its ranking with ranking_from_table."""
+    from varenkopy._tables import looks_like_table
+
+    if not looks_like_table(frame):
+        return ""
+    return ("; this looks like a differential-expression table: make the ranking with "
+            "varenkopy.ranking_from_table(table), which takes its p-value and fold-change "
+            "columns")
+
+
 def ranking_to_lists(ranking: object, name: str = "ranking",
                      duplicates: str = "error") -> tuple[list[str], list[float]]:
     """Converts any accepted ranking form into parallel lists of genes and scores.
@@ -143,7 +155,7 @@ def ranking_to_lists(ranking: object, name: str = "ranking",
             raise ValueError(
                 f"argument '{name}': a DataFrame ranking needs one column (genes in the index) "
                 f"or two (genes, scores); got {ranking.shape[1]} columns"
-            )
+                + _table_hint(ranking))
     elif isinstance(ranking, pd.Series):
         keys, values = list(ranking.index), ranking
     elif isinstance(ranking, Mapping):
@@ -153,8 +165,13 @@ def ranking_to_lists(ranking: object, name: str = "ranking",
             f"argument '{name}': expected a pandas Series, a DataFrame, a mapping gene -> score "
             f"or a path, got {type_name(ranking)}"
         )
-    genes = [_gene_name(g, name) for g in keys]
-    scores = _real_scores(values, name)
+    try:
+        genes = [_gene_name(g, name) for g in keys]
+        scores = _real_scores(values, name)
+    except TypeError as exc:
+        if isinstance(ranking, pd.DataFrame):
+            raise TypeError(str(exc) + _table_hint(ranking)) from None
+        raise
 
     genes, scores = resolve_duplicates(genes, scores, duplicates, f"argument '{name}'")
     nan = np.isnan(scores)
