@@ -200,10 +200,18 @@ class PreparedGeneSets:
     to cluster workers once).
     """
 
-    __slots__ = ("pairs",)
+    __slots__ = ("_genes", "pairs")
 
     def __init__(self, pairs: GeneSetPairs) -> None:
         self.pairs = pairs
+
+    def genes(self) -> frozenset[str]:
+        """Every gene of the sets, found once and kept (not pickled)."""
+        genes: frozenset[str] | None = getattr(self, "_genes", None)
+        if genes is None:
+            genes = set_genes(self.pairs)
+            self._genes = genes
+        return genes
 
     # A one-element tuple: pickle skips __setstate__ for a false state, such
     # as an empty list of sets.
@@ -212,6 +220,14 @@ class PreparedGeneSets:
 
     def __setstate__(self, state: tuple[GeneSetPairs]) -> None:
         self.pairs = state[0]
+
+
+def set_genes(pairs: GeneSetPairs) -> frozenset[str]:
+    """Every gene of the gene sets `pairs`."""
+    genes: set[str] = set()
+    for _, members in pairs:
+        genes.update(members)
+    return frozenset(genes)
 
 
 def _gene_list(genes: object, set_name: str, name: str) -> list[str]:
