@@ -276,11 +276,14 @@ class _Warnings:
         kinds, self.kinds = self.kinds, {}
         for category, by_kind in kinds.items():
             lines = [self._line(given) for given in by_kind.values()]
+            names = list(dict.fromkeys(name for given in by_kind.values() for name, _ in given))
             if len(lines) == 1:
                 text = lines[0]
+            elif len(names) == 1:
+                text = (f"{len(lines)} warnings of signature {names[0]!r}:\n"
+                        + "\n".join(f"- {given[0][1]}" for given in by_kind.values()))
             else:
-                count = len({name for given in by_kind.values() for name, _ in given})
-                text = (f"{len(lines)} kinds of warnings from {count} signatures:\n"
+                text = (f"{len(lines)} kinds of warnings from {len(names)} signatures:\n"
                         + "\n".join(f"- {line}" for line in lines))
             if category is VarenkoWarning:
                 warn(text)

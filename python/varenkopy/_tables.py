@@ -165,7 +165,7 @@ def _gene_labels(table: pd.DataFrame, gene: Hashable | None) -> tuple[list[objec
                              f"{', '.join(_GENE_NAMES)}) and the index holds no gene names; "
                              f"name one with gene=... among the table's columns "
                              f"{_listing(list(table.columns))}")
-        elif _is_integer_index(table.index):
+        elif _is_integer_index(table.index) and table.index.name != "gene":
             # The row numbers of a table that was sorted or filtered after
             # reading: taken as genes they would rank numbers, not genes.
             raise ValueError(f"argument 'gene': no column of gene names found (looked for "

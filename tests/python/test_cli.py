@@ -138,7 +138,7 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
     body = {"repeated-signatures": "gene\ta\ta\nX\t1\t2\n",
             "not-a-number": "gene\ta\tb\nX\t1\t2\nY\t3\thigh\n",
             "short-line": "gene\ta\tb\nX\t1\n",
-            "failed-signature": "gene\ta\tb\nX\t1\tNA\nY\t2\t\n"}.get(case, "gene\ta\nX\t1\n")
+            "failed-signature": "gene\ta\tb\nJUNB\t1\tNA\nCXCL2\t2\t\n"}.get(case, "gene\ta\nX\t1\n")
     matrix.write_text(body, encoding="utf-8")
     if case == "long-field":
         matrix.write_text("gene\ta\nX\t1\n" + "G" * 200_000 + "\t2\n", encoding="utf-8")
