@@ -201,10 +201,6 @@ def _is_integer_index(index: pd.Index) -> bool:
 
 def _gene_name(value: object, described: str) -> str:
     if isinstance(value, str):
-        if not value.strip():
-            raise ValueError(f"argument 'gene': {described} holds an empty or blank gene name "
-                             f"({value!r}); drop those rows, or name the gene column with "
-                             f"gene=...")
         return value
     if isinstance(value, numbers.Integral) and not isinstance(value, bool):
         return str(value)  # numeric identifiers, such as Entrez gene IDs
@@ -393,6 +389,12 @@ def ranking_from_table(
         values = _numbers(table, label, keyword)
         columns = repr(label)
 
+    blank = [i for i, v in enumerate(labels) if isinstance(v, str) and not v.strip()]
+    if blank:
+        raise ValueError(f"argument 'gene': {described} holds {len(blank)} empty or blank gene "
+                         f"names (the first on row {blank[0]}, counted from 0: "
+                         f"{labels[blank[0]]!r}); drop those rows, or name the gene column "
+                         f"with gene=...")
     named = np.array([not _is_missing(v) for v in labels], dtype=bool)
     if not named.all():
         warn(f"{int((~named).sum())} rows without a gene name in {described} were dropped",

@@ -165,10 +165,11 @@ ERRORS = [
         [np.bool_(True), 1.0], dtype=object)}), {"method": "lfc"}, TypeError,
      "argument 'lfc': column 'logFC' must hold numbers, got dtype object"),
     ("empty-gene-name", pd.DataFrame({"gene": ["A", ""], "logFC": [1.0, 2.0]}),
-     {"method": "lfc"}, ValueError, "argument 'gene': column 'gene' holds an empty or blank "
-     "gene name ('')"),
+     {"method": "lfc"}, ValueError, "argument 'gene': column 'gene' holds 1 empty or blank "
+     "gene names (the first on row 1, counted from 0: '')"),
     ("blank-gene-name", pd.DataFrame({"gene": [" "], "logFC": [1.0]}), {"method": "lfc"},
-     ValueError, "argument 'gene': column 'gene' holds an empty or blank gene name (' ')"),
+     ValueError, "argument 'gene': column 'gene' holds 1 empty or blank gene names (the "
+     "first on row 0, counted from 0: ' ')"),
     ("part-of-a-multiindex-label", pd.DataFrame({("de", "gene"): ["A"], ("de", "logFC"): [1.0]}),
      {"method": "lfc", "gene": "de"}, ValueError, "argument 'gene': 'de' selects 2 columns of "
      "the table's columns of several levels; name one whole column by all its levels, such "
