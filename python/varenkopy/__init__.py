@@ -15,8 +15,9 @@ AnnData object into the input of :func:`gsea_many`. After the table,
 :func:`leading_edge_matrix` and :func:`set_overlap` show which genes and sets
 the significant results share, :func:`collapse_redundant` tells the
 independent sets from echoes of a stronger one, and :func:`write_report`
-writes a report folder to share. :func:`show_info` prints the versions and
-build details a bug report needs. Warnings are issued with the category
+writes a report folder to share; :func:`read_results` reads a results table
+written to a file back into the frame :func:`gsea` made. :func:`show_info`
+prints the versions and build details a bug report needs. Warnings are issued with the category
 :class:`VarenkoWarning` and logged to the ``varenkopy`` logger.
 """
 from __future__ import annotations
@@ -37,6 +38,7 @@ from varenkopy._many import gsea_many, signature_seed
 from varenkopy._plots import PlotImage, plot_enrichment, plot_table
 from varenkopy._readers import read_gmt, read_ranking
 from varenkopy._report import write_report
+from varenkopy._results import read_results
 from varenkopy._single_cell import rankings_from_anndata
 from varenkopy._tables import ranking_from_table
 from varenkopy._warnings import VarenkoWarning
@@ -59,6 +61,7 @@ __all__ = [
     "rankings_from_anndata",
     "read_gmt",
     "read_ranking",
+    "read_results",
     "run_gsea_py",
     "set_overlap",
     "show_info",

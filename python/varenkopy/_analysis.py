@@ -11,11 +11,14 @@ import pandas as pd
 
 from varenkopy import _core
 from varenkopy._duplicates import check_duplicates
+from varenkopy._identifiers import check_identifiers
 from varenkopy._inputs import (
     GeneSetsLike,
+    PreparedGeneSets,
     RankingLike,
     gene_sets_to_pairs,
     ranks_dict,
+    set_genes,
 )
 from varenkopy._progress import ProgressBar, wanted
 from varenkopy._warnings import warn
@@ -264,9 +267,11 @@ def gsea(
     TypeError
         An argument has the wrong type (the message names it).
     ValueError
-        Repeated genes (with ``duplicates="error"``), an empty ranking,
-        gene-set columns that cannot be told apart, or an invalid option
-        value (named as in this call, such as ``sample_size``).
+        Repeated genes (with ``duplicates="error"``), an empty ranking, a
+        ranking that shares no gene with the gene sets (the message names
+        the likely cause, such as Ensembl IDs against symbols), gene-set
+        columns that cannot be told apart, or an invalid option value (named
+        as in this call, such as ``sample_size``).
     MemoryError
         The analysis does not fit in memory (its message gives the sizes).
     FileNotFoundError
@@ -277,7 +282,11 @@ def gsea(
     Warns
     -----
     VarenkoWarning
-        For tied or all-positive scores, NaN scores dropped, gene sets left
+        For a ranking that shares few genes with the gene sets (fewer than
+        a tenth of its genes and of theirs; the message names the likely
+        cause: identifiers of another kind, mouse-style against human-style
+        symbols, version suffixes), tied or all-positive scores, NaN scores
+        dropped, gene sets left
         out for their size, rows still without a p-value (named, with the
         reason), genes whose non-zero score weighs 0 in the integer weights of the
         enrichment scores (scores spanning too many orders of magnitude, or
@@ -315,6 +324,8 @@ def gsea(
     ranks = ranks_dict(ranking, "ranking", duplicates)
     pairs = gene_sets_to_pairs(gene_sets, "gene_sets", set_column=set_column,
                                gene_column=gene_column)
+    universe = gene_sets.genes() if isinstance(gene_sets, PreparedGeneSets) else set_genes(pairs)
+    check_identifiers(list(ranks), pairs, universe)
     note_pool_size(threads)
 
     bar = ProgressBar() if wanted(progress, len(pairs), n_perm_simple) else None

@@ -104,6 +104,18 @@ def _real_scores(values: object, name: str) -> np.ndarray:
     return raw.astype(np.float64)
 
 
+def _table_hint(frame: pd.DataFrame) -> str:
+    """Where a frame looks like a differential-expression table, the advice
+    to make its ranking with ranking_from_table."""
+    from varenkopy._tables import looks_like_table
+
+    if not looks_like_table(frame):
+        return ""
+    return ("; this looks like a differential-expression table: make the ranking with "
+            "varenkopy.ranking_from_table(table), which takes its p-value and fold-change "
+            "columns")
+
+
 def ranking_to_lists(ranking: object, name: str = "ranking",
                      duplicates: str = "error") -> tuple[list[str], list[float]]:
     """Converts any accepted ranking form into parallel lists of genes and scores.
@@ -143,7 +155,7 @@ def ranking_to_lists(ranking: object, name: str = "ranking",
             raise ValueError(
                 f"argument '{name}': a DataFrame ranking needs one column (genes in the index) "
                 f"or two (genes, scores); got {ranking.shape[1]} columns"
-            )
+                + _table_hint(ranking))
     elif isinstance(ranking, pd.Series):
         keys, values = list(ranking.index), ranking
     elif isinstance(ranking, Mapping):
@@ -153,8 +165,13 @@ def ranking_to_lists(ranking: object, name: str = "ranking",
             f"argument '{name}': expected a pandas Series, a DataFrame, a mapping gene -> score "
             f"or a path, got {type_name(ranking)}"
         )
-    genes = [_gene_name(g, name) for g in keys]
-    scores = _real_scores(values, name)
+    try:
+        genes = [_gene_name(g, name) for g in keys]
+        scores = _real_scores(values, name)
+    except TypeError as exc:
+        if isinstance(ranking, pd.DataFrame):
+            raise TypeError(str(exc) + _table_hint(ranking)) from None
+        raise
 
     genes, scores = resolve_duplicates(genes, scores, duplicates, f"argument '{name}'")
     nan = np.isnan(scores)
@@ -183,10 +200,18 @@ class PreparedGeneSets:
     to cluster workers once).
     """
 
-    __slots__ = ("pairs",)
+    __slots__ = ("_genes", "pairs")
 
     def __init__(self, pairs: GeneSetPairs) -> None:
         self.pairs = pairs
+
+    def genes(self) -> frozenset[str]:
+        """Every gene of the sets, found once and kept (not pickled)."""
+        genes: frozenset[str] | None = getattr(self, "_genes", None)
+        if genes is None:
+            genes = set_genes(self.pairs)
+            self._genes = genes
+        return genes
 
     # A one-element tuple: pickle skips __setstate__ for a false state, such
     # as an empty list of sets.
@@ -195,6 +220,14 @@ class PreparedGeneSets:
 
     def __setstate__(self, state: tuple[GeneSetPairs]) -> None:
         self.pairs = state[0]
+
+
+def set_genes(pairs: GeneSetPairs) -> frozenset[str]:
+    """Every gene of the gene sets `pairs`."""
+    genes: set[str] = set()
+    for _, members in pairs:
+        genes.update(members)
+    return frozenset(genes)
 
 
 def _gene_list(genes: object, set_name: str, name: str) -> list[str]:

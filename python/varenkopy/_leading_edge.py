@@ -27,6 +27,7 @@ from varenkopy._inputs import (
     ranks_dict,
 )
 from varenkopy._many import signature_seed
+from varenkopy._results import check_result_cells
 from varenkopy._warnings import VarenkoWarning, logger
 
 _ON = ("leading_edge", "members")
@@ -48,6 +49,7 @@ def _check_results(results: object, needed: Sequence[str]) -> pd.DataFrame:
     if "signature" in results.columns and results["signature"].nunique(dropna=False) > 1:
         raise ValueError("argument 'results': rows of several signatures; select one "
                          "signature's rows first (results[results.signature == name])")
+    check_result_cells(results)
     repeated = results["pathway"][results["pathway"].duplicated()]
     if len(repeated):
         raise ValueError(f"argument 'results': gene set {str(repeated.iloc[0])!r} occurs "

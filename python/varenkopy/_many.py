@@ -9,6 +9,7 @@ through the client object the caller passes; this module never imports it.
 from __future__ import annotations
 
 import logging
+import re
 import secrets
 import sys
 import threading
@@ -235,13 +236,59 @@ def _check_options(options: dict[str, Any], seed: object, progress: object,
         raise ValueError(f"argument 'errors': expected 'raise' or 'collect', got {errors!r}")
 
 
-def _reissue(name: Hashable, outcome: _Outcome) -> None:
-    # Each warning points at the caller's line, as those of gsea do.
-    for text in outcome.messages:
-        warn(f"signature {name!r}: {text}")
-    for other in outcome.others:
-        warnings.warn(f"signature {name!r}: {other.message}", other.category,
-                      stacklevel=caller_stacklevel())
+# Numbers in a warning's text: warnings that differ only in them are of one kind.
+_NUMBER = re.compile(r"[-+]?\d+(?:\.\d+)?(?:[eE][-+]?\d+)?")
+# Signature names listed per kind of warning.
+_NAMES_SHOWN = 10
+
+
+class _Warnings:
+    """The warnings of every signature, issued once per call: one warning per
+    category, a line per kind of warning naming the signatures that gave it.
+    Each signature's own text is logged at INFO level."""
+
+    def __init__(self) -> None:
+        # category -> kind -> [(signature, text)], in order of appearance.
+        self.kinds: dict[type[Warning], dict[str, list[tuple[Hashable, str]]]] = {}
+
+    def add(self, name: Hashable, outcome: _Outcome) -> None:
+        texts: list[tuple[type[Warning], str]] = [(VarenkoWarning, t) for t in outcome.messages]
+        texts += [(w.category, str(w.message)) for w in outcome.others]
+        for category, text in texts:
+            logger.info("signature %r: %s", name, text)
+            kinds = self.kinds.setdefault(category, {})
+            kinds.setdefault(_NUMBER.sub("#", text), []).append((name, text))
+
+    @staticmethod
+    def _line(given: list[tuple[Hashable, str]]) -> str:
+        names = list(dict.fromkeys(name for name, _ in given))
+        shown = ", ".join(repr(n) for n in names[:_NAMES_SHOWN])
+        if len(names) > _NAMES_SHOWN:
+            shown += f" and {len(names) - _NAMES_SHOWN} more"
+        who = f"signature {shown}" if len(names) == 1 else f"signatures {shown}"
+        text = given[0][1]
+        if any(t != text for _, t in given):
+            text += f" (the numbers of {names[0]!r}; other signatures' differ)"
+        return f"{who}: {text}"
+
+    def issue(self) -> None:
+        """Issues the summary, pointing at the caller's line, and forgets it."""
+        kinds, self.kinds = self.kinds, {}
+        for category, by_kind in kinds.items():
+            lines = [self._line(given) for given in by_kind.values()]
+            names = list(dict.fromkeys(name for given in by_kind.values() for name, _ in given))
+            if len(lines) == 1:
+                text = lines[0]
+            elif len(names) == 1:
+                text = (f"{len(lines)} warnings of signature {names[0]!r}:\n"
+                        + "\n".join(f"- {given[0][1]}" for given in by_kind.values()))
+            else:
+                text = (f"{len(lines)} kinds of warnings from {len(names)} signatures:\n"
+                        + "\n".join(f"- {line}" for line in lines))
+            if category is VarenkoWarning:
+                warn(text)
+            else:
+                warnings.warn(text, category, stacklevel=caller_stacklevel())
 
 
 class _Collector:
@@ -274,12 +321,12 @@ def _progress_bar(show: bool, total: int) -> Any:
 
 def _run_here(signatures: list[tuple[Hashable, Any]], prepared: PreparedGeneSets,
               seeds: list[int], options: dict[str, Any], collector: _Collector,
-              show: bool) -> None:
+              show: bool, caught: _Warnings) -> None:
     bar = _progress_bar(show, len(signatures))
     try:
         for (name, ranking), seed in zip(signatures, seeds, strict=True):
             outcome = _run_signature(ranking, prepared, seed, options)
-            _reissue(name, outcome)
+            caught.add(name, outcome)
             collector.add(name, outcome)
             bar.update(1)
     finally:
@@ -312,7 +359,7 @@ def _cluster_failure(error: BaseException, client: Any) -> BaseException:
 
 def _run_on_client(client: Any, rankings: object, signatures: list[tuple[Hashable, Any]],
                    prepared: PreparedGeneSets, seeds: list[int], options: dict[str, Any],
-                   collector: _Collector, show: bool) -> None:
+                   collector: _Collector, show: bool, caught: _Warnings) -> None:
     from varenkopy._readers import read_ranking
 
     # The columns of a matrix share their genes: those travel once, and each
@@ -365,7 +412,7 @@ def _run_on_client(client: Any, rankings: object, signatures: list[tuple[Hashabl
                 except Exception as exc:
                     outcome = _failed(_cluster_failure(exc, client))
                 del item  # releases the result on the worker
-            _reissue(name, outcome)
+            caught.add(name, outcome)
             collector.add(name, outcome)
             bar.update(1)
     except BaseException:
@@ -536,7 +583,11 @@ def gsea_many(
     Warns
     -----
     VarenkoWarning
-        The warnings of each signature's analysis, prefixed with its name.
+        The warnings of the signatures' analyses, once per call: a line per
+        kind of warning naming the signatures that gave it (warnings that
+        differ only in their numbers are one kind, shown with the first
+        signature's numbers). Each signature's own texts are logged to the
+        ``varenkopy`` logger at INFO level.
 
     See Also
     --------
@@ -577,11 +628,16 @@ def gsea_many(
     seeds = [signature_seed(run_seed, i) for i in range(len(signatures))]
     show = wanted(progress, len(prepared.pairs) * len(signatures), n_perm_simple)
     collector = _Collector(errors)
-    if client is None:
-        _run_here(signatures, prepared, seeds, options, collector, show)
-    else:
-        _run_on_client(client, rankings, signatures, prepared, seeds, options, collector,
-                       show)
+    caught = _Warnings()
+    try:
+        if client is None:
+            _run_here(signatures, prepared, seeds, options, collector, show, caught)
+        else:
+            _run_on_client(client, rankings, signatures, prepared, seeds, options, collector,
+                           show, caught)
+    finally:
+        # Also when a signature's failure is raised: the warnings so far.
+        caught.issue()
     results, failures = _result_frames(collector, run_seed)
     if errors == "collect":
         return results, failures

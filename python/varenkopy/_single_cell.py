@@ -1,7 +1,9 @@
 """Rankings from single-cell analyses: one ranking per cluster of an AnnData object."""
 from __future__ import annotations
 
+import numbers
 from collections.abc import Mapping, Sequence
+from decimal import Decimal
 from typing import Any
 
 import numpy as np
@@ -28,6 +30,39 @@ def _table(result: Mapping[str, Any], field: str) -> pd.DataFrame:
     if array.dtype.names is None:
         raise ValueError(f"'{field}' is not a table with one column per group")
     return pd.DataFrame({name: array[name] for name in array.dtype.names})
+
+
+def _groups_of(table: pd.DataFrame, key: str, field: str) -> dict[str, Any]:
+    """Group name (as str) -> column label of a per-group table; ValueError
+    for a group that occurs twice (labels equal as text count as one)."""
+    labels: dict[str, Any] = {}
+    for label in table.columns:
+        name = str(label)
+        if name in labels:
+            raise ValueError(f"adata.uns[{key!r}][{field!r}] has group {name!r} more than "
+                             f"once; run rank_genes_groups again, or give the groups "
+                             f"distinct names")
+        labels[name] = label
+    return labels
+
+
+def _real_values(column: pd.Series, where: str) -> pd.Series:
+    """The scores of one group as float64; TypeError for values that are no
+    real numbers (booleans, complex numbers, dates, durations, text), as the
+    analysis refuses them."""
+    kind = column.dtype.kind
+    if kind in "iuf":
+        return column.astype(np.float64)
+    if kind == "O":
+        bad = [v for v in column if v is not None and (
+            isinstance(v, (bool, np.bool_)) or not isinstance(v, (numbers.Real, Decimal)))]
+        if not bad:
+            return column.astype(np.float64)
+        what = type_name(bad[0])
+    else:
+        what = f"dtype {column.dtype}"
+    raise TypeError(f"{where} holds values that are not real numbers ({what}); scores must "
+                    f"be int or float")
 
 
 def _is_result(value: object) -> bool:
@@ -76,22 +111,28 @@ def rankings_from_anndata(
     ------
     TypeError
         `adata` is not an AnnData object, or `groups` is not a sequence.
+    TypeError
+        Scores that are not real numbers (booleans, complex numbers, dates,
+        durations, text), as :func:`gsea` refuses them.
     KeyError
         `key` is not in ``adata.uns``, `score` is not in the result, or a
         group is not in it; the message lists what is there.
     ValueError
         The result is not one of ``rank_genes_groups``, holds a gene twice in
-        one group, or holds scores that are not numbers.
+        one group or a group twice, or is inconsistent (a group of ``names``
+        missing from the scores, or fewer scores than genes).
 
     Warns
     -----
     VarenkoWarning
         When a group's ranking has fewer than 5,000 genes: enrichment
         against a truncated gene universe (the top ``n_genes`` of each group,
-        which ``rank_genes_groups`` keeps by default, or only highly variable
+        which older scanpy versions kept by default, or only highly variable
         genes) is biased. Rank every gene with
         ``sc.tl.rank_genes_groups(adata, groupby, n_genes=adata.n_vars)`` on
-        an object that holds all measured genes.
+        an object that holds all measured genes; when the rankings already
+        hold every gene of `adata`, the warning says that the data set
+        itself is small.
 
     See Also
     --------
@@ -130,7 +171,9 @@ def rankings_from_anndata(
 
     names = _table(result, "names")
     values = _table(result, score)
-    present_groups = [str(g) for g in names.columns]
+    name_labels = _groups_of(names, key, "names")
+    score_labels = _groups_of(values, key, score)
+    present_groups = list(name_labels)
     if groups is None:
         chosen = present_groups
     else:
@@ -144,12 +187,18 @@ def rankings_from_anndata(
 
     columns: dict[str, pd.Series] = {}
     for group in chosen:
-        genes = pd.Series(names[group]).astype(object)
-        try:
-            scores = pd.to_numeric(pd.Series(values[group]), errors="raise").astype(np.float64)
-        except (TypeError, ValueError):
-            raise ValueError(f"adata.uns[{key!r}][{score!r}] of group {group!r} holds values "
-                             f"that are not numbers") from None
+        if group not in score_labels:
+            raise ValueError(f"adata.uns[{key!r}][{score!r}] has no group {group!r}, which "
+                             f"'names' has (its groups are {list(score_labels)}); the result "
+                             f"is incomplete: run rank_genes_groups again")
+        genes = pd.Series(names[name_labels[group]]).astype(object).reset_index(drop=True)
+        where = f"adata.uns[{key!r}][{score!r}] of group {group!r}"
+        scores = _real_values(pd.Series(values[score_labels[group]]).reset_index(drop=True),
+                              where)
+        if len(scores) != len(genes):
+            raise ValueError(f"{where} holds {len(scores)} values for the {len(genes)} genes "
+                             f"of 'names'; the result is inconsistent: run rank_genes_groups "
+                             f"again")
         # Empty slots (when groups have results of different lengths) are not genes.
         keep = genes.notna().to_numpy() & (genes.astype(str) != "").to_numpy()
         index = pd.Index(genes[keep].astype(str), name="gene")
@@ -167,8 +216,17 @@ def rankings_from_anndata(
     if counts and min(counts) < SMALL_UNIVERSE:
         low, high = min(counts), max(counts)
         span = f"{low}" if low == high else f"{low} to {high}"
-        warn(f"the rankings in adata.uns[{key!r}] hold only {span} genes (adata has "
-             f"{adata.n_vars}); enrichment against a truncated gene universe is biased. Rank "
-             f"every gene: sc.tl.rank_genes_groups(adata, ..., n_genes=adata.n_vars) on an "
-             f"object with all measured genes, not only the highly variable ones", stacklevel=2)
+        if low >= adata.n_vars:
+            # Every gene of the object is ranked: the object itself is small.
+            warn(f"adata holds only {adata.n_vars} genes and the rankings in "
+                 f"adata.uns[{key!r}] hold all of them: the data set itself is small (only "
+                 f"highly variable genes kept?), and enrichment against so small a gene "
+                 f"universe is biased. Rank on an object with all measured genes, such as "
+                 f"adata.raw (use_raw=True, n_genes=adata.raw.n_vars)", stacklevel=2)
+        else:
+            warn(f"the rankings in adata.uns[{key!r}] hold only {span} genes (adata has "
+                 f"{adata.n_vars}); enrichment against a truncated gene universe is biased. "
+                 f"Rank every gene: sc.tl.rank_genes_groups(adata, ..., n_genes=adata.n_vars) "
+                 f"on an object with all measured genes, not only the highly variable ones",
+                 stacklevel=2)
     return frame

@@ -9,6 +9,7 @@ from __future__ import annotations
 
 import math
 import numbers
+import re
 from collections.abc import Hashable, Sequence
 
 import numpy as np
@@ -29,6 +30,9 @@ _PVALUE_NAMES = ("pvalue", "pval", "pvals", "p.value", "p_value", "p-value", "p_
 _LFC_NAMES = ("log2foldchange", "logfc", "logfoldchanges", "log2fc", "lfc", "avg_log2fc",
               "avg_logfc", "log2_fold_change")
 _SCORE_NAMES = ("stat", "t", "scores", "score", "statistic")
+# Names of adjusted p-values and q-values, compared in lower case: a column
+# named like this and given as pvalue= is warned about.
+_ADJUSTED = re.compile(r"adj|fdr|^q[-._ ]?val|^qval|^q$|bonferroni|holm|^bh$")
 # The name pandas gives a column without a header, such as the row names R's
 # write.csv puts first.
 _UNNAMED_FIRST = "Unnamed: 0"
@@ -42,10 +46,38 @@ def _listing(labels: Sequence[Hashable]) -> str:
     return ", ".join(repr(c) for c in labels[:_SHOWN]) + more
 
 
+def _last_name(label: Hashable) -> object:
+    """The name a column is known by: its label, or the last level of a
+    label of several levels (columns with a MultiIndex)."""
+    return label[-1] if isinstance(label, tuple) and label else label
+
+
 def _matches(table: pd.DataFrame, candidates: Sequence[str]) -> list[Hashable]:
-    """The table's columns whose lower-cased name is one of `candidates`."""
+    """The table's columns whose lower-cased name (the last level of a
+    MultiIndex label) is one of `candidates`."""
     wanted = set(candidates)
-    return [c for c in table.columns if isinstance(c, str) and c.lower() in wanted]
+    return [c for c in table.columns
+            if isinstance(name := _last_name(c), str) and name.lower() in wanted]
+
+
+def _series(table: pd.DataFrame, label: Hashable, keyword: str) -> pd.Series:
+    """The one column `label` names; ValueError when it selects several (part
+    of a label of MultiIndex columns)."""
+    column = table[label]
+    if isinstance(column, pd.DataFrame):
+        rest = column.columns[0]
+        whole = (*(label if isinstance(label, tuple) else (label,)),
+                 *(rest if isinstance(rest, tuple) else (rest,)))
+        raise ValueError(f"argument '{keyword}': {label!r} selects {column.shape[1]} columns "
+                         f"of the table's columns of several levels; name one whole column "
+                         f"by all its levels, such as {keyword}={whole!r}")
+    return column
+
+
+def looks_like_table(table: pd.DataFrame) -> bool:
+    """True when `table` has a column named like a p-value, fold change or test
+    statistic of the usual exports."""
+    return bool(_matches(table, _PVALUE_NAMES + _LFC_NAMES + _SCORE_NAMES + ("basemean",)))
 
 
 def _column(table: pd.DataFrame, keyword: str, given: Hashable | None, what: str,
@@ -79,12 +111,16 @@ def _column(table: pd.DataFrame, keyword: str, given: Hashable | None, what: str
 
 
 def _numbers(table: pd.DataFrame, label: Hashable, keyword: str) -> npt.NDArray[np.float64]:
-    """The column as float64, missing values as NaN; TypeError unless it holds numbers."""
-    column = table[label]
+    """The column as float64, missing values as NaN; TypeError unless it holds
+    real numbers (booleans are flags and complex numbers would lose their
+    imaginary part, so both are refused)."""
+    column = _series(table, label, keyword)
     dtype = column.dtype
-    numeric = pd.api.types.is_numeric_dtype(dtype) and not pd.api.types.is_bool_dtype(dtype)
+    numeric = (pd.api.types.is_numeric_dtype(dtype) and not pd.api.types.is_bool_dtype(dtype)
+               and not pd.api.types.is_complex_dtype(dtype))
     if pd.api.types.is_object_dtype(dtype):
-        numeric = not any(isinstance(v, (str, bytes, bool)) for v in column)
+        numeric = not any(isinstance(v, (str, bytes, bool, np.bool_, complex, np.complexfloating))
+                          for v in column)
     if numeric:
         try:
             return column.to_numpy(dtype=np.float64, na_value=np.nan)
@@ -121,7 +157,7 @@ def _gene_labels(table: pd.DataFrame, gene: Hashable | None) -> tuple[list[objec
                              f"({_listing(matches)}); name one with gene=..., or gene=None "
                              f"for the index")
         if matches:
-            source, described = table[matches[0]], f"column {matches[0]!r}"
+            source, described = _series(table, matches[0], "gene"), f"column {matches[0]!r}"
         elif len(table.columns) and table.columns[0] == _UNNAMED_FIRST:
             source, described = table[_UNNAMED_FIRST], f"column {_UNNAMED_FIRST!r}"
         elif isinstance(table.index, pd.RangeIndex) or isinstance(table.index, pd.MultiIndex):
@@ -129,17 +165,38 @@ def _gene_labels(table: pd.DataFrame, gene: Hashable | None) -> tuple[list[objec
                              f"{', '.join(_GENE_NAMES)}) and the index holds no gene names; "
                              f"name one with gene=... among the table's columns "
                              f"{_listing(list(table.columns))}")
+        elif _is_integer_index(table.index) and table.index.name != "gene":
+            # The row numbers of a table that was sorted or filtered after
+            # reading: taken as genes they would rank numbers, not genes.
+            raise ValueError(f"argument 'gene': no column of gene names found (looked for "
+                             f"{', '.join(_GENE_NAMES)}) and the index holds integers, most "
+                             f"likely row numbers of a sorted or filtered table; name the "
+                             f"gene column with gene=... among the table's columns "
+                             f"{_listing(list(table.columns))}, or pass gene=None if the "
+                             f"index does hold numeric gene IDs (such as Entrez IDs)")
         else:
             source, described = table.index, "the index"
     elif _is_index_name(table, gene):
         source, described = table.index, "the index"
     else:
         label = _column(table, "gene", gene, "gene names", ())
-        source, described = table[label], f"column {label!r}"
+        source, described = _series(table, label, "gene"), f"column {label!r}"
     if isinstance(source, pd.MultiIndex):
         raise ValueError("argument 'gene': the index has several levels; name the gene "
                          "column with gene=...")
     return list(source), described
+
+
+def _is_integer_index(index: pd.Index) -> bool:
+    """True for an index of integers (of an integer dtype, or objects that are
+    all integers)."""
+    if pd.api.types.is_bool_dtype(index.dtype):
+        return False
+    if pd.api.types.is_integer_dtype(index.dtype):
+        return True
+    return (len(index) > 0 and pd.api.types.is_object_dtype(index.dtype)
+            and all(isinstance(v, numbers.Integral) and not isinstance(v, (bool, np.bool_))
+                    for v in index))
 
 
 def _gene_name(value: object, described: str) -> str:
@@ -198,15 +255,19 @@ def ranking_from_table(
         when there is no column ``gene``, the one column named like
         ``names``/``symbol``/``gene_name``/``gene_id``/``id`` (in any case) is
         taken, else a first column without a header (``"Unnamed: 0"``, where
-        R's ``write.csv`` puts row names), else the index unless it only
-        numbers the rows. Names must be str (integers, such as Entrez IDs,
-        become str); rows without one are dropped with a warning.
+        R's ``write.csv`` puts row names), else the index unless it holds
+        integers (the row numbers of a sorted or filtered table are refused:
+        pass gene=None for an index of numeric gene IDs). Names must be
+        non-blank str (integers, such as Entrez IDs, become str); rows
+        without one are dropped with a warning.
     score : str, optional
         The column taken as the score with ``method="score"``, such as a
         Wald or t statistic. None looks for ``stat``, ``t``, ``scores``,
         ``score`` or ``statistic``.
     pvalue : str, optional
-        The column of (unadjusted) p-values for ``method="signed_log10p"``.
+        The column of (unadjusted) p-values for ``method="signed_log10p"``;
+        a column named like adjusted p-values (``padj``, ``FDR``,
+        ``adj.P.Val``, ...) is warned about.
         None looks for ``pvalue``/``PValue``, ``P.Value``, ``pvals``,
         ``pval``, ``p_value``, ``p-value`` or ``p_val``.
     lfc : str, optional
@@ -234,11 +295,13 @@ def ranking_from_table(
     ------
     TypeError
         `table` is not a DataFrame, a used column does not hold numbers, or
-        a gene name is neither str nor an integer.
+        a gene name is neither str nor an integer, or a used column holds
+        booleans or complex numbers.
     ValueError
         An unknown `method` or `duplicates`, a column that is missing,
         ambiguous or not used by the method (the message lists the table's
-        columns), p-values outside [0, 1], an infinite fold change or score
+        columns), an integer index taken by default, an empty or blank gene
+        name, p-values outside [0, 1], an infinite fold change or score
         with ``method="lfc"``/``"score"``, repeated gene names with
         ``duplicates="error"``, or no gene left.
 
@@ -247,7 +310,8 @@ def ranking_from_table(
     VarenkoWarning
         Counting the rows dropped for a missing gene name, the genes dropped
         for a missing (NaN) p-value, fold change or score, and the p-values
-        of exactly 0 that were replaced.
+        of exactly 0 that were replaced; a `pvalue` column that looks
+        adjusted.
 
     Notes
     -----
@@ -311,6 +375,11 @@ def ranking_from_table(
         p_label = _column(table, "pvalue", pvalue, "p-values", _PVALUE_NAMES)
         f_label = _column(table, "lfc", lfc, "log fold changes", _LFC_NAMES)
         pvalues, folds = _numbers(table, p_label, "pvalue"), _numbers(table, f_label, "lfc")
+        name = _last_name(p_label)
+        if isinstance(name, str) and _ADJUSTED.search(name.lower()):
+            warn(f"argument 'pvalue': column {p_label!r} looks like adjusted p-values (or "
+                 f"q-values); adjustment ties and caps them, losing the order of the genes: "
+                 f"rank by the unadjusted p-values", stacklevel=2)
         columns = f"{p_label!r} or {f_label!r}"
     else:
         keyword, given, what, candidates = (
@@ -320,6 +389,12 @@ def ranking_from_table(
         values = _numbers(table, label, keyword)
         columns = repr(label)
 
+    blank = [i for i, v in enumerate(labels) if isinstance(v, str) and not v.strip()]
+    if blank:
+        raise ValueError(f"argument 'gene': {described} holds {len(blank)} empty or blank gene "
+                         f"names (the first on row {blank[0]}, counted from 0: "
+                         f"{labels[blank[0]]!r}); drop those rows, or name the gene column "
+                         f"with gene=...")
     named = np.array([not _is_missing(v) for v in labels], dtype=bool)
     if not named.all():
         warn(f"{int((~named).sum())} rows without a gene name in {described} were dropped",

@@ -7,7 +7,9 @@ info`` prints what a bug report needs. Results
 are written as TSV with full float precision (each number reads back to the
 same double), NaN as ``NA``, ``pval_at_eps`` as ``True``/``False`` (True: the
 p-value is the floor ``--eps`` and the true one is at most that) and leading
-edges comma-joined. Errors in the
+edges comma-joined (a JSON list when a gene name holds a comma); the
+frame's attrs (the seed) go beside the table in ``RESULTS.attrs.json``, and
+:func:`varenkopy.read_results` reads both back. Errors in the
 input are one line on standard error and exit status 1; Ctrl-C exits with 130.
 """
 from __future__ import annotations
@@ -15,6 +17,7 @@ from __future__ import annotations
 import argparse
 import csv
 import io
+import json
 import math
 import os
 import re
@@ -35,6 +38,7 @@ from varenkopy._inputs import PreparedGeneSets, gene_sets_to_pairs, is_missing, 
 from varenkopy._many import gsea_many
 from varenkopy._plots import plot_enrichment, plot_table
 from varenkopy._readers import read_ranking
+from varenkopy._results import write_attrs_beside
 
 PROG = "varenkopy"
 # Cells of a signature matrix that mean "not measured".
@@ -53,7 +57,11 @@ def _cell(value: object) -> str:
     if isinstance(value, (int, np.integer)) and not isinstance(value, bool):
         return str(int(value))
     if isinstance(value, (list, tuple)):
-        return ",".join(str(v) for v in value)
+        genes = [str(v) for v in value]
+        if any("," in g for g in genes) or (genes and genes[0].startswith("[")):
+            # Joined by commas these genes would read back as others.
+            return json.dumps(genes, ensure_ascii=False)
+        return ",".join(genes)
     if value is None:
         return "NA"
     return str(value)
@@ -73,7 +81,9 @@ def write_tsv(frame: pd.DataFrame, path: str) -> None:
     a regular file is replaced atomically, so a workflow never sees a partial
     result file, with the mode a new file gets under the umask; links are
     followed, devices and FIFOs written in place, and a file the caller may
-    not write is refused with PermissionError.
+    not write is refused with PermissionError. The frame's attrs (such as
+    the seed) are written beside a file as JSON, ``path + ".attrs.json"``,
+    which :func:`varenkopy.read_results` reads back with the table.
     """
     if path == "-":
         _write_rows(frame, sys.stdout)
@@ -82,6 +92,8 @@ def write_tsv(frame: pd.DataFrame, path: str) -> None:
     text = io.StringIO(newline="")
     _write_rows(frame, text)
     write_text(path, text.getvalue())
+    # The frame's attrs (the seed) go beside the table, which stays plain TSV.
+    write_attrs_beside(frame, path, text.getvalue())
 
 
 def read_signature_matrix(path: str) -> pd.DataFrame:

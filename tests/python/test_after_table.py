@@ -149,3 +149,121 @@ def test_collapse_on_bundled_data_names_stronger_independent_parents(
         parent = out.iloc[position[row.parent]]
         assert parent["independent"] == True  # noqa: E712
         assert (parent["pval"], -abs(parent["nes"])) <= (row.pval, -abs(row.nes))
+
+
+# Names that a results file must carry through: missing-value spellings,
+# separators of both formats, quotes, a list's brackets, line breaks.
+_AWKWARD_GENES = ["NA", "a,b", "[x", 'q"uote', "\u00fc", " sp", "TRUE", "1"] + _GENES[:60]
+_AWKWARD_SETS = {"NA": _AWKWARD_GENES[:20], "tab\tname": _AWKWARD_GENES[:10] + _AWKWARD_GENES[40:50],
+                 "new\nline": _AWKWARD_GENES[30:50], 'quo"te,c': _AWKWARD_GENES[::3],
+                 "True": _AWKWARD_GENES[1::2], "[1]": _AWKWARD_GENES[5:25]}
+
+
+@pytest.fixture(scope="module")
+def awkward() -> dict[str, pd.DataFrame]:
+    ranks = {g: float(len(_AWKWARD_GENES) - i) for i, g in enumerate(_AWKWARD_GENES)}
+    options = dict(seed=3, min_size=5, n_perm_simple=100)
+    with pytest.warns(varenkopy.VarenkoWarning):
+        gsea = varenkopy.gsea(ranks, _AWKWARD_SETS, **options)  # type: ignore[arg-type]
+        many = varenkopy.gsea_many({"s,1": ranks, "NA": {g: -s for g, s in ranks.items()}},
+                                   _AWKWARD_SETS, **options)  # type: ignore[arg-type]
+    # The set named "NA" explains another, so a parent reads "NA" too.
+    collapsed = varenkopy.collapse_redundant(gsea, ranks, _AWKWARD_SETS, padj=0.5)
+    assert "NA" in collapsed["parent"].tolist()
+    return {"gsea": gsea, "gsea_many": many, "collapse": collapsed}
+
+
+def _write(frame: pd.DataFrame, path: Path, how: str) -> None:
+    from varenkopy import cli
+
+    if how == "command-line":
+        cli.write_tsv(frame, str(path))
+    elif how == "to_csv":
+        frame.to_csv(path)
+    elif how == "to_csv-tab-no-index":
+        frame.to_csv(path, sep="\t", index=False)
+    else:
+        frame.to_csv(path, compression="gzip")
+
+
+@pytest.mark.parametrize("how", ["command-line", "to_csv", "to_csv-tab-no-index", "to_csv-gzip"])
+@pytest.mark.parametrize("which", ["gsea", "gsea_many", "collapse"])
+def test_read_results_gives_back_the_frame(awkward: dict[str, pd.DataFrame], which: str, how: str,
+                                           tmp_path: Path) -> None:
+    frame = awkward[which]
+    path = tmp_path / "results.tsv"
+    _write(frame, path, how)
+    back = varenkopy.read_results(path)
+    pd.testing.assert_frame_equal(back, frame, check_exact=True)
+    # Only the command line records attrs; to_csv writes none.
+    assert back.attrs == (frame.attrs if how == "command-line" else {})
+
+
+def test_attrs_of_a_table_rewritten_since_are_not_used(awkward: dict[str, pd.DataFrame],
+                                                       tmp_path: Path) -> None:
+    from varenkopy import cli
+
+    path = tmp_path / "results.tsv"
+    cli.write_tsv(awkward["gsea"], str(path))
+    cli.write_tsv(awkward["gsea"].head(2), str(path) + ".new")
+    (tmp_path / "results.tsv.new").replace(path)
+    with pytest.warns(varenkopy.VarenkoWarning, match="of another version of .*rewritten since"):
+        assert varenkopy.read_results(path).attrs == {}
+
+
+@pytest.mark.parametrize("text, message", [
+    ("gene\tscore\nA\t1.0\n", "not a results table of varenkopy.gsea: no column 'pathway'"),
+    ("pathway,es,nes,pval,padj,leading_edge\nS,0.5,x,0.1,0.2,A\n",
+     "column 'nes', row 1: 'x' is not a number"),
+    ("pathway,size,es,nes,pval,padj,leading_edge\nS,1.5,0.5,1,0.1,0.2,A\n",
+     "column 'size', row 1: '1.5' is not a whole number"),
+    ("pathway\tes\tnes\tpval\tpadj\tpval_at_eps\tleading_edge\nS\t1\t1\t1\t1\tNA\tA\n",
+     "column 'pval_at_eps', row 1: 'NA' is not True or False"),
+    ("", "empty; expected a results table"),
+])
+def test_read_results_names_the_file_column_and_row(text: str, message: str,
+                                                    tmp_path: Path) -> None:
+    path = tmp_path / "bad.csv"
+    path.write_text(text, encoding="utf-8")
+    with pytest.raises(ValueError, match=re.escape(f"{path}: {message}")):
+        varenkopy.read_results(path)
+
+
+def _entries() -> list[tuple[str, object]]:
+    """Every function that takes a results frame, called on one."""
+    def report(r: pd.DataFrame, tmp: Path) -> object:
+        return varenkopy.write_report(r, {"g1": 1.0}, {"A": ["g1"]}, tmp / "report")
+
+    return [
+        ("leading_edge_matrix", lambda r, tmp: varenkopy.leading_edge_matrix(r)),
+        ("set_overlap", lambda r, tmp: varenkopy.set_overlap(r)),
+        ("collapse_redundant", lambda r, tmp: varenkopy.collapse_redundant(r, {"g1": 1.0}, {})),
+        ("write_report", report),
+        ("pl.barplot", lambda r, tmp: varenkopy.pl.barplot(r)),
+        ("pl.dotplot", lambda r, tmp: varenkopy.pl.dotplot(r)),
+        ("pl.leading_edge_heatmap", lambda r, tmp: varenkopy.pl.leading_edge_heatmap(r)),
+        ("pl.enrichment", lambda r, tmp: varenkopy.pl.enrichment({"g1": 1.0}, ["g1"], "A",
+                                                                result=r)),
+    ]
+
+
+@pytest.mark.parametrize("damage", ["text-leading-edges", "independent-with-nan"])
+@pytest.mark.parametrize("name, call", _entries(), ids=[n for n, _ in _entries()])
+def test_results_read_as_text_are_refused_naming_read_results(
+        name: str, call: object, damage: str, tmp_path: Path) -> None:
+    if name.startswith(("pl.", "write_report")):
+        pytest.importorskip("matplotlib")
+    path = tmp_path / "results.csv"
+    frame = _results().assign(independent=pd.array([True, False, True, pd.NA], dtype="boolean"),
+                              pval_at_eps=False)
+    frame.to_csv(path, index=False)
+    read = pd.read_csv(path)
+    if damage == "independent-with-nan":
+        read["leading_edge"] = frame["leading_edge"]
+        column = "independent"
+    else:
+        column = "leading_edge"
+    if name == "pl.enrichment":
+        read = read.head(1)
+    with pytest.raises(TypeError, match=rf"column '{column}' .*varenkopy\.read_results\(path\)"):
+        call(read, tmp_path)  # type: ignore[operator]

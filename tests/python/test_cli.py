@@ -63,6 +63,9 @@ def test_gsea_tsv_equals_the_frame_and_plots_are_drawn(tmp_path: Path, example_g
     assert proc.returncode == 0, proc.stderr
     assert proc.stderr == ""  # a seed was given: nothing to report
     expected = varenkopy.gsea(varenkopy.read_ranking(RANKING), example_gmt, seed=42)
+    back = varenkopy.read_results(out)
+    pd.testing.assert_frame_equal(back, expected, check_exact=True)
+    assert back.attrs == expected.attrs == {"seed": 42}
     expected.attrs = {}
     pd.testing.assert_frame_equal(read_tsv(out), expected, check_exact=True)
     top = expected["pathway"][:3]
@@ -85,6 +88,9 @@ def test_gsea_many_tsv_equals_the_frame_and_reports_the_drawn_seed(
     assert proc.returncode == 0, proc.stderr
     seed = int(proc.stderr.split("seed ", 1)[1].split()[0])
     expected = varenkopy.gsea_many(matrix, few_sets, seed=seed, n_perm_simple=300)
+    back = varenkopy.read_results(tmp_path / "res.tsv")
+    pd.testing.assert_frame_equal(back, expected, check_exact=True)
+    assert back.attrs == expected.attrs == {"seed": seed}
     expected.attrs = {}
     pd.testing.assert_frame_equal(read_tsv(tmp_path / "res.tsv"), expected, check_exact=True)
 
@@ -138,7 +144,7 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
     body = {"repeated-signatures": "gene\ta\ta\nX\t1\t2\n",
             "not-a-number": "gene\ta\tb\nX\t1\t2\nY\t3\thigh\n",
             "short-line": "gene\ta\tb\nX\t1\n",
-            "failed-signature": "gene\ta\tb\nX\t1\tNA\nY\t2\t\n"}.get(case, "gene\ta\nX\t1\n")
+            "failed-signature": "gene\ta\tb\nJUNB\t1\tNA\nCXCL2\t2\t\n"}.get(case, "gene\ta\nX\t1\n")
     matrix.write_text(body, encoding="utf-8")
     if case == "long-field":
         matrix.write_text("gene\ta\nX\t1\n" + "G" * 200_000 + "\t2\n", encoding="utf-8")

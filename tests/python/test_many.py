@@ -91,6 +91,17 @@ def test_warnings_name_their_signature(example_ranks: dict[str, float], few_sets
         varenkopy.gsea_many({"whole": ranks, "holes": holes}, few_sets, seed=1, **FAST)
     assert [str(w.message) for w in record] == [
         "signature 'holes': 2 genes with NaN scores were dropped from the ranking"]
+    # Many signatures' warnings come once per call, a line per kind.
+    fewer = holes.copy()
+    fewer.iloc[:3] = np.nan
+    with pytest.warns(varenkopy.VarenkoWarning) as record:
+        varenkopy.gsea_many({"holes": holes, "whole": ranks, "fewer": fewer, "again": holes},
+                            few_sets, seed=1, **FAST)
+    assert [str(w.message) for w in record] == [
+        "signature 'holes': 2 genes with NaN scores were dropped from the ranking"
+        .replace("signature 'holes'", "signatures 'holes', 'fewer', 'again'")
+        + " (the numbers of 'holes'; other signatures' differ)"]
+    assert record[0].filename == __file__
 
 
 @pytest.mark.parametrize(

@@ -102,8 +102,60 @@ def test_highly_variable_genes_only_warn_even_when_every_gene_is_ranked():
     hvg = GENES[:2000]
     rng = np.random.default_rng(6)
     per_group = {"0": (hvg, np.sort(rng.normal(size=2000))[::-1])}
-    with pytest.warns(varenkopy.VarenkoWarning, match=re.escape("only 2000 genes (adata has 2000)")):
+    with pytest.warns(varenkopy.VarenkoWarning, match=re.escape(
+            "adata holds only 2000 genes and the rankings in adata.uns['rank_genes_groups'] "
+            "hold all of them: the data set itself is small")):
         varenkopy.rankings_from_anndata(make_adata(per_group, n_vars=2000))
+
+
+def frame_result(names: dict[object, list[object]], scores: dict[object, list[object]],
+                 duplicate: bool = False):
+    """An AnnData object whose result holds DataFrames (one column per group)."""
+    adata = make_adata(full_groups(np.random.default_rng(9), ["0"]))
+    tables = [pd.DataFrame(names), scores if isinstance(scores, np.ndarray) else pd.DataFrame(scores)]
+    if duplicate:
+        tables = [pd.concat([t, t], axis=1) for t in tables]
+    adata.uns["rank_genes_groups"].update(names=tables[0], scores=tables[1])
+    return adata
+
+
+GENES3 = ["A", "B", "C"]
+MALFORMED = [
+    ("datetime", {"g": GENES3}, {"g": pd.to_datetime(["2024-01-01"] * 3)}, False, TypeError,
+     "adata.uns['rank_genes_groups']['scores'] of group 'g' holds values that are not real "
+     "numbers (dtype datetime64[ns])"),
+    ("timedelta", {"g": GENES3}, {"g": pd.to_timedelta([1, 2, 3], unit="s")}, False, TypeError,
+     "holds values that are not real numbers (dtype timedelta64[ns])"),
+    ("complex", {"g": GENES3}, {"g": [1j, 2.0, 3.0]}, False, TypeError,
+     "holds values that are not real numbers (dtype complex128)"),
+    ("boolean", {"g": GENES3}, {"g": [True, False, True]}, False, TypeError,
+     "holds values that are not real numbers (dtype bool)"),
+    ("boolean-objects", {"g": GENES3}, {"g": pd.Series([np.bool_(True), 1.0, 2.0], dtype=object)},
+     False, TypeError, "holds values that are not real numbers (bool)"),
+    ("group-missing-from-scores", {"g1": GENES3, "g2": GENES3}, {"g1": [1.0, 2.0, 3.0]}, False,
+     ValueError, "adata.uns['rank_genes_groups']['scores'] has no group 'g2', which 'names' "
+     "has (its groups are ['g1']); the result is incomplete"),
+    ("scores-shorter-than-names", {"g": GENES3}, recarray({"g": np.array([1.0, 2.0])}), False,
+     ValueError, "adata.uns['rank_genes_groups']['scores'] of group 'g' holds 2 values for the "
+     "3 genes of 'names'"),
+    ("repeated-group", {"g": GENES3}, {"g": [1.0, 2.0, 3.0]}, True, ValueError,
+     "adata.uns['rank_genes_groups']['names'] has group 'g' more than once"),
+]
+
+
+@pytest.mark.parametrize("names, scores, duplicate, error, message", [c[1:] for c in MALFORMED],
+                         ids=[c[0] for c in MALFORMED])
+def test_malformed_results_say_what_is_wrong(names, scores, duplicate, error, message):
+    adata = frame_result(names, scores, duplicate)
+    with pytest.raises(error, match=re.escape(message)):
+        varenkopy.rankings_from_anndata(adata)
+
+
+def test_integer_group_labels_are_read_as_their_text():
+    adata = frame_result({0: GENES3, 1: GENES3}, {0: [3.0, 2.0, 1.0], 1: [1.0, 2.0, 3.0]})
+    with pytest.warns(varenkopy.VarenkoWarning, match="hold only 3 genes"):
+        frame = varenkopy.rankings_from_anndata(adata, groups=["1"])
+    assert list(frame.columns) == ["1"] and frame["1"].tolist() == [1.0, 2.0, 3.0]
 
 
 @pytest.mark.parametrize(

@@ -86,6 +86,10 @@ RANKINGS = [
                                       "logFC": pd.array([1.0, -2.0], dtype="Float64"),
                                       "PValue": pd.array([0.5, 0.25], dtype="Float64")}), {},
      [("U", lg(0.5)), ("V", -lg(0.25))]),
+    ("multiindex-columns", pd.DataFrame({("de", "gene"): ["W"], ("de", "logFC"): [-1.0],
+                                         ("de", "PValue"): [0.1]}), {}, [("W", -lg(0.1))]),
+    ("integer-index-when-asked", pd.DataFrame({"logFC": [1.0], "PValue": [0.1]}, index=[7157]),
+     {"gene": None}, [("7157", lg(0.1))]),
 ]
 
 
@@ -150,6 +154,26 @@ ERRORS = [
     ("float-gene-names", pd.DataFrame({"gene": [1.0, 2.0], "logFC": [1.0, 2.0]}),
      {"method": "lfc"}, TypeError,
      "argument 'gene': gene names in column 'gene' must be str, got float"),
+    ("sorted-table-row-numbers", pd.DataFrame({"logFC": [1.0, -1.0], "PValue": [0.1, 0.2]},
+                                              index=[3, 1]), {}, ValueError,
+     "argument 'gene': no column of gene names found (looked for gene, genes, names, symbol, "
+     "gene_symbol, gene_name, gene_id, id) and the index holds integers, most likely row "
+     "numbers of a sorted or filtered table; name the gene column with gene=..."),
+    ("complex-column", pd.DataFrame({"gene": ["A"], "logFC": [1 + 2j]}), {"method": "lfc"},
+     TypeError, "argument 'lfc': column 'logFC' must hold numbers, got dtype complex128"),
+    ("numpy-bool-objects", pd.DataFrame({"gene": ["A", "B"], "logFC": pd.Series(
+        [np.bool_(True), 1.0], dtype=object)}), {"method": "lfc"}, TypeError,
+     "argument 'lfc': column 'logFC' must hold numbers, got dtype object"),
+    ("empty-gene-name", pd.DataFrame({"gene": ["A", ""], "logFC": [1.0, 2.0]}),
+     {"method": "lfc"}, ValueError, "argument 'gene': column 'gene' holds 1 empty or blank "
+     "gene names (the first on row 1, counted from 0: '')"),
+    ("blank-gene-name", pd.DataFrame({"gene": [" "], "logFC": [1.0]}), {"method": "lfc"},
+     ValueError, "argument 'gene': column 'gene' holds 1 empty or blank gene names (the "
+     "first on row 0, counted from 0: ' ')"),
+    ("part-of-a-multiindex-label", pd.DataFrame({("de", "gene"): ["A"], ("de", "logFC"): [1.0]}),
+     {"method": "lfc", "gene": "de"}, ValueError, "argument 'gene': 'de' selects 2 columns of "
+     "the table's columns of several levels; name one whole column by all its levels, such "
+     "as gene=('de', 'gene')"),
     ("repeated-genes", pd.DataFrame({"gene": ["A", "B", "A", "B", "C"],
                                      "stat": [1.0, 2.0, 3.0, 4.0, 5.0]}), {"method": "score"},
      ValueError, "argument 'table': 2 gene names occur more than once ('A', 'B'); keep one "
@@ -166,6 +190,17 @@ def test_errors_name_the_argument_and_the_columns(table: object, options: dict[s
                               "stat": [2.0, math.inf]})
     with pytest.raises(error, match="^" + re.escape(message)):
         varenkopy.ranking_from_table(table, **options)  # type: ignore[arg-type]
+
+
+@pytest.mark.parametrize("frame", [DESEQ2.set_index("Unnamed: 0"),
+                                   DESEQ2[["baseMean", "log2FoldChange"]]],
+                         ids=["all-columns", "two-numeric-columns"])
+def test_an_expression_table_given_to_gsea_points_to_ranking_from_table(
+        frame: pd.DataFrame) -> None:
+    with pytest.raises((ValueError, TypeError), match=r"^argument 'ranking': .*; this looks "
+                       r"like a differential-expression table: make the ranking with "
+                       r"varenkopy\.ranking_from_table\(table\)"):
+        varenkopy.gsea(frame, {"S": ["A", "B"]})
 
 
 # p-values of exactly 0, and values missing in a used column or as gene name.
@@ -192,6 +227,10 @@ WARNINGS = [
     ("nan-rows-of-a-repeated-gene-are-passed-over", ["A", "A", "B", "B"],
      [math.nan, 2.0, math.nan, math.nan], [0.1] * 4, {"method": "lfc", "duplicates": "first"},
      ["1 genes were dropped: their value in 'logFC' is missing (NaN)"], [("A", 2.0)]),
+    ("adjusted-pvalues", ["A", "B"], [1.0, -1.0], [0.1, 0.01], {"pvalue": "padj"},
+     ["argument 'pvalue': column 'padj' looks like adjusted p-values (or q-values); "
+      "adjustment ties and caps them, losing the order of the genes: rank by the "
+      "unadjusted p-values"], [("A", 1.0), ("B", -2.0)]),
 ]
 
 
@@ -201,7 +240,7 @@ def test_zero_and_missing_values_are_replaced_or_dropped_with_a_count(
         genes: list[object], folds: list[float], pvalues: list[float], options: dict[str, str],
         messages: list[str], expected: list[tuple[str, float]]) -> None:
     table = pd.DataFrame({"gene": pd.Series(genes, dtype=object), "logFC": folds,
-                          "pvalue": pvalues})
+                          "pvalue": pvalues, "padj": pvalues})
     with pytest.warns(varenkopy.VarenkoWarning) as record:
         ranking = varenkopy.ranking_from_table(table, **options)  # type: ignore[arg-type]
     assert [str(w.message) for w in record] == messages

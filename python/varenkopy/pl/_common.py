@@ -19,6 +19,7 @@ import pandas as pd
 
 from varenkopy._files import write_bytes
 from varenkopy._inputs import as_path, type_name
+from varenkopy._results import check_result_cells
 
 if TYPE_CHECKING:
     from matplotlib.axes import Axes
@@ -234,6 +235,8 @@ def result_row(result: object, pathway: str | None) -> pd.Series[Any] | None:
     it is one row (a Series); None for no result."""
     if result is None:
         return None
+    if isinstance(result, (pd.Series, pd.DataFrame)):
+        check_result_cells(result, "result")
     if isinstance(result, pd.Series):
         named = result.get("pathway")
         if pathway is not None and isinstance(named, str) and named != pathway:
@@ -322,6 +325,7 @@ def check_results(results: object, name: str = "results") -> pd.DataFrame:
     missing = [c for c in ("pathway", "nes", "padj") if c not in results.columns]
     if missing:
         raise ValueError(f"argument '{name}': missing columns {', '.join(map(repr, missing))}")
+    check_result_cells(results, name)
     return results
 
 
