@@ -245,7 +245,11 @@ def test_barplot_bars_are_the_top_sets_nes(results: pd.DataFrame) -> None:
 @needs_mpl
 def test_barplot_writes_a_shared_prefix_once(results: pd.DataFrame) -> None:
     ax = pl.barplot(results, top=5)
-    assert ax.get_ylabel() == "HALLMARK_\N{HORIZONTAL ELLIPSIS}"
+    # A level head of the column of names, above them: a label, not a fragment.
+    (head,) = [t for t in ax.texts if t.get_text() == "HALLMARK_\N{HORIZONTAL ELLIPSIS}"]
+    ax.figure.draw_without_rendering()
+    box, panel = head.get_window_extent(), ax.get_window_extent()
+    assert head.get_rotation() == 0 and box.y0 >= panel.y1 and box.x1 <= panel.x0
     labels = [t.get_text().replace("\n", "") for t in ax.get_yticklabels()]
     assert all(not label.startswith("HALLMARK_") for label in labels)
 
@@ -263,12 +267,13 @@ def test_dotplot_of_one_frame_places_dots_at_nes_sized_by_padj(results: pd.DataF
     # Rows by NES, the most negative at the bottom (row 0).
     expected = chosen.assign(area=expected_areas(chosen["padj"].to_numpy())).sort_values(
         "nes", kind="mergesort")
-    drawn = sorted(zip(dots.get_offsets()[:, 1], dots.get_offsets()[:, 0], dots.get_array(),
-                       dots.get_sizes(), strict=True))
+    drawn = sorted(zip(dots.get_offsets()[:, 1], dots.get_offsets()[:, 0], dots.get_sizes(),
+                       strict=True))
     assert [y for y, *_ in drawn] == list(range(8))
-    assert [x for _, x, _, _ in drawn] == list(expected["nes"])
-    assert [c for *_, c, _ in drawn] == list(expected["nes"])
+    assert [x for _, x, _ in drawn] == list(expected["nes"])
     np.testing.assert_allclose([s for *_, s in drawn], expected["area"], rtol=1e-12)
+    # The x-axis is the NES: no colour scale without a key repeats it.
+    assert dots.get_array() is None and len(dots.get_facecolors()) == 1
 
 
 @needs_mpl
@@ -307,8 +312,12 @@ def test_heatmap_cells_are_leading_edge_membership(results: pd.DataFrame, exampl
     edges = dict(zip(significant["pathway"], significant["leading_edge"], strict=True))
     assert names == list(significant["pathway"][:6])
     cells = np.asarray(mesh.get_array()).reshape(len(names), len(genes))
-    expected = np.array([[g in edges[n] for g in genes] for n in names], dtype=float)
+    # A set's cells carry its direction: 1 for NES > 0, -1 for NES < 0.
+    nes = significant.set_index("pathway")["nes"]
+    expected = np.array([[(g in edges[n]) * np.sign(nes[n]) for g in genes] for n in names])
     np.testing.assert_array_equal(cells, expected)
+    assert {-1.0, 1.0} <= set(cells.ravel())
+    cells = np.abs(cells)
     counts = cells.sum(axis=0)
     assert list(counts) == sorted(counts, reverse=True)  # shared genes first
     assert cells.sum(axis=1).min() >= 1  # every set shows genes

@@ -176,9 +176,10 @@ def enrichment(
         Size in inches of a new figure: one column of a journal page.
     save : str or os.PathLike, optional
         Also write the figure to this file; its suffix (.png, .svg, .pdf)
-        chooses the format. A figure made by this call is then closed.
+        chooses the format. A figure made by this call is then closed,
+        unless a notebook's inline backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG; by default ``rcParams["savefig.dpi"]``.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------
@@ -338,9 +339,10 @@ def running_scores(
         Size in inches of a new figure.
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
-        made by this call is then closed.
+        made by this call is then closed, unless a notebook's inline
+        backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------

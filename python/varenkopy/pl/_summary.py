@@ -102,7 +102,8 @@ def barplot(
         A :func:`varenkopy.gsea` frame; rows without NES or adjusted p-value
         are left out.
     top : int, default 20
-        Number of sets drawn: those with the smallest adjusted p-values.
+        Number of sets drawn: those with the smallest adjusted p-values;
+        at most 100 (a larger `top` draws 100 and warns).
     ax : Axes, optional
         Draw on this Axes; by default on a new figure.
     cmap : str or Colormap, default "cividis"
@@ -118,9 +119,10 @@ def barplot(
         column) and tall enough for the rows.
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
-        made by this call is then closed.
+        made by this call is then closed, unless a notebook's inline
+        backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------
@@ -199,12 +201,14 @@ def dotplot(
     save: str | Any = None,
     dpi: float | None = None,
 ) -> Axes:
-    """Draws gene sets as dots: colour = NES, area = -log10 adjusted p-value.
+    """Draws gene sets as dots: area = -log10 adjusted p-value, colour or place = NES.
 
     For :func:`varenkopy.gsea_many` results the columns are the signatures
-    (column `x`) and the rows the union of each signature's `top` sets; for
-    one :func:`varenkopy.gsea` frame (no column `x`) the dots lie at their
-    NES. Rows are ordered by mean NES, so sets going up and down group.
+    (column `x`, which labels the axis), the rows the union of each
+    signature's `top` sets and the colour the NES; for one
+    :func:`varenkopy.gsea` frame (no column `x`) the dots lie at their NES.
+    Rows are ordered by mean NES, so sets going up and down group. The axes
+    leave room for the largest dot.
 
     Parameters
     ----------
@@ -213,11 +217,14 @@ def dotplot(
     x : str, default "signature"
         The column whose values are the dot plot's columns.
     top : int, default 10
-        Sets with the smallest adjusted p-values taken from each signature.
+        Sets with the smallest adjusted p-values taken from each signature;
+        at most 100 rows in all are drawn (with a warning when there are more).
     ax : Axes, optional
         Draw on this Axes; by default on a new figure.
     cmap : str or Colormap, default "coolwarm"
-        Diverging colour map of the NES, centred on 0 with equal reach both ways.
+        Diverging colour map of the NES, centred on 0 with equal reach both
+        ways, for several signatures; one frame's dots have one colour, as
+        their place on the x-axis is the NES.
     name_width : float, default 0.45
         Share of the figure's width given to a set's name (wrapped onto up to
         three lines, then shortened with an ellipsis).
@@ -229,9 +236,10 @@ def dotplot(
         x-axis shows the NES).
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
-        made by this call is then closed.
+        made by this call is then closed, unless a notebook's inline
+        backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------
@@ -387,7 +395,8 @@ def leading_edge_heatmap(
         The analysis' gene sets; when given, a set's name not in them is an
         error (the results belong to another collection).
     top : int, default 20
-        Largest number of sets drawn.
+        Largest number of sets drawn; at most 100 (a larger `top` draws
+        100 and warns).
     alpha : float, default 0.05
         Sets with an adjusted p-value below this are drawn.
     max_genes : int, default 40
@@ -406,9 +415,10 @@ def leading_edge_heatmap(
         and genes.
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
-        made by this call is then closed.
+        made by this call is then closed, unless a notebook's inline
+        backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------
