@@ -292,7 +292,7 @@ def _fit_title(ax: Axes, title: str) -> None:
     """`title` above `ax`, wrapped onto up to three lines (then shortened with
     an ellipsis) narrow enough that it stays inside the figure: it is
     centred on the axes, which are not centred on the figure."""
-    width = [chars_per_line(ax, 0.95, "medium", title)]
+    width = [chars_per_line(ax, 0.85, "medium", title)]
 
     def refit(share: float) -> None:
         width[0] = max(int(width[0] * share), 4)

@@ -30,6 +30,7 @@ from varenkopy.pl._common import (
     figure_of,
     neg_log10,
     new_figure,
+    overflow,
     require_matplotlib,
     row_pitch,
     save_format,
@@ -546,9 +547,12 @@ def _direction_legend(ax: Axes, up: Any, down: Any, directions: list[int]) -> No
 
     text = {1: "NES > 0 (up)", -1: "NES < 0 (down)"}
     handles = [Patch(facecolor=up if d > 0 else down, label=text[d]) for d in directions]
-    ax.legend(handles=handles, loc="lower left", bbox_to_anchor=(0.0, 1.0), ncols=len(handles),
-              frameon=False, fontsize="x-small", borderaxespad=0.3, handlelength=1.0,
-              handleheight=1.0, columnspacing=1.2)
+    for columns in (len(handles), 1):  # one above the other when a row is too wide
+        key = ax.legend(handles=handles, loc="lower left", bbox_to_anchor=(0.0, 1.0),
+                        ncols=columns, frameon=False, fontsize="x-small", borderaxespad=0.3,
+                        handlelength=1.0, handleheight=1.0, columnspacing=1.2)
+        if columns == 1 or overflow(figure_of(ax), key) <= 0.0:
+            break
 
 
 def _first_colour() -> Any:
