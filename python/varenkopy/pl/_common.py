@@ -25,7 +25,7 @@ from varenkopy._warnings import warn
 if TYPE_CHECKING:
     from matplotlib.artist import Artist
     from matplotlib.axes import Axes
-    from matplotlib.figure import Figure, FigureBase
+    from matplotlib.figure import Figure
 
 INSTALL_HINT = 'pip install "varenkopy[plot]"'
 # The default analysis floor of p-values (gsea(eps=...)).

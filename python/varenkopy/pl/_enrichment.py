@@ -38,6 +38,7 @@ from varenkopy.pl._common import (
 if TYPE_CHECKING:
     from matplotlib.axes import Axes
     from matplotlib.figure import FigureBase
+    from matplotlib.legend import Legend
 
 # The ranked metric is drawn from at most this many points: it never increases,
 # so a regular subsample (ends and zero crossing kept) looks the same and keeps
@@ -411,26 +412,27 @@ def _legend_below(ax: Axes, handles: list[Any], names: list[str], grow: bool) ->
     size = "small"
     width = [chars_per_line(ax, 0.9, size, "".join(names))]
     fig.draw_without_rendering()
-    axis_bottom = ax.xaxis.get_tightbbox(fig.canvas.get_renderer())
+    axis_bottom = ax.xaxis.get_tightbbox()
     below = 0.0 if axis_bottom is None else float(ax.bbox.y0 - axis_bottom.y0) / fig.dpi
     anchor = ax.transAxes + ScaledTranslation(0.0, -(below + 4.0 / 72.0), fig.dpi_scale_trans)
 
+    made: list[Legend] = []
+
     def refit(share: float) -> None:
         width[0] = max(int(width[0] * share), 4)
-        old = ax.get_legend()
-        if old is not None:
-            old.remove()
-        made = ax.legend(handles, [fit_name(n, width[0]) for n in names], loc="upper center",
-                         bbox_to_anchor=(0.5, 0.0), bbox_transform=anchor, frameon=False,
-                         fontsize=size, handlelength=1.5, borderaxespad=0.0)
-        for text in made.get_texts():
+        if made:
+            made.pop().remove()
+        made.append(ax.legend(handles, [fit_name(n, width[0]) for n in names],
+                              loc="upper center", bbox_to_anchor=(0.5, 0.0),
+                              bbox_transform=anchor, frameon=False, fontsize=size,
+                              handlelength=1.5, borderaxespad=0.0))
+        for text in made[0].get_texts():
             text.set(**NAME_TEXT)
 
     refit(1.0)
-    fit_width(fig, ax.get_legend, refit)  # type: ignore[arg-type]
+    fit_width(fig, lambda: made[0], refit)
     if grow:
-        made = ax.get_legend()
         fig.draw_without_rendering()
-        height = made.get_window_extent().height / fig.dpi + 4.0 / 72.0
+        height = made[0].get_window_extent().height / fig.dpi + 4.0 / 72.0
         fig.set_figheight(fig.get_figheight() + height)
 
