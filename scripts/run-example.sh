@@ -14,4 +14,5 @@ mkdir -p "$out"
   --seed 42 "$@"
 # The ten gene sets with the smallest p-values, without their leading edges.
 head -n 11 "$out/results.tsv" | cut -f1-7
-echo "wrote $out/results.tsv, $out/table.png and one enrichment plot per top gene set"
+echo "wrote $out/results.tsv, one enrichment plot per top gene set and a summary of them" \
+  "($out/barplot.png with matplotlib installed, else $out/table.png)"

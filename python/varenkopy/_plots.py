@@ -21,6 +21,39 @@ from varenkopy._inputs import (
 
 # The columns of a results frame that the table draws.
 _TABLE_COLUMNS = ("pathway", "nes", "pval", "padj")
+# Width in inches of a character of the enrichment plot's title (capitals and
+# underscores, the widest common case): a longer title is shortened to fit.
+_TITLE_CHAR_INCHES = 0.053
+# The longest gene set name the table writes in full; its width grows with
+# the names, and a name of thousands of characters would exceed any image.
+_TABLE_NAME_CHARS = 120
+
+
+def _shown(name: str, limit: int) -> str:
+    """`name` as the native plots draw it: invisible and direction-changing
+    characters as escapes, at most `limit` characters (ending in an ellipsis)."""
+    from varenkopy.pl._common import display_name  # matplotlib is not imported
+
+    return display_name(name, max(limit, 8))
+
+
+def _table_names(rows: list[dict[str, object]]) -> dict[str, str]:
+    """The name each drawn set is shown by in the table; the core matches rows
+    to sets by name, so two names that shorten alike are kept apart."""
+    shown: dict[str, str] = {}
+    used: set[str] = set()
+    for row in rows:
+        name = str(row["pathway"])
+        if name in shown:
+            continue
+        label = _shown(name, _TABLE_NAME_CHARS)
+        number = 2
+        while label in used:
+            label = f"{_shown(name, _TABLE_NAME_CHARS - 5)} ({number})"
+            number += 1
+        shown[name] = label
+        used.add(label)
+    return shown
 
 
 class PlotImage:
@@ -123,6 +156,8 @@ def plot_enrichment(
         Where a named `gene_set` is looked up.
     title : str, optional
         Title above the plot; by default the set's name when given by name.
+        Invisible characters are drawn as escapes (``\\u200b``), and a title
+        too long for `width` is shortened with an ellipsis.
     score_type : {"std", "pos", "neg"}, default "std"
     gsea_param : float, default 1.0
     width, height : float, default 3.0 and 2.2
@@ -154,6 +189,8 @@ def plot_enrichment(
     name, genes = _lookup(gene_set, gene_sets, set_column, gene_column)
     if title is None and isinstance(gene_set, str):
         title = gene_set
+    if isinstance(title, str) and isinstance(width, (int, float)) and width > 0:
+        title = _shown(title, int(width / _TITLE_CHAR_INCHES))
     ranks = ranks_dict(ranking, "ranking")
     _draw(out, lambda target: _core.write_enrichment_plot_png_py(
         ranks, genes, target, pathway_name=name, scoreType=score_type,
@@ -185,6 +222,8 @@ def plot_table(
     results : pandas.DataFrame
         A frame as :func:`gsea` returns; rows without NES or adjusted p-value
         are left out, and the first `top` of the others are drawn in order.
+        Names longer than 120 characters are shortened with an ellipsis, and
+        invisible characters drawn as escapes.
     gene_sets : Mapping, DataFrame or path
         The gene sets of the analysis, as for :func:`gsea`.
     ranking : Series, DataFrame, Mapping or path
@@ -249,7 +288,9 @@ def plot_table(
     missing = [r["pathway"] for r in rows if r["pathway"] not in sets]
     if missing:
         raise KeyError(f"gene sets not in gene_sets: {', '.join(map(repr, missing[:5]))}")
-    pathways = [(r["pathway"], sets[r["pathway"]]) for r in rows]
+    shown = _table_names(rows)
+    pathways = [(shown[r["pathway"]], sets[r["pathway"]]) for r in rows]
+    rows = [{**r, "pathway": shown[r["pathway"]]} for r in rows]
     ranks = ranks_dict(ranking, "ranking")
     _draw(out, lambda target: _core.write_gsea_table_plot_png_py(
         ranks, pathways, rows, target, gseaParam=float(gsea_param),

@@ -160,10 +160,12 @@ def _safe_name(name: str) -> str:
 def _write_plots(frame: pd.DataFrame, ranks: dict[str, float], sets: PreparedGeneSets,
                  folder: str, top: int, gsea_param: float, score_type: str,
                  fmt: str = "png", eps: float = 1e-50) -> None:
-    """An enrichment plot of each of the first `top` drawable rows and one
-    table plot of them, as :func:`plot_table` chooses the rows. PNG files
-    come from the native renderer; SVG and PDF from :mod:`varenkopy.pl`,
-    with a bar plot of the rows' NES instead of the table."""
+    """An enrichment plot of each of the first `top` drawable rows and a
+    summary of them: drawn with :mod:`varenkopy.pl` (labelled with each
+    row's NES and p-values, and a bar plot of the rows' NES) whenever
+    matplotlib is installed; else, for PNG only, by the native renderer
+    (with a table plot of the rows, as :func:`plot_table` chooses them)."""
+    with_pl = _matplotlib_usable()
     os.makedirs(folder, exist_ok=True)
     members = dict(sets.pairs)
     positions = [i for i, r in enumerate(frame.itertuples(index=False))
@@ -171,23 +173,34 @@ def _write_plots(frame: pd.DataFrame, ranks: dict[str, float], sets: PreparedGen
     for rank, index in enumerate(positions, start=1):
         name = str(frame["pathway"].iloc[index])
         out = os.path.join(folder, f"enrichment_{rank:02d}_{_safe_name(name)}.{fmt}")
-        if fmt == "png":
-            plot_enrichment(ranks, members[name], out, title=name, score_type=score_type,
-                            gsea_param=gsea_param)
-        else:
+        if with_pl:
             from varenkopy import pl
 
             pl.enrichment(ranks, members[name], result=frame.iloc[index], title=name,
                           score_type=score_type, gsea_param=gsea_param, eps=eps, save=out)
+        else:
+            plot_enrichment(ranks, members[name], out, title=name, score_type=score_type,
+                            gsea_param=gsea_param)
     if not positions:
         return
-    if fmt == "png":
-        plot_table(frame, sets, ranks, os.path.join(folder, "table.png"), top=top,
-                   gsea_param=gsea_param)
-    else:
+    if with_pl:
         from varenkopy import pl
 
         pl.barplot(frame, top=top, save=os.path.join(folder, f"barplot.{fmt}"))
+    else:
+        plot_table(frame, sets, ranks, os.path.join(folder, "table.png"), top=top,
+                   gsea_param=gsea_param)
+
+
+def _matplotlib_usable() -> bool:
+    """True when :mod:`varenkopy.pl` can draw (matplotlib 3.6 or newer)."""
+    from varenkopy.pl._common import require_matplotlib
+
+    try:
+        require_matplotlib()
+    except ImportError:
+        return False
+    return True
 
 
 def _analysis_options(args: argparse.Namespace) -> dict[str, Any]:
@@ -378,13 +391,14 @@ def build_parser() -> argparse.ArgumentParser:
                      help="where to write the results ('-' for standard output)")
     one.add_argument("--plots", metavar="DIR", default=None,
                      help="also draw an enrichment plot of each of the top gene sets and "
-                          "a table plot of them into DIR")
+                          "a bar plot of their NES into DIR, with matplotlib when it is "
+                          "installed (pip install 'varenkopy[plot]'); without it, PNG "
+                          "enrichment plots and a table plot from the built-in renderer")
     one.add_argument("--top", type=_positive_int, default=10,
                      help="number of gene sets drawn with --plots")
     one.add_argument("--plot-format", choices=("png", "svg", "pdf"), default="png",
-                     help="file format of --plots: png from the built-in renderer; svg and "
-                          "pdf drawn with matplotlib (pip install 'varenkopy[plot]'), with a "
-                          "bar plot of the sets' NES in place of the table")
+                     help="file format of --plots (PNG at 300 dpi); svg and pdf need "
+                          "matplotlib (pip install 'varenkopy[plot]')")
     _add_analysis_options(one)
     one.set_defaults(run=_cmd_gsea)
 

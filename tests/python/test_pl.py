@@ -7,9 +7,11 @@ from __future__ import annotations
 
 import math
 import re
+import struct
 import subprocess
 import sys
 import textwrap
+import unicodedata
 import warnings
 import xml.etree.ElementTree as ET
 from collections.abc import Callable, Iterator
@@ -75,6 +77,21 @@ def test_cli_svg_without_matplotlib_fails_before_the_analysis(tmp_path: Path,
     assert proc.stderr == ('varenkopy: error: --plot-format pdf: varenkopy.pl needs matplotlib: '
                            'pip install "varenkopy[plot]"\n')
     assert not out.exists()
+
+
+def test_cli_png_plots_without_matplotlib_come_from_the_native_renderer(
+        tmp_path: Path, example_gmt: Path) -> None:
+    plots = tmp_path / "plots"
+    proc = run_python(BLOCK_MPL + textwrap.dedent(f"""
+        from varenkopy.cli import main
+        sys.exit(main(["gsea", {str(RANKING)!r}, {str(example_gmt)!r}, "-o",
+                       {str(tmp_path / "res.tsv")!r}, "--plots", {str(plots)!r}, "--top", "2",
+                       "--seed", "1"]))
+        """))
+    assert proc.returncode == 0, proc.stderr
+    names = sorted(p.name for p in plots.iterdir())
+    assert len(names) == 3 and names[-1] == "table.png"
+    assert struct.unpack(">II", (plots / names[0]).read_bytes()[16:24]) == (900, 660)
 
 
 @pytest.mark.parametrize(("name", "width", "max_lines", "expected"), [
@@ -245,7 +262,11 @@ def test_barplot_bars_are_the_top_sets_nes(results: pd.DataFrame) -> None:
 @needs_mpl
 def test_barplot_writes_a_shared_prefix_once(results: pd.DataFrame) -> None:
     ax = pl.barplot(results, top=5)
-    assert ax.get_ylabel() == "HALLMARK_\N{HORIZONTAL ELLIPSIS}"
+    # A level head of the column of names, above them: a label, not a fragment.
+    (head,) = [t for t in ax.texts if t.get_text() == "HALLMARK_\N{HORIZONTAL ELLIPSIS}"]
+    ax.figure.draw_without_rendering()
+    box, panel = head.get_window_extent(), ax.get_window_extent()
+    assert head.get_rotation() == 0 and box.y0 >= panel.y1 and box.x1 <= panel.x0
     labels = [t.get_text().replace("\n", "") for t in ax.get_yticklabels()]
     assert all(not label.startswith("HALLMARK_") for label in labels)
 
@@ -263,12 +284,25 @@ def test_dotplot_of_one_frame_places_dots_at_nes_sized_by_padj(results: pd.DataF
     # Rows by NES, the most negative at the bottom (row 0).
     expected = chosen.assign(area=expected_areas(chosen["padj"].to_numpy())).sort_values(
         "nes", kind="mergesort")
-    drawn = sorted(zip(dots.get_offsets()[:, 1], dots.get_offsets()[:, 0], dots.get_array(),
-                       dots.get_sizes(), strict=True))
+    drawn = sorted(zip(dots.get_offsets()[:, 1], dots.get_offsets()[:, 0], dots.get_sizes(),
+                       strict=True))
     assert [y for y, *_ in drawn] == list(range(8))
-    assert [x for _, x, _, _ in drawn] == list(expected["nes"])
-    assert [c for *_, c, _ in drawn] == list(expected["nes"])
+    assert [x for _, x, _ in drawn] == list(expected["nes"])
     np.testing.assert_allclose([s for *_, s in drawn], expected["area"], rtol=1e-12)
+    # The x-axis is the NES: no colour scale without a key repeats it.
+    assert dots.get_array() is None and len(dots.get_facecolors()) == 1
+    assert_dots_inside(ax)
+
+
+def assert_dots_inside(ax: Any) -> None:
+    """Every dot, with its radius, lies inside the axes."""
+    dots = ax.collections[0]
+    ax.figure.draw_without_rendering()
+    centres = ax.transData.transform(dots.get_offsets())
+    radius = np.sqrt(dots.get_sizes()) / 2 * ax.figure.dpi / 72
+    box = ax.get_window_extent()
+    assert (centres[:, 0] - radius >= box.x0).all() and (centres[:, 0] + radius <= box.x1).all()
+    assert (centres[:, 1] - radius >= box.y0).all() and (centres[:, 1] + radius <= box.y1).all()
 
 
 @needs_mpl
@@ -277,7 +311,8 @@ def test_dotplot_of_many_signatures_takes_each_ones_top_sets(many: pd.DataFrame)
     dots = ax.collections[0]
     columns = [t.get_text() for t in ax.get_xticklabels()]
     rows = [t.get_text().replace("\n", "") for t in ax.get_yticklabels()]
-    assert columns == ["s0", "s1", "s2"]
+    assert columns == ["s0", "s1", "s2"] and ax.get_xlabel() == "signature"
+    assert_dots_inside(ax)
     drawable = many.dropna(subset=["nes", "padj"]).sort_values(["padj", "pval"], kind="mergesort")
     wanted = set(drawable.groupby("signature").head(3)["pathway"])
     assert set(rows) == wanted
@@ -307,8 +342,12 @@ def test_heatmap_cells_are_leading_edge_membership(results: pd.DataFrame, exampl
     edges = dict(zip(significant["pathway"], significant["leading_edge"], strict=True))
     assert names == list(significant["pathway"][:6])
     cells = np.asarray(mesh.get_array()).reshape(len(names), len(genes))
-    expected = np.array([[g in edges[n] for g in genes] for n in names], dtype=float)
+    # A set's cells carry its direction: 1 for NES > 0, -1 for NES < 0.
+    nes = significant.set_index("pathway")["nes"]
+    expected = np.array([[(g in edges[n]) * np.sign(nes[n]) for g in genes] for n in names])
     np.testing.assert_array_equal(cells, expected)
+    assert {-1.0, 1.0} <= set(cells.ravel())
+    cells = np.abs(cells)
     counts = cells.sum(axis=0)
     assert list(counts) == sorted(counts, reverse=True)  # shared genes first
     assert cells.sum(axis=1).min() >= 1  # every set shows genes
@@ -418,3 +457,184 @@ def test_cli_plot_format_svg_draws_with_pl(tmp_path: Path, example_gmt: Path) ->
     assert sorted(p.name for p in plots.iterdir()) == sorted([*expected, "barplot.svg"])
     for path in plots.iterdir():
         assert ET.parse(path).getroot().tag == "{http://www.w3.org/2000/svg}svg"
+
+
+# --- what a reader sees: labels inside, text as text ---------------------------
+
+C2_LONGEST = Path(__file__).resolve().parents[1] / "data" / "c2_longest_names.txt"
+
+
+def all_inside(fig: Any) -> None:
+    """Every drawn artist lies inside the figure (1 pixel of rounding allowed)."""
+    fig.draw_without_rendering()
+    box = fig.get_tightbbox(fig.canvas.get_renderer())
+    width, height = fig.get_size_inches()
+    assert box.x0 >= -0.01 and box.y0 >= -0.01, box
+    assert box.x1 <= width + 0.01 and box.y1 <= height + 0.01, (box, width, height)
+
+
+def long_names(example_gmt: Path) -> list[str]:
+    return [*sets_of(example_gmt), *C2_LONGEST.read_text().split()]
+
+
+def synthetic_results(names: list[str], genes: list[str]) -> pd.DataFrame:
+    n = len(names)
+    padj = np.geomspace(1e-12, 0.04, n)
+    return pd.DataFrame({"pathway": names, "es": np.linspace(0.8, -0.8, n),
+                         "nes": np.linspace(2.5, -2.5, n), "pval": padj / 2, "padj": padj,
+                         "leading_edge": [genes[i % 7:i % 7 + 5] for i in range(n)]})
+
+
+@needs_mpl
+def test_every_hallmark_and_long_c2_title_fits_the_enrichment_figure(
+        ranks: pd.Series[float], example_gmt: Path) -> None:
+    names = long_names(example_gmt)
+    assert len(names) == 150
+    small = ranks.iloc[::25]  # the curve does not matter, the title does
+    genes = list(small.index[:40:3])
+    for name in names:
+        fig = pl.enrichment(small, genes, title=name)
+        all_inside(fig)
+        assert fig.axes[0].get_title().replace("\n", "").rstrip("\N{HORIZONTAL ELLIPSIS}") \
+            in name
+        plt.close(fig)
+
+
+@needs_mpl
+@pytest.mark.parametrize("plot", ["barplot", "dotplot", "leading_edge_heatmap", "running_scores"])
+def test_long_names_stay_inside_the_summary_plots(plot: str, ranks: pd.Series[float],
+                                                  example_gmt: Path) -> None:
+    names = long_names(example_gmt)
+    genes = list(ranks.index[:60])
+    for start in range(0, len(names), 25):
+        chunk = names[start:start + 25]
+        frame = synthetic_results(chunk, genes)
+        if plot == "running_scores":
+            ax = pl.running_scores(ranks, {n: genes[i:i + 20] for i, n in enumerate(chunk[:4])})
+        else:
+            ax = getattr(pl, plot)(frame, top=25)
+        all_inside(ax.figure)
+        plt.close(ax.figure)
+
+
+@needs_mpl
+@pytest.mark.parametrize("count", [1, 2, 6, 10])
+def test_running_scores_legend_keeps_clear_of_the_labels(count: int, ranks: pd.Series[float],
+                                                         example_gmt: Path) -> None:
+    names = sorted(sets_of(example_gmt), key=len, reverse=True)[:count]
+    ax = pl.running_scores(ranks, names, example_gmt)
+    fig = ax.figure
+    all_inside(fig)
+    renderer = fig.canvas.get_renderer()
+    legend = ax.get_legend().get_window_extent(renderer)
+    xlabel = ax.xaxis.get_tightbbox(renderer)
+    assert legend.y1 <= xlabel.y0  # below "Rank" and the tick labels, not over them
+    assert ax.get_window_extent().height >= 0.45 * fig.bbox.height / (1 + count / 6)
+
+
+HOSTILE_NAMES = {
+    "dollars": "A $x^2$ and $\\frac{1$ B",
+    "zero width only": "\u200b\u200c\u200d",
+    "control": "A\x00B\x07C\x1b[31mD",
+    "bidi override": "\u202eSTES_ENEG\u202c",
+    "10,000 characters": "LONG_" * 2000,
+    "lone surrogate": "A\ud800B",
+    "empty": "",
+}
+INVISIBLE = {"Cc", "Cf", "Cs", "Co", "Cn", "Zl", "Zp"}
+
+
+def drawn_texts(fig: Any) -> list[Any]:
+    from matplotlib.text import Text
+
+    return [t for t in fig.findobj(Text) if t.get_text()]
+
+
+@needs_mpl
+@pytest.mark.parametrize("kind", ["enrichment", "running_scores", "barplot", "dotplot",
+                                  "leading_edge_heatmap"])
+@pytest.mark.parametrize("case", list(HOSTILE_NAMES))
+def test_hostile_names_are_drawn_as_text(kind: str, case: str, ranks: pd.Series[float],
+                                         tmp_path: Path) -> None:
+    name = HOSTILE_NAMES[case]
+    genes = list(ranks.index[:300:7])
+    frame = synthetic_results([name, "OTHER_SET"], genes)
+    calls: dict[str, Callable[[], Any]] = {
+        "enrichment": lambda: pl.enrichment(ranks, genes, title=name),
+        "running_scores": lambda: pl.running_scores(ranks, {name: genes, "OTHER": genes[::2]}),
+        "barplot": lambda: pl.barplot(frame),
+        "dotplot": lambda: pl.dotplot(frame),
+        "leading_edge_heatmap": lambda: pl.leading_edge_heatmap(frame),
+    }
+    drawn = calls[kind]()
+    fig = drawn if kind == "enrichment" else drawn.figure
+    fig.savefig(tmp_path / "plot.png")  # drawing does not raise
+    all_inside(fig)
+    texts = drawn_texts(fig)
+    for text in texts:
+        shown = text.get_text()
+        assert not any(unicodedata.category(c) in INVISIBLE - {"Cc"} or
+                       (unicodedata.category(c) == "Cc" and c != "\n") for c in shown), shown
+        assert len(shown) < 1000
+        if "x^2" in shown:
+            assert not text.get_parse_math()  # markup stays text
+    if case == "dollars":
+        assert any("$x^2$" in t.get_text() for t in texts)
+
+
+@pytest.mark.parametrize("case", list(HOSTILE_NAMES))
+def test_native_plots_draw_hostile_names(case: str, ranks: pd.Series[float],
+                                         tmp_path: Path) -> None:
+    name = HOSTILE_NAMES[case]
+    genes = list(ranks.index[:300:7])
+    varenkopy.plot_enrichment(ranks, genes, tmp_path / "one.png", title=name)
+    sets = {name: genes, "OTHER_SET": genes[::2],
+            name[:150] + "X": genes[1::2]}  # shortens like the long name
+    frame = synthetic_results(list(sets), genes)
+    varenkopy.plot_table(frame, sets, ranks, tmp_path / "table.png")
+    assert (tmp_path / "table.png").read_bytes()[:4] == b"\x89PNG"
+
+
+@needs_mpl
+@pytest.mark.parametrize("plot", ["barplot", "dotplot", "leading_edge_heatmap"])
+def test_a_top_beyond_what_can_be_read_is_capped_with_a_warning(plot: str,
+                                                                ranks: pd.Series[float]) -> None:
+    frame = synthetic_results([f"SET_{i:04d}" for i in range(130)], list(ranks.index[:60]))
+    with pytest.warns(varenkopy.VarenkoWarning, match=r"argument 'top': 130 gene sets make a "
+                      r"plot no one can read; drawing the first 100"):
+        ax = getattr(pl, plot)(frame, top=5000)
+    assert len(ax.get_yticklabels()) == 100
+    assert ax.figure.get_figheight() < 40
+
+
+@needs_mpl
+@pytest.mark.parametrize("fmt", ["png", "svg"])
+@pytest.mark.parametrize("dpi", [None, 100])
+def test_saved_png_is_300_dpi_unless_told(fmt: str, dpi: int | None, tmp_path: Path,
+                                          results: pd.DataFrame) -> None:
+    path = tmp_path / f"bars.{fmt}"
+    ax = pl.barplot(results, top=3, figsize=(3.5, 2.0), save=path, dpi=dpi)
+    if fmt == "png":
+        width, height = struct.unpack(">II", path.read_bytes()[16:24])
+        assert (width, height) == (round(3.5 * (dpi or 300)), round(2.0 * (dpi or 300)))
+    else:  # vector: sized in points, as before
+        root = ET.parse(path).getroot()
+        assert (root.get("width"), root.get("height")) == ("252pt", "144pt")
+    assert not plt.fignum_exists(ax.figure.number)
+
+
+@needs_mpl
+def test_a_notebook_shows_a_saved_figure(tmp_path: Path, results: pd.DataFrame,
+                                         monkeypatch: pytest.MonkeyPatch) -> None:
+    backend_inline = pytest.importorskip("matplotlib_inline.backend_inline")
+    shown: list[Any] = []
+    monkeypatch.setattr(backend_inline, "display", lambda fig, **kw: shown.append(fig))
+    plt.switch_backend("module://matplotlib_inline.backend_inline")
+    try:
+        ax = pl.barplot(results, top=3, save=tmp_path / "bars.png")
+        backend_inline.show()  # what the notebook runs after the cell
+    finally:
+        plt.close("all")
+        plt.switch_backend("Agg")
+    assert shown == [ax.figure]
+    assert (tmp_path / "bars.png").exists()

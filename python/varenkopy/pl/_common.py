@@ -10,7 +10,8 @@ import io
 import itertools
 import math
 import os
-from collections.abc import Iterator
+import unicodedata
+from collections.abc import Callable, Iterator
 from contextlib import contextmanager
 from typing import TYPE_CHECKING, Any
 
@@ -20,8 +21,10 @@ import pandas as pd
 from varenkopy._files import write_bytes
 from varenkopy._inputs import as_path, type_name
 from varenkopy._results import check_result_cells
+from varenkopy._warnings import warn
 
 if TYPE_CHECKING:
+    from matplotlib.artist import Artist
     from matplotlib.axes import Axes
     from matplotlib.figure import Figure
 
@@ -31,6 +34,23 @@ DEFAULT_EPS = 1e-50
 SAVE_FORMATS = ("png", "svg", "pdf")
 ELLIPSIS = "\N{HORIZONTAL ELLIPSIS}"
 MINUS = "\N{MINUS SIGN}"
+# Resolution of a saved PNG when the call gives none: print quality, and
+# sharp on high-density screens. Vector formats keep matplotlib's defaults.
+PNG_DPI = 300
+# Most rows (gene sets) one summary plot draws: more make a figure no one
+# can read, and one that takes minutes to render.
+MAX_ROWS = 100
+# Names are cut to this many characters (with an ellipsis) before they are
+# wrapped: nothing longer fits on a figure, and measuring stays quick.
+_NAME_CHARS = 300
+# Text properties of every name drawn: names are text, never markup, so a
+# "$" is a dollar sign whatever the style sheet says about TeX.
+NAME_TEXT: dict[str, Any] = {"parse_math": False, "usetex": False}
+# Unicode categories drawn as escapes: controls, format characters (zero
+# width, bidirectional overrides), surrogates, private use, unassigned, and
+# line and paragraph separators. Drawn as is they are invisible, reorder
+# the text around them, or cannot be drawn at all.
+_INVISIBLE = frozenset({"Cc", "Cf", "Cs", "Co", "Cn", "Zl", "Zp"})
 
 
 def require_matplotlib() -> None:
@@ -58,6 +78,35 @@ def save_format(save: object) -> tuple[str, str] | None:
     return path, suffix
 
 
+def display_name(name: object, limit: int = _NAME_CHARS) -> str:
+    """`name` as it is drawn: characters that would be invisible or change
+    the text around them written as escapes (``\\x00``, ``\\u200b``), an
+    empty name as ``""``, and at most `limit` characters, the last an ellipsis.
+
+    Examples
+    --------
+    >>> display_name("\\u202eABC")
+    '\\\\u202eABC'
+    >>> display_name("A" * 500)[-3:]
+    'AA\u2026'
+    """
+    text = str(name)
+    if len(text) > 4 * limit:  # no need to look at what is cut anyway
+        text = text[:4 * limit]
+    parts = []
+    for char in text:
+        if unicodedata.category(char) in _INVISIBLE:
+            code = ord(char)
+            parts.append(f"\\x{code:02x}" if code < 0x100 else
+                         f"\\u{code:04x}" if code < 0x10000 else f"\\U{code:08x}")
+        else:
+            parts.append(char)
+    shown = "".join(parts) if parts else '""'
+    if len(shown) > limit or len(text) < len(str(name)):
+        shown = shown[:limit - 1] + ELLIPSIS
+    return shown
+
+
 def new_figure(figsize: tuple[float, float]) -> Figure:
     """A new pyplot figure with constrained layout, so labels never overlap."""
     import matplotlib.pyplot as plt
@@ -70,8 +119,11 @@ def drawing(fig: Figure, created: bool, target: tuple[str, str] | None, dpi: flo
             ) -> Iterator[None]:
     """Runs the drawing, then saves `fig` to `target` when given.
 
-    A figure this call created is closed when it was saved, and also when
-    the drawing failed, so no half-drawn figure stays open.
+    A PNG is written at `dpi`, by default :data:`PNG_DPI`; SVG and PDF at
+    the figure's own. A figure this call created is closed when it was
+    saved, so a script that draws many leaves none open, except where a
+    notebook shows the figures of a cell after it ran (the inline backend):
+    closing it there would hide it. A half-drawn figure is always closed.
     """
     import matplotlib.pyplot as plt
 
@@ -80,14 +132,57 @@ def drawing(fig: Figure, created: bool, target: tuple[str, str] | None, dpi: flo
         if target is not None:
             path, fmt = target
             buffer = io.BytesIO()
+            if dpi is None:
+                dpi = PNG_DPI if fmt == "png" else None
             fig.savefig(buffer, format=fmt, dpi="figure" if dpi is None else dpi)
             write_bytes(path, buffer.getvalue())
     except BaseException:
         if created:
             plt.close(fig)
         raise
-    if created and target is not None:
+    if created and target is not None and not notebook_shows_figures():
         plt.close(fig)
+
+
+def notebook_shows_figures() -> bool:
+    """True when the pyplot backend is one of a notebook's, which shows the
+    figures left open when a cell has run (inline, ipympl, nbAgg)."""
+    import matplotlib
+
+    backend = str(matplotlib.get_backend()).lower()
+    return any(key in backend for key in ("inline", "ipympl", "widget", "nbagg"))
+
+
+def overflow(fig: Figure, artist: Artist) -> float:
+    """How far, in pixels, `artist` reaches out of figure `fig` on the left
+    or right after a layout of the figure (0 when it is inside)."""
+    fig.draw_without_rendering()
+    box = artist.get_window_extent()
+    return float(max(fig.bbox.x0 - box.x0, box.x1 - fig.bbox.x1, 0.0))
+
+
+def fit_width(fig: Figure, artist: Callable[[], Artist], refit: Callable[[float], None],
+              tries: int = 4) -> None:
+    """Narrows a text until it fits the figure's width: while the artist that
+    `artist` returns reaches out, `refit` is called with the share of its
+    width that fits, to wrap it anew. Each layout moves the axes a little,
+    so this is repeated a few times."""
+    for _ in range(tries):
+        current = artist()
+        out = overflow(fig, current)
+        if out <= 0.0:
+            return
+        width = current.get_window_extent().width
+        refit(max((width - 2.0 * out) / width, 0.1) * 0.97 if width > 0 else 0.5)
+
+
+def cap_rows(count: int, what: str = "argument 'top'") -> int:
+    """`count` rows, or :data:`MAX_ROWS` with a warning when there are more."""
+    if count <= MAX_ROWS:
+        return count
+    warn(f"{what}: {count} gene sets make a plot no one can read; drawing the first "
+         f"{MAX_ROWS} (draw several plots, or use the results table, for more)")
+    return MAX_ROWS
 
 
 def figure_of(ax: Axes) -> Figure:
@@ -184,7 +279,8 @@ def chars_in(inches: float, size: Any, sample: str = "") -> int:
         from matplotlib.textpath import TextToPath
 
         width = TextToPath().get_text_width_height_descent(sample, prop, ismath=False)[0]
-        em = width / points / len(sample)
+        if width > 0:  # a sample of zero-width characters measures nothing
+            em = width / points / len(sample)
     return max(int(inches * 72.0 / (em * points)), 8)
 
 
@@ -206,13 +302,15 @@ def shared_prefix(names: list[str]) -> str:
 
 def set_labels(names: list[str], inches: float, size: Any, strip_prefix: bool
                ) -> tuple[list[str], str, float]:
-    """Labels of gene set names for an axis: a prefix shared by all (returned
+    """Labels of gene set names for an axis (as :func:`display_name` draws
+    them): a prefix shared by all (returned
     apart, for the axis label) left out when `strip_prefix`, the rest wrapped
     to `inches` in at most three lines. Returns the labels, the prefix and
     the lines a row needs: the most that two neighbouring labels share
     between them, as each may reach half-way to the next row."""
-    prefix = shared_prefix(names) if strip_prefix else ""
-    rest = [n[len(prefix):] for n in names]
+    shown = [display_name(n) for n in names]
+    prefix = shared_prefix(shown) if strip_prefix else ""
+    rest = [n[len(prefix):] for n in shown]
     width = chars_in(inches, size, "".join(rest)[:2000])
     labels = [fit_name(n, width, max_lines=3) for n in rest]
     counts = [label.count("\n") + 1 for label in labels]

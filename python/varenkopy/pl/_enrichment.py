@@ -19,11 +19,14 @@ from varenkopy._inputs import GeneSetsLike, RankingLike, gene_sets_to_pairs, ran
 from varenkopy._plots import _lookup
 from varenkopy._warnings import warn
 from varenkopy.pl._common import (
+    NAME_TEXT,
     chars_per_line,
     check_axes,
+    display_name,
     drawing,
     figure_of,
     fit_name,
+    fit_width,
     new_figure,
     number,
     require_matplotlib,
@@ -35,6 +38,7 @@ from varenkopy.pl._common import (
 if TYPE_CHECKING:
     from matplotlib.axes import Axes
     from matplotlib.figure import FigureBase
+    from matplotlib.legend import Legend
 
 # The ranked metric is drawn from at most this many points: it never increases,
 # so a regular subsample (ends and zero crossing kept) looks the same and keeps
@@ -173,9 +177,10 @@ def enrichment(
         Size in inches of a new figure: one column of a journal page.
     save : str or os.PathLike, optional
         Also write the figure to this file; its suffix (.png, .svg, .pdf)
-        chooses the format. A figure made by this call is then closed.
+        chooses the format. A figure made by this call is then closed,
+        unless a notebook's inline backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG; by default ``rcParams["savefig.dpi"]``.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------
@@ -246,9 +251,6 @@ def _draw_enrichment(top: Axes, middle: Axes, bottom: Axes, curve: Curve, upper:
     top.set_ylabel("Enrichment\nscore")
     top.tick_params(labelbottom=False)
     top.margins(x=0)
-    if title:
-        top.set_title(fit_name(title, chars_per_line(top, 0.95, "medium", title),
-                               max_lines=3), fontsize="medium")
     if label:
         # Beside the enrichment score's line, on the side away from the peak,
         # where the panel is empty.
@@ -283,6 +285,22 @@ def _draw_enrichment(top: Axes, middle: Axes, bottom: Axes, curve: Curve, upper:
     for ax in (top, middle, bottom):
         ax.label_outer()
     top.get_figure().align_ylabels([top, middle, bottom])  # type: ignore[union-attr]
+    if title:
+        _fit_title(top, display_name(title))
+
+
+def _fit_title(ax: Axes, title: str) -> None:
+    """`title` above `ax`, wrapped onto up to three lines (then shortened with
+    an ellipsis) narrow enough that it stays inside the figure: it is
+    centred on the axes, which are not centred on the figure."""
+    width = [chars_per_line(ax, 0.85, "medium", title)]
+
+    def refit(share: float) -> None:
+        width[0] = max(int(width[0] * share), 4)
+        ax.set_title(fit_name(title, width[0], max_lines=3), fontsize="medium", **NAME_TEXT)
+
+    refit(1.0)
+    fit_width(figure_of(ax), lambda: ax.title, refit)
 
 
 def running_scores(
@@ -322,9 +340,10 @@ def running_scores(
         Size in inches of a new figure.
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
-        made by this call is then closed.
+        made by this call is then closed, unless a notebook's inline
+        backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------
@@ -367,17 +386,53 @@ def running_scores(
     with drawing(fig, created, target, dpi):
         ink = mpl.rcParams["text.color"]
         axes.axhline(0.0, color=ink, linewidth=0.6, alpha=0.6)
-        width = chars_per_line(axes, 0.9, mpl.rcParams["legend.fontsize"],
-                               "".join(name for name, _ in curves))
-        for name, curve in curves:
-            (line,) = axes.plot(curve.x, curve.y, linewidth=1.2, label=fit_name(name, width))
+        shown = [display_name(name) for name, _ in curves]
+        handles = []
+        for label, (_, curve) in zip(shown, curves, strict=True):
+            (line,) = axes.plot(curve.x, curve.y, linewidth=1.2, label=label)
             axes.plot([curve.peak], [curve.es], marker="o", markersize=3.5,
                       color=line.get_color(), linestyle="none", clip_on=False)
+            handles.append(line)
         axes.set_xlim(0, len(curves[0][1].scores))
         axes.set_xlabel("Rank")
         axes.set_ylabel("Enrichment score")
         if legend:
-            axes.legend(loc="upper center", bbox_to_anchor=(0.5, -0.2), frameon=False,
-                        fontsize="small", handlelength=1.5)
+            _legend_below(axes, handles, shown, grow=created)
     return axes
+
+
+def _legend_below(ax: Axes, handles: list[Any], names: list[str], grow: bool) -> None:
+    """A legend of `names` under the x axis' label of `ax`, each name wrapped
+    to fit the figure's width. It hangs a fixed distance below the label
+    whatever the layout does to the axes, and a figure made for the plot
+    (`grow`) grows by its height, so the panel keeps its size."""
+    from matplotlib.transforms import ScaledTranslation
+
+    fig = figure_of(ax)
+    size = "small"
+    width = [chars_per_line(ax, 0.9, size, "".join(names))]
+    fig.draw_without_rendering()
+    axis_bottom = ax.xaxis.get_tightbbox()
+    below = 0.0 if axis_bottom is None else float(ax.bbox.y0 - axis_bottom.y0) / fig.dpi
+    anchor = ax.transAxes + ScaledTranslation(0.0, -(below + 4.0 / 72.0), fig.dpi_scale_trans)
+
+    made: list[Legend] = []
+
+    def refit(share: float) -> None:
+        width[0] = max(int(width[0] * share), 4)
+        if made:
+            made.pop().remove()
+        made.append(ax.legend(handles, [fit_name(n, width[0]) for n in names],
+                              loc="upper center", bbox_to_anchor=(0.5, 0.0),
+                              bbox_transform=anchor, frameon=False, fontsize=size,
+                              handlelength=1.5, borderaxespad=0.0))
+        for text in made[0].get_texts():
+            text.set(**NAME_TEXT)
+
+    refit(1.0)
+    fit_width(fig, lambda: made[0], refit)
+    if grow:
+        fig.draw_without_rendering()
+        height = made[0].get_window_extent().height / fig.dpi + 4.0 / 72.0
+        fig.set_figheight(fig.get_figheight() + height)
 

@@ -18,14 +18,19 @@ import pandas as pd
 
 from varenkopy._inputs import GeneSetsLike, gene_sets_to_pairs, type_name
 from varenkopy.pl._common import (
+    MAX_ROWS,
+    NAME_TEXT,
+    cap_rows,
     check_axes,
     check_results,
     check_top,
     container_width,
+    display_name,
     drawing,
     figure_of,
     neg_log10,
     new_figure,
+    overflow,
     require_matplotlib,
     row_pitch,
     save_format,
@@ -63,10 +68,14 @@ def _axes_for(ax: Axes | None, figsize: tuple[float, float]) -> tuple[Axes, bool
 
 
 def _label_rows(ax: Axes, positions: Any, labels: list[str], prefix: str) -> None:
-    ax.set_yticks(positions, labels, fontsize=_NAME_SIZE, linespacing=1.0)
+    ax.set_yticks(positions, labels, fontsize=_NAME_SIZE, linespacing=1.0, **NAME_TEXT)
     if prefix:
-        # Written once for all rows, not cut away unsaid.
-        ax.set_ylabel(f"{prefix}\N{HORIZONTAL ELLIPSIS}", fontsize=_NAME_SIZE)
+        # Written once for all rows, not cut away unsaid: level, as the head
+        # of the column of names, right above them (a text of the axes, so
+        # the layout makes room for all of it).
+        ax.annotate(f"{prefix}\N{HORIZONTAL ELLIPSIS}", (0.0, 1.0), xycoords="axes fraction",
+                    xytext=(-4.0, 4.0), textcoords="offset points", ha="right", va="bottom",
+                    fontsize=_NAME_SIZE, gid="prefix", **NAME_TEXT)
 
 
 def _padj_floor(values: np.ndarray[Any, Any]) -> float:
@@ -94,7 +103,8 @@ def barplot(
         A :func:`varenkopy.gsea` frame; rows without NES or adjusted p-value
         are left out.
     top : int, default 20
-        Number of sets drawn: those with the smallest adjusted p-values.
+        Number of sets drawn: those with the smallest adjusted p-values;
+        at most 100 (a larger `top` draws 100 and warns).
     ax : Axes, optional
         Draw on this Axes; by default on a new figure.
     cmap : str or Colormap, default "cividis"
@@ -110,9 +120,10 @@ def barplot(
         column) and tall enough for the rows.
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
-        made by this call is then closed.
+        made by this call is then closed, unless a notebook's inline
+        backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------
@@ -127,6 +138,7 @@ def barplot(
     from matplotlib.colors import LogNorm
 
     frame = _drawable(check_results(results)).head(check_top(top))
+    frame = frame.head(cap_rows(len(frame)))
     if "signature" in frame.columns and frame["signature"].nunique() > 1:
         raise ValueError("argument 'results': rows of several signatures; use dotplot(), or "
                          "select one signature's rows")
@@ -190,12 +202,14 @@ def dotplot(
     save: str | Any = None,
     dpi: float | None = None,
 ) -> Axes:
-    """Draws gene sets as dots: colour = NES, area = -log10 adjusted p-value.
+    """Draws gene sets as dots: area = -log10 adjusted p-value, colour or place = NES.
 
     For :func:`varenkopy.gsea_many` results the columns are the signatures
-    (column `x`) and the rows the union of each signature's `top` sets; for
-    one :func:`varenkopy.gsea` frame (no column `x`) the dots lie at their
-    NES. Rows are ordered by mean NES, so sets going up and down group.
+    (column `x`, which labels the axis), the rows the union of each
+    signature's `top` sets and the colour the NES; for one
+    :func:`varenkopy.gsea` frame (no column `x`) the dots lie at their NES.
+    Rows are ordered by mean NES, so sets going up and down group. The axes
+    leave room for the largest dot.
 
     Parameters
     ----------
@@ -204,11 +218,14 @@ def dotplot(
     x : str, default "signature"
         The column whose values are the dot plot's columns.
     top : int, default 10
-        Sets with the smallest adjusted p-values taken from each signature.
+        Sets with the smallest adjusted p-values taken from each signature;
+        at most 100 rows in all are drawn (with a warning when there are more).
     ax : Axes, optional
         Draw on this Axes; by default on a new figure.
     cmap : str or Colormap, default "coolwarm"
-        Diverging colour map of the NES, centred on 0 with equal reach both ways.
+        Diverging colour map of the NES, centred on 0 with equal reach both
+        ways, for several signatures; one frame's dots have one colour, as
+        their place on the x-axis is the NES.
     name_width : float, default 0.45
         Share of the figure's width given to a set's name (wrapped onto up to
         three lines, then shortened with an ellipsis).
@@ -220,9 +237,10 @@ def dotplot(
         x-axis shows the NES).
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
-        made by this call is then closed.
+        made by this call is then closed, unless a notebook's inline
+        backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------
@@ -251,6 +269,11 @@ def dotplot(
         columns = []
     if keep.empty:
         raise ValueError("argument 'results': no row has an NES and an adjusted p-value")
+    if keep["pathway"].nunique() > MAX_ROWS:
+        # The sets of the smallest adjusted p-values in any signature (the
+        # frame is in that order) stay.
+        kept = list(pd.unique(keep["pathway"]))[:cap_rows(keep["pathway"].nunique())]
+        keep = keep[keep["pathway"].isin(set(kept))]
     order = keep.groupby("pathway", sort=False)["nes"].mean().sort_values(kind="mergesort")
     rows = list(order.index)
     target = save_format(save)
@@ -273,20 +296,22 @@ def dotplot(
         if many:
             col_of = {name: i for i, name in enumerate(columns)}
             xs = keep[x].map(col_of).to_numpy(dtype=np.float64)
+            dots = ax.scatter(xs, y, s=sizes, c=nes, cmap=_colormap(cmap), norm=norm,
+                              edgecolors=_ink(), linewidths=0.3, zorder=3)
         else:
+            # The x axis is the NES: colouring by it too would say nothing more.
             xs = nes
-        dots = ax.scatter(xs, y, s=sizes, c=nes, cmap=_colormap(cmap), norm=norm,
-                          edgecolors=_ink(), linewidths=0.3, zorder=3)
+            dots = ax.scatter(xs, y, s=sizes, color=_first_colour(), edgecolors=_ink(),
+                              linewidths=0.3, zorder=3)
         _label_rows(ax, np.arange(len(rows)), labels, prefix)
-        ax.set_ylim(-0.6, len(rows) - 0.4)
         if many:
-            ax.set_xticks(np.arange(len(columns)), [str(c) for c in columns], rotation=45,
-                          ha="right", rotation_mode="anchor", fontsize="small")
-            ax.set_xlim(-0.6, len(columns) - 0.4)
+            ax.set_xticks(np.arange(len(columns)), [display_name(c, 40) for c in columns],
+                          rotation=45, ha="right", rotation_mode="anchor", fontsize="small",
+                          **NAME_TEXT)
+            ax.set_xlabel(display_name(x, 40), fontsize="small", **NAME_TEXT)
         else:
             ax.axvline(0.0, color=_ink(), linewidth=0.6, zorder=1)
             ax.set_xlabel("NES")
-            ax.margins(x=0.12)  # the largest dots stay inside
         ax.grid(True, linewidth=0.4, alpha=0.35, zorder=0)
         ax.set_axisbelow(True)
         if many:
@@ -296,7 +321,29 @@ def dotplot(
             bar.set_label("NES", fontsize="small")
             bar.ax.tick_params(labelsize="x-small")
         _size_legend(ax, top_strength, beside=not many)
+        span_x = (0.0, len(columns) - 1.0) if many else (min(float(nes.min()), 0.0),
+                                                          max(float(nes.max()), 0.0))
+        _room_for_dots(ax, span_x, (0.0, len(rows) - 1.0), float(sizes.max()),
+                       0.6 if many else 0.0)
     return ax
+
+
+def _room_for_dots(ax: Axes, xs: tuple[float, float], ys: tuple[float, float],
+                   area: float, least_x: float) -> None:
+    """Axis limits that keep dots of marker area `area` (points^2) centred
+    anywhere in `xs` x `ys` inside the axes: the margin is the largest
+    dot's radius in data units, at least 0.6 of a row (and `least_x` on x). Measured
+    after a layout, and once more after it, as the limits move the labels."""
+    fig = figure_of(ax)
+    radius = (math.sqrt(area) / 2.0 + 1.0) * fig.dpi / 72.0  # pixels, with the edge line
+    for _ in range(2):
+        fig.draw_without_rendering()
+        for (low, high), pixels, setter, least in ((xs, ax.bbox.width, ax.set_xlim, least_x),
+                                                   (ys, ax.bbox.height, ax.set_ylim, 0.6)):
+            inner = max(high - low, 0.0)
+            share = min(2.0 * radius / pixels, 0.9) if pixels > 0 else 0.5
+            pad = max(inner * share / (1.0 - share) / 2.0, least, 0.05)
+            setter(low - pad, high + pad)
 
 
 def _size_legend(ax: Axes, top_strength: float, beside: bool) -> None:
@@ -337,7 +384,8 @@ def leading_edge_heatmap(
 
     Rows are the sets (the `top` with adjusted p-value below `alpha`, most
     significant first), columns the genes of their leading edges: a filled
-    cell means the gene is in that set's leading edge. Genes shared by the
+    cell means the gene is in that set's leading edge, red for a set
+    enriched at the top of the ranking (NES > 0), blue at the bottom. Genes shared by the
     most sets come first, and genes with the same sets stand together.
 
     Parameters
@@ -348,7 +396,8 @@ def leading_edge_heatmap(
         The analysis' gene sets; when given, a set's name not in them is an
         error (the results belong to another collection).
     top : int, default 20
-        Largest number of sets drawn.
+        Largest number of sets drawn; at most 100 (a larger `top` draws
+        100 and warns).
     alpha : float, default 0.05
         Sets with an adjusted p-value below this are drawn.
     max_genes : int, default 40
@@ -367,15 +416,17 @@ def leading_edge_heatmap(
         and genes.
     save : str or os.PathLike, optional
         Also write the figure to this file (.png, .svg or .pdf); a figure
-        made by this call is then closed.
+        made by this call is then closed, unless a notebook's inline
+        backend is to show it.
     dpi : float, optional
-        Resolution of a saved PNG.
+        Resolution of a saved PNG, by default 300; SVG and PDF are vector.
 
     Returns
     -------
     Axes
         The Axes drawn on; the cells are its first collection (a QuadMesh
-        of 0 and 1, sets x genes), the gene names its x tick labels.
+        of sets x genes: 0 outside a leading edge, else 1 for NES > 0 and
+        -1 for NES < 0), the gene names its x tick labels.
 
     Examples
     --------
@@ -392,6 +443,7 @@ def leading_edge_heatmap(
     max_genes = check_top(max_genes)
     sets = _drawable(frame)
     sets = sets[sets["padj"] < alpha].head(check_top(top))
+    sets = sets.head(cap_rows(len(sets)))
     if sets.empty:
         raise ValueError(f"argument 'results': no gene set has an adjusted p-value below {alpha}")
     if gene_sets is not None:
@@ -408,6 +460,9 @@ def leading_edge_heatmap(
     column = {g: j for j, g in enumerate(genes)}
     for i, edge in enumerate(edges):
         member[i, [column[g] for g in edge]] = 1
+    # Each set's direction: its cells are +1 when it is enriched at the top
+    # of the ranking (NES > 0), -1 at the bottom.
+    direction = np.where(sets["nes"].to_numpy(dtype=np.float64) < 0, -1, 1).astype(np.int8)
     chosen = _pick_genes(member, edges, genes, max_genes)
     # Genes in most sets first; equal counts by their pattern of sets, so
     # genes with the same sets stand together; then by first appearance.
@@ -424,19 +479,22 @@ def leading_edge_heatmap(
     # Gene names run down below the cells: a long one (an Ensembl ID with a
     # version, a hostile string) is shortened with a visible ellipsis, and
     # the figure grows by the longest shown name.
-    shown_genes = [g if len(g) <= _GENE_CHARS else g[:_GENE_CHARS - 1] + "\u2026" for g in genes]
+    shown_genes = [display_name(g, _GENE_CHARS) for g in genes]
     if figsize is None:
         longest = max(len(g) for g in shown_genes)
         figsize = (default_width, 1.0 + 0.065 * longest + row_pitch(_NAME_SIZE, lines) * len(names))
     ax, created = _axes_for(ax, figsize)
     with drawing(figure_of(ax), created, target, dpi):
         background = to_rgba(ax.get_facecolor())
-        colours = ListedColormap([background, _first_colour()])
+        up, down = _direction_colours()
+        colours = ListedColormap([down, background, up])
         grid = ax.get_facecolor()
-        ax.pcolormesh(member, cmap=colours, vmin=0, vmax=1, edgecolors=[_mix(grid)],
-                      linewidth=0.4)
+        ax.pcolormesh(member * direction[:, None], cmap=colours, vmin=-1, vmax=1,
+                      edgecolors=[_mix(grid)], linewidth=0.4)
         _label_rows(ax, np.arange(len(names)) + 0.5, labels, prefix)
-        ax.set_xticks(np.arange(len(genes)) + 0.5, shown_genes, rotation=90, fontsize="x-small")
+        ax.set_xticks(np.arange(len(genes)) + 0.5, shown_genes, rotation=90, fontsize="x-small",
+                      **NAME_TEXT)
+        _direction_legend(ax, up, down, sorted(set(direction.tolist()), reverse=True))
         ax.set_xlim(0, len(genes))
         ax.set_ylim(len(names), 0)  # first set on top
         ax.tick_params(length=0)
@@ -474,6 +532,27 @@ def _pick_genes(member: np.ndarray[Any, Any], edges: list[list[str]], genes: lis
                 taken.add(queue[0])
                 chosen.append(queue.pop(0))
     return chosen
+
+
+def _direction_colours() -> tuple[Any, Any]:
+    """Cell colours of sets enriched at the top (NES > 0) and at the bottom:
+    the two arms of the NES colour map, as in the dot plot."""
+    cmap = _colormap(NES_CMAP)
+    return cmap(0.9), cmap(0.1)
+
+
+def _direction_legend(ax: Axes, up: Any, down: Any, directions: list[int]) -> None:
+    """A key of the cells' colours above the heatmap's first gene columns."""
+    from matplotlib.patches import Patch
+
+    text = {1: "NES > 0 (up)", -1: "NES < 0 (down)"}
+    handles = [Patch(facecolor=up if d > 0 else down, label=text[d]) for d in directions]
+    for columns in (len(handles), 1):  # one above the other when a row is too wide
+        key = ax.legend(handles=handles, loc="lower left", bbox_to_anchor=(0.0, 1.0),
+                        ncols=columns, frameon=False, fontsize="x-small", borderaxespad=0.3,
+                        handlelength=1.0, handleheight=1.0, columnspacing=1.2)
+        if columns == 1 or overflow(figure_of(ax), key) <= 0.0:
+            break
 
 
 def _first_colour() -> Any:
