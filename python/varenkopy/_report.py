@@ -35,7 +35,7 @@ from varenkopy._leading_edge import (
     collapse_redundant,
     strength_order,
 )
-from varenkopy._pvalues import at_floor, conditional_at_floor, format_p
+from varenkopy._pvalues import DEFAULT_EPS, at_floor, conditional_at_floor, format_p
 
 # Characters kept in the readable part of a file name; the rest become "_".
 _SLUG_DROP = re.compile(r"[^A-Za-z0-9_-]+")
@@ -295,21 +295,21 @@ def _as_figure(drawn: Any) -> Any:
 
 
 def _heatmap_rows(ax: Any, names: list[str], pages: dict[str, str]) -> list[dict[str, Any]]:
-    """Where each row of the drawn heatmap lies, in percent of the figure,
+    """Where each row of the saved heatmap lies, in percent of the figure,
     from its left edge to the right of the cells: links laid over the image
-    follow it however wide the page shows it."""
-    figure = ax.figure
-    figure.canvas.draw()  # runs the layout
-    width, height = figure.bbox.width, figure.bbox.height
-    right = ax.get_window_extent().x1
+    follow it however wide the page shows it. Read after saving, so the
+    layout is the one the SVG file holds."""
+    box = ax.get_position()  # in figure fractions
+    bottom_limit, top_limit = ax.get_ylim()  # rows run downwards: (n, 0)
+    span = top_limit - bottom_limit
     rows = []
     for i, name in enumerate(names):
-        (_, y_top), (_, y_bottom) = ax.transData.transform([(0, i), (0, i + 1)])
-        top, bottom = max(y_top, y_bottom), min(y_top, y_bottom)
+        upper = box.y0 + (i - bottom_limit) / span * box.height
+        lower = box.y0 + (i + 1 - bottom_limit) / span * box.height
         rows.append({"name": name, "href": pages[name], "left": 0.0,
-                     "width": round(100 * right / width, 3),
-                     "top": round(100 * (height - top) / height, 3),
-                     "height": round(100 * (top - bottom) / height, 3)})
+                     "width": round(100 * box.x1, 3),
+                     "top": round(100 * (1 - upper), 3),
+                     "height": round(100 * (upper - lower), 3)})
     return rows
 
 
@@ -533,12 +533,14 @@ def _build(frame: pd.DataFrame, analysis_frame: pd.DataFrame, ranks: dict[str, f
         if len(heat_rows):
             ax = pl.leading_edge_heatmap(heat_rows, pairs, top=len(heat_rows), alpha=threshold)
             names = [str(n) for n in heat_rows["pathway"]]
-            rows = _heatmap_rows(ax, names, pages_root)
             figure = _as_figure(ax)
-            size = figure.get_size_inches() * 72  # SVG points, shown as CSS pixels
+            size = figure.get_size_inches() * 72  # SVG points
             put("leading_edge.svg", _svg_bytes(figure, tight=False))
-            heatmap = {"rows": rows, "width": int(round(size[0] * 4 / 3)),
-                       "height": int(round(size[1] * 4 / 3))}
+            rows = _heatmap_rows(ax, names, pages_root)
+            # Shown half again as large as its natural size: gene names
+            # under the cells are small.
+            heatmap = {"rows": rows, "width": int(round(size[0] * 2)),
+                       "height": int(round(size[1] * 2))}
 
     rnk_text = _ranking_text(ranks)
     gmt_text = _gmt_text([str(n) for n in frame["pathway"]], pairs)
@@ -582,7 +584,7 @@ def _build(frame: pd.DataFrame, analysis_frame: pd.DataFrame, ranks: dict[str, f
     put("index.html", renderer.render(
         "index.html", heading, heading=heading, version=version, seed=seed, date=date,
         counts=counts, threshold=threshold, positive=table(positive), negative=table(negative),
-        undirected=table(undirected), heatmap=heatmap,
+        undirected=table(undirected), heatmap=heatmap, floor=_floor_text(frame, given),
         groups=_groups(frame, order, pages_root)))
     sections = []
     for label, rows in (("Enriched at the top of the ranking (NES > 0)", positive.head(top)),
@@ -618,6 +620,13 @@ def _build(frame: pd.DataFrame, analysis_frame: pd.DataFrame, ranks: dict[str, f
     write_text(os.path.join(folder, _MANIFEST), text + "\n")
     recorded: dict[str, Any] = json.loads(text)
     return recorded
+
+
+def _floor_text(frame: pd.DataFrame, given: Mapping[str, Any]) -> str:
+    """The p-value floor of the analysis as a label shows it ("1e-50")."""
+    floored = frame["pval"][frame["pval_at_eps"].astype(bool)] if "pval_at_eps" in frame else []
+    eps = float(floored.iloc[0]) if len(floored) else float(given.get("eps", DEFAULT_EPS))
+    return format_p(eps, True)[2:]
 
 
 def _groups(frame: pd.DataFrame, order: Iterable[int], pages: dict[str, str]
