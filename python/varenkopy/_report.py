@@ -201,7 +201,7 @@ def _check_finite(frame: pd.DataFrame) -> None:
         bad = np.flatnonzero(np.isinf(values))
         if len(bad):
             i = int(bad[0])
-            raise ValueError(f"argument 'results': column {column!r} holds {values[i]!r} "
+            raise ValueError(f"argument 'results': column {column!r} holds {float(values[i])!r} "
                              f"(gene set {str(frame['pathway'].iat[i])!r}, row {i}); a results "
                              f"frame of varenkopy.gsea has only finite numbers or NaN there")
 
