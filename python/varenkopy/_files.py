@@ -329,7 +329,7 @@ def _renameat2() -> Callable[..., int] | None:
     function.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int, ctypes.c_char_p,
                          ctypes.c_uint]
     function.restype = ctypes.c_int
-    return function  # type: ignore[no-any-return]
+    return function
 
 
 def _exchange(first: str, second: str) -> bool:

@@ -91,7 +91,7 @@ def _cell(value: object, digits: int = 3) -> dict[str, str]:
     return {"text": shown, "key": key}
 
 
-def _p_cells(row: Any, attrs: Mapping[str, Any]) -> tuple[dict[str, str], dict[str, str]]:
+def _p_cells(row: Any, attrs: Mapping[Any, Any]) -> tuple[dict[str, str], dict[str, str]]:
     """The p-value and adjusted p-value of a row; a p-value at the floor
     shows as "< 1e-50" and its adjusted value as an upper bound."""
     pval, padj = _cell(row.pval), _cell(row.padj)
@@ -335,7 +335,7 @@ def _members(name: str, ranks: dict[str, float], genes: list[str], leading: set[
     return rows, absent
 
 
-def _stats_text(row: Any, attrs: Mapping[str, Any]) -> str:
+def _stats_text(row: Any, attrs: Mapping[Any, Any]) -> str:
     pval, padj = _p_cells(row, attrs)
     nes = _number(row.nes)[0].replace("-", _MINUS)
     bound = pval["text"].startswith("<")
@@ -518,7 +518,7 @@ def _build(frame: pd.DataFrame, analysis_frame: pd.DataFrame, ranks: dict[str, f
         written[relative] = data
 
     # The curve of each figure is drawn with the analysis' weighting.
-    plot_options = {k: given[k] for k in ("score_type", "gsea_param", "eps") if k in given}
+    plot_options: dict[str, Any] = {k: given[k] for k in ("score_type", "gsea_param", "eps") if k in given}
     heatmap: dict[str, Any] | None = None
     with matplotlib.rc_context({"svg.hashsalt": "varenkopy-report", "svg.fonttype": "path"}):
         row: Any
@@ -539,8 +539,8 @@ def _build(frame: pd.DataFrame, analysis_frame: pd.DataFrame, ranks: dict[str, f
             rows = _heatmap_rows(ax, names, pages_root)
             # Shown half again as large as its natural size: gene names
             # under the cells are small.
-            heatmap = {"rows": rows, "width": int(round(size[0] * 2)),
-                       "height": int(round(size[1] * 2))}
+            heatmap = {"rows": rows, "width": round(float(size[0]) * 2),
+                       "height": round(float(size[1]) * 2)}
 
     rnk_text = _ranking_text(ranks)
     gmt_text = _gmt_text([str(n) for n in frame["pathway"]], pairs)
@@ -624,8 +624,11 @@ def _build(frame: pd.DataFrame, analysis_frame: pd.DataFrame, ranks: dict[str, f
 
 def _floor_text(frame: pd.DataFrame, given: Mapping[str, Any]) -> str:
     """The p-value floor of the analysis as a label shows it ("1e-50")."""
-    floored = frame["pval"][frame["pval_at_eps"].astype(bool)] if "pval_at_eps" in frame else []
-    eps = float(floored.iloc[0]) if len(floored) else float(given.get("eps", DEFAULT_EPS))
+    eps = float(given.get("eps", DEFAULT_EPS))
+    if "pval_at_eps" in frame.columns:
+        floored = frame["pval"][frame["pval_at_eps"].astype(bool)]
+        if len(floored):
+            eps = float(floored.iloc[0])
     return format_p(eps, True)[2:]
 
 
@@ -639,7 +642,7 @@ def _groups(frame: pd.DataFrame, order: Iterable[int], pages: dict[str, str]
         if independent is pd.NA:
             continue
         name = str(frame["pathway"].iat[i])
-        entry = {"name": name, "href": pages.get(name),
+        entry: dict[str, Any] = {"name": name, "href": pages.get(name),
                  "nes": _number(frame["nes"].iat[i])[0], "children": []}
         if independent:
             roots.append(entry)
@@ -650,7 +653,7 @@ def _groups(frame: pd.DataFrame, order: Iterable[int], pages: dict[str, str]
     return roots
 
 
-def _set_page(renderer: _Pages, row: Any, attrs: Mapping[str, Any], ranks: dict[str, float],
+def _set_page(renderer: _Pages, row: Any, attrs: Mapping[Any, Any], ranks: dict[str, float],
               genes: list[str], description: str, svg_name: str, pages: dict[str, str],
               options: Mapping[str, Any]) -> bytes:
     name = str(row.pathway)

@@ -232,8 +232,9 @@ def _cmd_report(args: argparse.Namespace) -> int:
     from varenkopy._report import write_report
 
     # Refused before the analysis rather than after it.
-    if importlib.util.find_spec("matplotlib") is None:
-        raise ImportError('the report needs matplotlib: pip install "varenkopy[plot]"')
+    for module, name in (("matplotlib", "matplotlib"), ("jinja2", "Jinja2")):
+        if importlib.util.find_spec(module) is None:
+            raise ImportError(f'the report needs {name}: pip install "varenkopy[plot]"')
     ranks = ranks_dict(read_ranking(args.ranking), "RANKING")
     sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
     options = _analysis_options(args)

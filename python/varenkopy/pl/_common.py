@@ -19,7 +19,10 @@ import pandas as pd
 
 from varenkopy._files import write_bytes
 from varenkopy._inputs import as_path, type_name
-from varenkopy._pvalues import DEFAULT_EPS, at_floor, format_p, number  # noqa: F401
+from varenkopy._pvalues import DEFAULT_EPS as DEFAULT_EPS
+from varenkopy._pvalues import at_floor as at_floor
+from varenkopy._pvalues import format_p as format_p
+from varenkopy._pvalues import number as number
 
 if TYPE_CHECKING:
     from matplotlib.axes import Axes
