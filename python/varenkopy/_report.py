@@ -155,7 +155,8 @@ def _input_record(source: object, canonical: bytes) -> dict[str, Any]:
     else of its canonical text as written beside the report."""
     if is_path(source):
         path = os.fspath(source)  # type: ignore[call-overload]
-        data = read_bytes(path)
+        with open(path, "rb") as fh:  # the bytes as given, compressed or not
+            data = fh.read()
         return {"source": "file", "name": os.path.basename(path), "sha256": _sha256_of(data),
                 "bytes": len(data)}
     return {"source": type(source).__name__, "sha256": _sha256_of(canonical),
@@ -313,20 +314,20 @@ def _heatmap_rows(ax: Any, names: list[str], pages: dict[str, str]) -> list[dict
     return rows
 
 
-def _members(name: str, ranks: dict[str, float], genes: list[str], leading: set[str],
-             options: Mapping[str, Any]) -> tuple[list[dict[str, Any]], list[str]]:
+def _members(ranks: dict[str, float], position: dict[str, int], genes: list[str],
+             leading: set[str], options: Mapping[str, Any]
+             ) -> tuple[list[dict[str, Any]], list[str]]:
     """Every gene of a set in the ranking, in rank order, with its score and
     the running enrichment score just after it; and the genes not ranked."""
     from varenkopy import _core
 
-    ranked = [g for g in genes if g in ranks]
-    absent = [g for g in genes if g not in ranks]
+    unique = list(dict.fromkeys(genes))  # a gene listed twice counts once
+    ranked = [g for g in unique if g in ranks]
+    absent = [g for g in unique if g not in ranks]
     if not ranked:
         return [], absent
     raw = _core.running_sum(ranks, ranked, scoreType=str(options.get("score_type", "std")),
                             gseaParam=float(options.get("gsea_param", 1.0)))
-    # The core ranks by score, ties in the ranking's order, as this sort does.
-    position = {g: i for i, g in enumerate(sorted(ranks, key=lambda g: -ranks[g]))}
     order = sorted(ranked, key=lambda g: position[g])
     rows = []
     for gene, rank, running in zip(order, raw["positions"], raw["top"], strict=True):
@@ -520,6 +521,8 @@ def _build(frame: pd.DataFrame, analysis_frame: pd.DataFrame, ranks: dict[str, f
     # The curve of each figure is drawn with the analysis' weighting.
     plot_options: dict[str, Any] = {k: given[k] for k in ("score_type", "gsea_param", "eps") if k in given}
     heatmap: dict[str, Any] | None = None
+    # Rank of each gene: by score, ties in the ranking's order, as the core ranks them.
+    position = {g: i for i, g in enumerate(sorted(ranks, key=lambda g: -ranks[g]))}
     with matplotlib.rc_context({"svg.hashsalt": "varenkopy-report", "svg.fonttype": "path"}):
         row: Any
         for row in paged.itertuples(index=False):
@@ -527,9 +530,9 @@ def _build(frame: pd.DataFrame, analysis_frame: pd.DataFrame, ranks: dict[str, f
             stem = stems[name]
             figure = _as_figure(pl.enrichment(ranks, name, pairs, result=frame, **plot_options))
             put(f"sets/{stem}.svg", _svg_bytes(figure))
-            put(f"sets/{stem}.html", _set_page(renderer, row, attrs, ranks, pairs[name],
-                                               descriptions.get(name, ""), f"{stem}.svg",
-                                               pages_sets, plot_options))
+            put(f"sets/{stem}.html", _set_page(renderer, row, attrs, ranks, position,
+                                               pairs[name], descriptions.get(name, ""),
+                                               f"{stem}.svg", pages_sets, plot_options))
         if len(heat_rows):
             ax = pl.leading_edge_heatmap(heat_rows, pairs, top=len(heat_rows), alpha=threshold)
             names = [str(n) for n in heat_rows["pathway"]]
@@ -654,8 +657,8 @@ def _groups(frame: pd.DataFrame, order: Iterable[int], pages: dict[str, str]
 
 
 def _set_page(renderer: _Pages, row: Any, attrs: Mapping[Any, Any], ranks: dict[str, float],
-              genes: list[str], description: str, svg_name: str, pages: dict[str, str],
-              options: Mapping[str, Any]) -> bytes:
+              position: dict[str, int], genes: list[str], description: str, svg_name: str,
+              pages: dict[str, str], options: Mapping[str, Any]) -> bytes:
     name = str(row.pathway)
     pval, padj = _p_cells(row, attrs)
     numbers = [("size (genes in the ranking)", _number(row.size)[0]),
@@ -676,7 +679,7 @@ def _set_page(renderer: _Pages, row: Any, attrs: Mapping[Any, Any], ranks: dict[
         verdict = {"parent": parent, "parent_href": pages.get(parent or ""),
                    "conditional": shown}
     leading = {str(g) for g in row.leading_edge}
-    members, absent = _members(name, ranks, genes, leading, options)
+    members, absent = _members(ranks, position, genes, leading, options)
     return renderer.render(
         "set.html", name, name=name, url=description if _is_url(description) else "",
         description=description, numbers=numbers, verdict=verdict, svg=svg_name,

@@ -24,6 +24,7 @@ from varenkopy import _files
 from varenkopy.cli import main
 
 pytest.importorskip("matplotlib")
+pytest.importorskip("jinja2")
 pytest.importorskip("varenkopy.pl")
 
 RANKING = Path(__file__).resolve().parents[2] / "examples" / "data" / \
@@ -432,8 +433,8 @@ def test_report_in_a_browser(hostile: tuple[Path, pd.DataFrame, Path], tmp_path:
                           ".map(a => [a.title, a.getAttribute('href')])")
         assert rows and all(href.startswith("sets/") for _, href in rows)
         b.click(".heatmap-box a.row:last-of-type")
-        b.wait_for("Page.loadEventFired")
-        assert b.evaluate("location.href").endswith(rows[-1][1])
+        _wait_until(b, f"location.href.endsWith({json.dumps(rows[-1][1])}) && "
+                       f"document.readyState === 'complete'")
         assert b.evaluate("document.querySelector('h1').textContent") == rows[-1][0]
         b.open((out / "plots.html").as_uri())
         assert b.evaluate("document.images.length") == 6
@@ -441,6 +442,21 @@ def test_report_in_a_browser(hostile: tuple[Path, pd.DataFrame, Path], tmp_path:
         assert b.problems() == []
     finally:
         b.close()
+
+
+def _wait_until(b: browser.Browser, expression: str, timeout: float = 20) -> None:
+    """Waits for `expression` to hold in the page (a click's navigation)."""
+    import time
+
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        try:
+            if b.evaluate(expression):
+                return
+        except RuntimeError:
+            pass  # the page is being replaced
+        time.sleep(0.05)
+    raise TimeoutError(expression)
 
 
 def _not_blank(png: bytes) -> bool:
