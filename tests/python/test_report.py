@@ -379,11 +379,25 @@ def test_report_without_matplotlib_names_the_extra(tmp_path: Path) -> None:
     assert not (tmp_path / "r").exists()
 
 
-def test_report_command(tmp_path: Path, small_gmt: Path) -> None:
+def test_report_command(tmp_path: Path, small_gmt: Path,
+                        capsys: pytest.CaptureFixture[str]) -> None:
     ranks = tmp_path / "r.rnk"
     ranks.write_text("".join(f"G{i}\t{10 - i}\n" for i in range(20)), encoding="utf-8")
+    gmt = tmp_path / "sets.gmt"
+    gmt.write_text(small_gmt.read_text(encoding="utf-8").replace("TOP", "T\x1b[2J\u202eP"),
+                   encoding="utf-8")
     assert main(["report", str(ranks), str(small_gmt), "-o", str(tmp_path / "out"),
                  "--seed", "5", "--min-size", "1", "--top", "2", "--title", "<t>"]) == 0
+    assert "Report: " in capsys.readouterr().out
+    # A floor above the p-values makes every one a bound; names reach the
+    # terminal escaped (no pages, whose figures are another matter).
+    assert main(["report", str(ranks), str(gmt), "-o", str(tmp_path / "out2"),
+                 "--seed", "5", "--min-size", "1", "--top", "0", "--eps", "0.5",
+                 "--padj", "1"]) == 0
+    printed = capsys.readouterr().out
+    assert f"Report: {tmp_path / 'out2' / 'index.html'}" in printed
+    assert "< 5e-1    <= " in printed and "T\\x1b[2J\\u202eP" in printed
+    assert "\x1b" not in printed and "\u202e" not in printed
     manifest = json.loads((tmp_path / "out" / "manifest.json").read_text(encoding="utf-8"))
     assert manifest["seed"] == 5 and manifest["options"]["analysis"]["min_size"] == 1
     assert manifest["options"]["title"] == "<t>"
