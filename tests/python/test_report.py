@@ -174,6 +174,24 @@ def test_numbers_in_tables(value: float | None, shown: str) -> None:
     assert _number(value)[0] == shown
 
 
+@pytest.mark.parametrize("row, attrs, bound", [
+    ({"conditional_pval": 5e-5}, {"collapse_options": {"eps": 5e-5}}, True),
+    ({"conditional_pval": 6e-5}, {"collapse_options": {"eps": 5e-5}}, False),
+    ({"conditional_pval": 0.2, "conditional_pval_at_eps": True}, {}, True),
+    ({"conditional_pval": 1e-9, "conditional_pval_at_eps": False},
+     {"collapse_options": {"eps": 1e-6}}, False),
+    ({"conditional_pval": float("nan")}, {"collapse_options": {"eps": 5e-5}}, False),
+    ({"conditional_pval": 1e-9}, {}, False),
+])
+def test_conditional_p_values_at_their_floor_are_bounds(row: dict[str, Any],
+                                                        attrs: dict[str, Any],
+                                                        bound: bool) -> None:
+    # Flagged by the collapse where it says so, else at most the eps it used.
+    from varenkopy._pvalues import conditional_at_floor
+
+    assert conditional_at_floor(row, attrs) is bound
+
+
 def test_set_pages_hold_every_member_and_bounds_show_as_bounds(
         hostile: tuple[Path, pd.DataFrame, Path]) -> None:
     out, results, rnk = hostile
