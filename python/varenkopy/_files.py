@@ -348,7 +348,7 @@ def _exchange(first: str, second: str) -> bool:
 
 
 def _beside(target: str, kind: str) -> str:
-    """A new, empty, private folder next to `target`, named after it."""
+    """A new, empty folder next to `target`, named after it (hidden)."""
     folder = os.path.dirname(target) or "."
     base = os.path.basename(target)[:100]
     for _ in range(100):
@@ -395,14 +395,19 @@ def _swap_in(new: str, target: str, check: Callable[[str], None]) -> None:
             raise
         try:
             os.rename(new, target)
-        except OSError:
-            # A concurrent run filled the place first; put the previous folder
-            # back unless that happened, and try again.
+        except BaseException as exc:
+            # Put the previous folder back (also on a signal, so the place is
+            # never left empty); when a concurrent run filled the place
+            # first, its complete folder stays and the previous one goes.
+            restored = False
             with contextlib.suppress(OSError):
                 os.rename(old, target)
-            if os.path.isdir(old):
+                restored = True
+            if not restored and os.path.isdir(target):
                 _remove_folder(old)
-            continue
+            if isinstance(exc, OSError) and exc.errno in (errno.EEXIST, errno.ENOTEMPTY):
+                continue
+            raise
         _remove_folder(old)
         return
     raise _error(errno.EBUSY, target)

@@ -232,8 +232,13 @@ def _descriptions(gene_sets: object, names: set[str]) -> dict[str, str]:
     for gene sets given as objects."""
     if not is_path(gene_sets):
         return {}
+    return gmt_descriptions(read_text(os.fspath(gene_sets)), names)  # type: ignore[call-overload]
+
+
+def gmt_descriptions(text: str, names: set[str]) -> dict[str, str]:
+    """The description (second field) of each named set in GMT `text`; the
+    first line of a name counts."""
     found: dict[str, str] = {}
-    text = read_text(os.fspath(gene_sets))  # type: ignore[call-overload]
     for line in text.split("\n"):
         fields = line.rstrip("\r").split("\t")
         name = fields[0].strip()
