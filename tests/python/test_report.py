@@ -348,7 +348,9 @@ varenkopy.write_report(results, ranks, gmt, out, top=1)
 RACING_WRITER = """
 import os, sys
 from varenkopy import _files
-target, me = sys.argv[1], sys.argv[2]
+target, me, way = sys.argv[1:]
+if way == "renames":
+    _files._exchange = lambda first, second: False
 for i in range(40):
     with _files.replacing_folder(target, lambda existing: None) as new:
         for name in "abc":
@@ -372,9 +374,10 @@ def test_an_interrupted_report_keeps_the_previous_one(tmp_path: Path, small_gmt:
     assert _beside(out) == []
 
 
-def test_concurrent_replacements_leave_one_whole_folder(tmp_path: Path) -> None:
+@pytest.mark.parametrize("way", ["exchange", "renames"])
+def test_concurrent_replacements_leave_one_whole_folder(tmp_path: Path, way: str) -> None:
     out = tmp_path / "out"
-    runs = [subprocess.Popen([sys.executable, "-c", RACING_WRITER, str(out), me],
+    runs = [subprocess.Popen([sys.executable, "-c", RACING_WRITER, str(out), me, way],
                              stderr=subprocess.PIPE, text=True) for me in ("A", "B")]
     for run in runs:
         _, err = run.communicate(timeout=120)
