@@ -22,16 +22,18 @@ PY=${PYTHON:-python3}
   "pandas>=1.5" "tqdm>=4.60" "ninja" "cmake>=3.22" "dask[distributed]" \
   "ruff==0.17.6" "mypy==2.4.1" "pandas-stubs" "types-tqdm" "anndata>=0.8" \
   "sphinx>=7" "myst-parser>=2" "numpydoc>=1.6" "pydata-sphinx-theme>=0.15" "matplotlib>=3.6" \
-  "websocket-client>=1.6"
+  "Jinja2>=3.0" "websocket-client>=1.6"
 import importlib.util, sys
 # distributed (the varenkopy[dask] extra) runs the tests on a local cluster;
 # ruff and mypy (with the pandas and tqdm stubs) check the package's code;
 # anndata (the varenkopy[anndata] extra) runs the single-cell tests; sphinx,
-# myst-parser, numpydoc and the theme build the documentation; matplotlib (the
-# varenkopy[plot] extra) draws the varenkopy.pl plots and the report's figures;
+# myst-parser, numpydoc and the theme build the documentation; matplotlib and
+# Jinja2 (the varenkopy[plot] extra) draw the varenkopy.pl plots and the
+# report's figures and render the report's pages;
 # websocket-client drives the headless chromium that opens the report in the tests.
 need = ["scikit_build_core", "pytest", "numpy", "pandas", "tqdm", "distributed",
         "ruff", "mypy", "pandas-stubs", "tqdm-stubs", "anndata",
-        "sphinx", "myst_parser", "numpydoc", "pydata_sphinx_theme", "matplotlib", "websocket"]
+        "sphinx", "myst_parser", "numpydoc", "pydata_sphinx_theme", "matplotlib", "jinja2",
+        "websocket"]
 sys.exit(1 if any(importlib.util.find_spec(m) is None for m in need) else 0)
 PYEOF

@@ -18,6 +18,17 @@ meanwhile. A SIGTERM or SIGHUP during a write (in the main thread, while the
 signal's action is the default) leaves no temporary file behind and keeps
 the previous file; the process then ends by that signal as it would have.
 
+A folder the package writes as a whole (a report) is built in a new folder
+beside it and swapped in by :func:`replacing_folder`: the old and new
+folders trade places in one atomic exchange where the kernel and file system
+offer it, else the old one is renamed away and the new one renamed in. Until
+the swap the previous folder is untouched (a failure or a signal removes the
+new one); after it the folder holds the new files only, and the old folder is
+removed without following any symbolic link inside it. A link in place of
+the folder is followed and kept, as for a file. A folder that exists but
+does not pass the caller's check (not written by the package) is refused
+before anything is written.
+
 Every text file the package reads (rankings, signature matrices, gene set
 files) is read as UTF-8; gzip-compressed files (known by their first bytes,
 whatever their name) are decompressed on the fly; a leading byte-order mark
@@ -29,12 +40,15 @@ without a writer is waited for as above.
 from __future__ import annotations
 
 import contextlib
+import ctypes
+import ctypes.util
 import errno
 import gzip
 import io
 import os
 import secrets
 import select
+import shutil
 import signal
 import stat
 import threading
@@ -292,6 +306,169 @@ def write_text(path: str | os.PathLike[str], text: str) -> None:
     >>> write_text("out.tsv", "a\\tb\\n")
     """
     write_bytes(path, text.encode("utf-8"))
+
+
+# --- folders written as a whole --------------------------------------------------
+
+_RENAME_EXCHANGE = 2  # renameat2 flag of Linux
+_AT_FDCWD = -100
+# How often a swap is tried again when a concurrent writer moves the folder
+# between the steps of the rename fallback.
+_SWAP_ATTEMPTS = 20
+
+
+def _renameat2() -> Callable[..., int] | None:
+    """The C library's renameat2, or None where it is missing."""
+    if not hasattr(os, "uname") or os.uname().sysname != "Linux":
+        return None
+    try:
+        libc = ctypes.CDLL(ctypes.util.find_library("c") or "libc.so.6", use_errno=True)
+        function = libc.renameat2
+    except (OSError, AttributeError):
+        return None
+    function.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_int, ctypes.c_char_p,
+                         ctypes.c_uint]
+    function.restype = ctypes.c_int
+    return function
+
+
+def _exchange(first: str, second: str) -> bool:
+    """Swaps two existing paths atomically; False where the kernel, the C
+    library or the file system cannot (the caller falls back to renames)."""
+    function = _renameat2()
+    if function is None:
+        return False
+    if function(_AT_FDCWD, os.fsencode(first), _AT_FDCWD, os.fsencode(second),
+                _RENAME_EXCHANGE) == 0:
+        return True
+    number = ctypes.get_errno()
+    if number in (errno.EINVAL, errno.ENOSYS, errno.ENOTSUP, errno.EOPNOTSUPP):
+        return False
+    raise _error(number, second)
+
+
+def _beside(target: str, kind: str) -> str:
+    """A new, empty folder next to `target`, named after it (hidden)."""
+    folder = os.path.dirname(target) or "."
+    base = os.path.basename(target)[:100]
+    for _ in range(100):
+        name = f".{base}.vk-{kind}-{os.getpid() & 0xFFFFFFFF:08x}-{secrets.token_hex(4)}"
+        path = os.path.join(folder, name)
+        try:
+            os.mkdir(path, 0o777)  # the mode a new folder gets under the umask
+        except FileExistsError:
+            continue
+        return path
+    raise _error(errno.EEXIST, target)
+
+
+def _remove_folder(path: str) -> None:
+    """Removes `path` and what it holds; links inside are removed, never
+    followed (the descriptor-based walk of :func:`shutil.rmtree`)."""
+    shutil.rmtree(path, ignore_errors=True)
+
+
+def _swap_in(new: str, target: str, check: Callable[[str], None]) -> None:
+    """Puts the complete folder `new` at `target` and removes what was there."""
+    for _ in range(_SWAP_ATTEMPTS):
+        if not os.path.lexists(target):
+            try:
+                os.rename(new, target)
+                return
+            except OSError as exc:
+                if exc.errno not in (errno.EEXIST, errno.ENOTEMPTY):
+                    raise
+                continue  # a concurrent run put its folder there first
+        check(target)
+        if _exchange(new, target):
+            _remove_folder(new)  # now the previous folder
+            return
+        old = _beside(target, "old")
+        try:
+            os.rename(target, old)  # replaces the empty placeholder
+        except FileNotFoundError:
+            os.rmdir(old)
+            continue  # a concurrent run moved it away meanwhile
+        except BaseException:
+            with contextlib.suppress(OSError):
+                os.rmdir(old)
+            raise
+        try:
+            os.rename(new, target)
+        except BaseException as exc:
+            # Put the previous folder back (also on a signal, so the place is
+            # never left empty); when a concurrent run filled the place
+            # first, its complete folder stays and the previous one goes.
+            restored = False
+            with contextlib.suppress(OSError):
+                os.rename(old, target)
+                restored = True
+            if not restored and os.path.isdir(target):
+                _remove_folder(old)
+            if isinstance(exc, OSError) and exc.errno in (errno.EEXIST, errno.ENOTEMPTY):
+                continue
+            raise
+        _remove_folder(old)
+        return
+    raise _error(errno.EBUSY, target)
+
+
+@contextlib.contextmanager
+def replacing_folder(path: str | os.PathLike[str], check: Callable[[str], None]
+                     ) -> Iterator[str]:
+    """A new folder to fill, swapped in at `path` when the block ends normally.
+
+    `check` is given an existing folder at `path` (before the block and again
+    right before the swap) and raises when it may not be replaced. A
+    failure or a SIGTERM/SIGHUP inside the block removes the new folder and
+    leaves `path` as it was. A symbolic link at `path` is followed and kept.
+
+    Parameters
+    ----------
+    path : str or os.PathLike
+        The folder to create or replace.
+    check : callable
+        Called with the path of an existing folder; raises to refuse it.
+
+    Yields
+    ------
+    str
+        The new folder (in the same parent folder as `path`).
+
+    Raises
+    ------
+    NotADirectoryError
+        Something other than a folder is at `path`.
+    OSError, ValueError
+        The folder cannot be created or swapped in; whatever `check` raises.
+
+    Examples
+    --------
+    >>> with replacing_folder("out", lambda existing: None) as new:
+    ...     write_text(os.path.join(new, "a.txt"), "a\\n")
+    """
+    given = os.fspath(path)
+    if "\0" in given:
+        raise ValueError("embedded null byte")
+    target = _resolve(given.rstrip(os.sep) or given)
+    if os.path.lexists(target):
+        if not os.path.isdir(target):
+            raise _error(errno.ENOTDIR, given)
+        check(target)
+    with terminations_raise():
+        try:
+            new = _beside(target, "new")
+        except OSError as exc:
+            raise _os_error(exc, given) from None
+        try:
+            yield new
+            try:
+                _swap_in(new, target, check)
+            except OSError as exc:
+                raise _os_error(exc, given) from None
+        finally:
+            if os.path.isdir(new):
+                _remove_folder(new)
 
 
 # --- reading ------------------------------------------------------------------------

@@ -22,6 +22,7 @@ import math
 import os
 import re
 import sys
+import unicodedata
 import warnings
 from collections.abc import Sequence
 from typing import IO, Any, TextIO
@@ -259,8 +260,9 @@ def _cmd_report(args: argparse.Namespace) -> int:
     from varenkopy._report import write_report
 
     # Refused before the analysis rather than after it.
-    if importlib.util.find_spec("matplotlib") is None:
-        raise ImportError('the report needs matplotlib: pip install "varenkopy[plot]"')
+    for module, name in (("matplotlib", "matplotlib"), ("jinja2", "Jinja2")):
+        if importlib.util.find_spec(module) is None:
+            raise ImportError(f'the report needs {name}: pip install "varenkopy[plot]"')
     ranks = ranks_dict(read_ranking(args.ranking), "RANKING")
     sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
     options = _analysis_options(args)
@@ -270,8 +272,47 @@ def _cmd_report(args: argparse.Namespace) -> int:
     # The manifest hashes the files as given, not the parsed copies.
     write_report(frame, args.ranking, args.gene_sets, args.output, top=args.top,
                  padj=args.padj, title=args.title, options=recorded)
+    print(_summary(frame, args.padj, os.path.join(args.output, "index.html")), end="")
     _note_seed(args, frame.attrs["seed"])
     return 0
+
+
+# Sets listed in the summary the report command prints.
+_SUMMARY_ROWS = 10
+
+
+def _terminal_text(name: str) -> str:
+    """`name` with control, format (bidi, zero-width) and unassigned
+    characters shown as escapes, so a name cannot move the cursor or
+    reorder the line on a terminal."""
+    return "".join(c if unicodedata.category(c)[0] != "C" else
+                   (f"\\x{ord(c):02x}" if ord(c) < 0x100 else f"\\u{ord(c):04x}")
+                   for c in name)
+
+
+def _summary(frame: pd.DataFrame, padj: float, index: str) -> str:
+    """What the report command prints: where the report is, the counts, and
+    the strongest significant sets (a p-value at the floor as a bound)."""
+    from varenkopy._leading_edge import significant_rows
+    from varenkopy._pvalues import at_floor, format_p
+
+    rows = frame.iloc[significant_rows(frame, padj)]
+    up, down = int((rows["nes"] > 0).sum()), int((rows["nes"] < 0).sum())
+    lines = [f"Report: {_terminal_text(index)}\n",
+             f"{len(rows)} of {len(frame)} gene sets with adjusted p below {padj:g} "
+             f"({up} up, {down} down)" + (":\n" if len(rows) else ".\n")]
+    if len(rows):
+        lines.append(f"{'NES':>6}  {'p-value':<9} {'adj. p':<10} gene set\n")
+    for _, row in rows.head(_SUMMARY_ROWS).iterrows():
+        floored = at_floor(row, "pval", None)
+        p_text = format_p(float(row["pval"]), floored)
+        q_text = ("<= " if floored else "") + \
+            format_p(float(row["padj"]), False)
+        lines.append(f"{float(row['nes']):>6.2f}  {p_text:<9} {q_text:<10} "
+                     f"{_terminal_text(str(row['pathway']))}\n")
+    if len(rows) > _SUMMARY_ROWS:
+        lines.append(f"... and {len(rows) - _SUMMARY_ROWS} more in the report\n")
+    return "".join(lines)
 
 
 def _connect(address: str) -> Any:
@@ -428,10 +469,13 @@ def build_parser() -> argparse.ArgumentParser:
         "report", formatter_class=formatter, help="analyse one ranking and write a report folder",
         description="Analyses one ranking and writes a report folder that opens offline in "
                     "a browser: sortable tables of the gene sets, a page per top set with "
-                    "its enrichment plot and leading-edge genes, the leading-edge heatmap, "
-                    "the redundancy grouping (varenkopy.collapse_redundant), a table, GMT and "
-                    "ranking for network tools, and manifest.json with the provenance. "
-                    "Needs matplotlib (pip install 'varenkopy[plot]').")
+                    "its enrichment plot and every gene of the set, the plots side by side, "
+                    "the leading-edge heatmap, the redundancy grouping "
+                    "(varenkopy.collapse_redundant), the results as TSV, a table, GMT and "
+                    "ranking for network tools, and manifest.json with the provenance. The "
+                    "folder is replaced whole; a folder that is not a report is refused. "
+                    "Prints the strongest significant sets. Needs matplotlib and Jinja2 "
+                    "(pip install 'varenkopy[plot]').")
     report.add_argument("ranking", metavar="RANKING",
                         help="ranking file: gene and score per line (.rnk, .tsv, .csv)")
     report.add_argument("gene_sets", metavar="GENE_SETS", help="GMT file of gene sets")

@@ -28,14 +28,14 @@ class _ShownOutputs(doctest.OutputChecker):
         return not want or super().check_output(want, got, optionflags)
 
 
-# Examples that need an optional extra, by the module the extra brings.
-NEEDS = {"write_report": "matplotlib"}
+# Examples that need an optional extra, by the modules the extra brings.
+NEEDS = {"write_report": ("matplotlib", "jinja2")}
 
 
 @pytest.mark.parametrize(("name", "obj"), public_objects(), ids=[n for n, _ in public_objects()])
 def test_docstring_example_runs(name, obj, tmp_path, monkeypatch):
-    if name in NEEDS:
-        pytest.importorskip(NEEDS[name])
+    for module in NEEDS.get(name, ()):
+        pytest.importorskip(module)
     monkeypatch.chdir(tmp_path)
     test = doctest.DocTestParser().get_doctest(obj.__doc__, {"varenkopy": varenkopy}, name, None, 0)
     runner = doctest.DocTestRunner(checker=_ShownOutputs(), optionflags=doctest.NORMALIZE_WHITESPACE)

@@ -20,6 +20,10 @@ import pandas as pd
 
 from varenkopy._files import write_bytes
 from varenkopy._inputs import as_path, type_name
+from varenkopy._pvalues import DEFAULT_EPS as DEFAULT_EPS
+from varenkopy._pvalues import at_floor as at_floor
+from varenkopy._pvalues import format_p as format_p
+from varenkopy._pvalues import number as number
 from varenkopy._results import check_result_cells
 from varenkopy._warnings import warn
 
@@ -29,8 +33,6 @@ if TYPE_CHECKING:
     from matplotlib.figure import Figure
 
 INSTALL_HINT = 'pip install "varenkopy[plot]"'
-# The default analysis floor of p-values (gsea(eps=...)).
-DEFAULT_EPS = 1e-50
 SAVE_FORMATS = ("png", "svg", "pdf")
 ELLIPSIS = "\N{HORIZONTAL ELLIPSIS}"
 MINUS = "\N{MINUS SIGN}"
@@ -361,38 +363,6 @@ def result_row(result: object, pathway: str | None) -> pd.Series[Any] | None:
         return row
     raise TypeError(f"argument 'result': expected a DataFrame or a Series (one row), "
                     f"got {type_name(result)}")
-
-
-def number(value: object) -> float:
-    """`value` as a float; NaN for None or anything not a number."""
-    try:
-        return float(value)  # type: ignore[arg-type]
-    except (TypeError, ValueError):
-        return math.nan
-
-
-def at_floor(row: pd.Series[Any], column: str, eps: float | None) -> bool:
-    """True when the row's p-value is the analysis' floor, not an estimate: a
-    true ``pval_at_eps`` column, else a p-value equal to `eps` (by default the
-    frame's ``attrs["eps"]`` or the analysis default)."""
-    flag = row.get("pval_at_eps")
-    if flag is not None and not (isinstance(flag, float) and math.isnan(flag)):
-        if column == "pval":
-            return bool(flag)
-    floor = eps if eps is not None else number(row.attrs.get("eps", DEFAULT_EPS))
-    value = number(row.get(column))
-    return column == "pval" and not math.isnan(value) and floor > 0 and value <= floor
-
-
-def format_p(value: float, floored: bool) -> str:
-    """A p-value for a label: two significant digits, "< 1e-50" at the floor."""
-    if math.isnan(value):
-        return "NA"
-    if floored:
-        return f"< {value:.0e}".replace("e-0", "e-")
-    if value >= 1e-3:
-        return f"{value:.2g}"
-    return f"{value:.1e}".replace("e-0", "e-")
 
 
 def stats_label(row: pd.Series[Any], eps: float | None) -> str:
