@@ -36,6 +36,7 @@ from varenkopy._leading_edge import (
     strength_order,
 )
 from varenkopy._pvalues import DEFAULT_EPS, at_floor, conditional_at_floor, format_p
+from varenkopy._results import ATTRS_SUFFIX
 
 # Characters kept in the readable part of a file name; the rest become "_".
 _SLUG_DROP = re.compile(r"[^A-Za-z0-9_-]+")
@@ -558,6 +559,9 @@ def _build(frame: pd.DataFrame, analysis_frame: pd.DataFrame, ranks: dict[str, f
     results_path = os.path.join(folder, "results.tsv")
     write_tsv(analysis_frame, results_path)
     written["results.tsv"] = read_bytes(results_path)
+    # The table's attrs (the seed, ...) go beside it, for read_results.
+    if os.path.exists(results_path + ATTRS_SUFFIX):
+        written["results.tsv" + ATTRS_SUFFIX] = read_bytes(results_path + ATTRS_SUFFIX)
 
     seed = attrs.get("seed")
     counts = {

@@ -95,7 +95,8 @@ def test_files_stay_in_the_folder_with_safe_names(
     files = sorted(p.relative_to(out).as_posix() for p in out.rglob("*") if p.is_file())
     top = {f for f in files if "/" not in f}
     assert top == {"index.html", "plots.html", "manifest.json", "leading_edge.svg",
-                   "enrichment_map.txt", "gene_sets.gmt", "ranking.rnk", "results.tsv"}
+                   "enrichment_map.txt", "gene_sets.gmt", "ranking.rnk", "results.tsv",
+                   "results.tsv.attrs.json"}
     pages = [f.split("/", 1)[1] for f in files if f.startswith("sets/")]
     assert all(_STEM.match(p) for p in pages)
     # Three sets per direction and those of the heatmap, each a page and its figure.
@@ -155,12 +156,11 @@ def test_manifest_and_network_files(hostile: tuple[Path, pd.DataFrame, Path]) ->
         assert len(fields) == 6 and fields[0] in gmt_ids
         assert fields[4] == ("+1" if nes[fields[0]] > 0 else "-1")
     assert set(gmt_ids) == set(results["pathway"])
-    # The results as the command line writes them: every number exactly, the flag kept.
-    table = pd.read_csv(out / "results.tsv", sep="\t", keep_default_na=False,
-                        float_precision="round_trip")
-    assert list(table["pathway"]) == list(results["pathway"])
-    assert table["pval"].astype(float).tolist() == results["pval"].tolist()
-    assert table["pval_at_eps"].tolist() == results["pval_at_eps"].tolist()
+    # The results as the command line writes them, read back into the analysis' frame:
+    # every number exactly, the flag and the seed kept.
+    back = varenkopy.read_results(out / "results.tsv")
+    pd.testing.assert_frame_equal(back, results, check_exact=True)
+    assert back.attrs == results.attrs
 
 
 @pytest.mark.parametrize("value, shown", [
