@@ -298,13 +298,18 @@ def write_text(path: str | os.PathLike[str], text: str) -> None:
 
 
 def _open_for_reading(path: str) -> int:
-    """Opens `path` for reading; a FIFO without a writer is waited for in ticks."""
+    """Opens `path` for reading; a FIFO without a writer is waited for in ticks.
+    A folder is refused with IsADirectoryError naming `path`."""
     try:
         fd = os.open(path, os.O_RDONLY | os.O_CLOEXEC | os.O_NONBLOCK)
     except OSError as exc:
         raise _os_error(exc, path) from None
     try:
-        if stat.S_ISFIFO(os.fstat(fd).st_mode):
+        mode = os.fstat(fd).st_mode
+        if stat.S_ISDIR(mode):
+            # Opening a folder succeeds; only reading it fails, with no name.
+            raise _error(errno.EISDIR, path)
+        if stat.S_ISFIFO(mode):
             # Nothing is ready until a writer has written or come and gone.
             poller = select.poll()
             poller.register(fd, select.POLLIN)
@@ -358,6 +363,48 @@ class _Counter:
                           f"{self.max_line} bytes")
 
 
+def read_chunks(path: str | os.PathLike[str], *, limit: int | None = None,
+                max_line: int | None = None) -> Iterator[bytes]:
+    """The bytes of the file at `path` in pieces of at most 1 MiB, decompressed
+    when it is gzip data, with the checks of :func:`read_bytes`.
+
+    A reader that parses the pieces as they come never holds the whole file.
+    The file is opened at the first piece asked for and closed when the last
+    has been given or the iterator is closed.
+
+    Examples
+    --------
+    >>> sum(len(piece) for piece in read_chunks("sets.gmt.gz")) > 0
+    True
+    """
+    name = os.fspath(path)
+    if "\0" in name:
+        raise ValueError("embedded null byte")
+    counter = _Counter(name, MAX_READ_BYTES if limit is None else limit,
+                       MAX_LINE_BYTES if max_line is None else max_line)
+    fd = _open_for_reading(name)
+    try:
+        raw = os.fdopen(fd, "rb")
+    except BaseException:
+        os.close(fd)
+        raise
+    with raw:
+        try:
+            source: io.BufferedIOBase = raw
+            if raw.peek(len(_GZIP_MAGIC))[:len(_GZIP_MAGIC)] == _GZIP_MAGIC:
+                source = gzip.GzipFile(fileobj=raw, mode="rb")
+            while True:
+                chunk = source.read1(_CHUNK) if source is raw else source.read(_CHUNK)
+                if not chunk:
+                    break
+                counter.add(chunk)
+                yield chunk
+        except (gzip.BadGzipFile, EOFError, zlib.error) as exc:
+            raise ValueError(f"{name}: broken gzip data ({exc})") from None
+        except OSError as exc:
+            raise _os_error(exc, name) from None
+
+
 def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
                max_line: int | None = None) -> bytes:
     """The bytes of the file at `path`, decompressed when it is gzip data.
@@ -381,7 +428,8 @@ def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
     Raises
     ------
     OSError
-        The file cannot be opened or read (the matching subclass, naming it).
+        The file cannot be opened or read, or is a folder (the matching
+        subclass, naming it).
     ValueError
         More than `limit` bytes, a line longer than `max_line` bytes, or
         broken gzip data; the message names the file.
@@ -391,29 +439,13 @@ def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
     >>> read_bytes("sets.gmt.gz")[:4]
     b'HALL'
     """
-    name = os.fspath(path)
-    if "\0" in name:
-        raise ValueError("embedded null byte")
-    counter = _Counter(name, MAX_READ_BYTES if limit is None else limit,
-                       MAX_LINE_BYTES if max_line is None else max_line)
-    chunks: list[bytes] = []
-    fd = _open_for_reading(name)
-    with os.fdopen(fd, "rb") as raw:
-        try:
-            source: io.BufferedIOBase = raw
-            if raw.peek(len(_GZIP_MAGIC))[:len(_GZIP_MAGIC)] == _GZIP_MAGIC:
-                source = gzip.GzipFile(fileobj=raw, mode="rb")
-            while True:
-                chunk = source.read1(_CHUNK) if source is raw else source.read(_CHUNK)
-                if not chunk:
-                    break
-                counter.add(chunk)
-                chunks.append(chunk)
-        except (gzip.BadGzipFile, EOFError, zlib.error) as exc:
-            raise ValueError(f"{name}: broken gzip data ({exc})") from None
-        except OSError as exc:
-            raise _os_error(exc, name) from None
-    return b"".join(chunks)
+    chunks = read_chunks(path, limit=limit, max_line=max_line)
+    with contextlib.closing(chunks):
+        first = next(chunks, b"")
+        rest = next(chunks, None)
+        if rest is None:
+            return first  # one piece: no second copy
+        return b"".join([first, rest, *chunks])
 
 
 def decode_text(data: bytes, path: str) -> str:
