@@ -24,7 +24,8 @@ whatever their name) are decompressed on the fly; a leading byte-order mark
 is dropped; a file may bring at most 1 GiB (after decompression) and hold no
 line longer than 256 MiB, and more is refused with ``ValueError`` naming the
 file, as are bytes that are not UTF-8 (naming the file and the line). A FIFO
-without a writer is waited for as above.
+without a writer is waited for as above; a folder is refused with
+``IsADirectoryError`` naming it.
 """
 from __future__ import annotations
 
@@ -363,14 +364,33 @@ class _Counter:
                           f"{self.max_line} bytes")
 
 
+class _Tap(io.RawIOBase):
+    """A readable file that shows every byte it passes on to `observe`."""
+
+    def __init__(self, source: io.BufferedReader, observe: Callable[[bytes], object]) -> None:
+        super().__init__()
+        self.source, self.observe = source, observe
+
+    def readable(self) -> bool:
+        return True
+
+    def read(self, size: int = -1) -> bytes:
+        data = self.source.read(size)
+        self.observe(data)
+        return data
+
+
 def read_chunks(path: str | os.PathLike[str], *, limit: int | None = None,
-                max_line: int | None = None) -> Iterator[bytes]:
+                max_line: int | None = None,
+                observe: Callable[[bytes], object] | None = None) -> Iterator[bytes]:
     """The bytes of the file at `path` in pieces of at most 1 MiB, decompressed
     when it is gzip data, with the checks of :func:`read_bytes`.
 
     A reader that parses the pieces as they come never holds the whole file.
     The file is opened at the first piece asked for and closed when the last
-    has been given or the iterator is closed.
+    has been given or the iterator is closed. `observe`, when given, sees
+    the file's bytes as they are read, before decompression (to hash the file
+    as it is stored in the same read).
 
     Examples
     --------
@@ -392,9 +412,15 @@ def read_chunks(path: str | os.PathLike[str], *, limit: int | None = None,
         try:
             source: io.BufferedIOBase = raw
             if raw.peek(len(_GZIP_MAGIC))[:len(_GZIP_MAGIC)] == _GZIP_MAGIC:
-                source = gzip.GzipFile(fileobj=raw, mode="rb")
+                packed = raw if observe is None else _Tap(raw, observe)
+                source = gzip.GzipFile(fileobj=packed, mode="rb")
             while True:
-                chunk = source.read1(_CHUNK) if source is raw else source.read(_CHUNK)
+                if source is raw:
+                    chunk = raw.read1(_CHUNK)
+                    if observe is not None and chunk:
+                        observe(chunk)
+                else:
+                    chunk = source.read(_CHUNK)
                 if not chunk:
                     break
                 counter.add(chunk)
@@ -406,7 +432,8 @@ def read_chunks(path: str | os.PathLike[str], *, limit: int | None = None,
 
 
 def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
-               max_line: int | None = None) -> bytes:
+               max_line: int | None = None,
+               observe: Callable[[bytes], object] | None = None) -> bytes:
     """The bytes of the file at `path`, decompressed when it is gzip data.
 
     Parameters
@@ -419,6 +446,8 @@ def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
     max_line : int, optional
         Longest line allowed, in bytes before its LF; by default
         :data:`MAX_LINE_BYTES` (256 MiB).
+    observe : callable, optional
+        Called with the file's bytes as they are read, before decompression.
 
     Returns
     -------
@@ -439,7 +468,7 @@ def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
     >>> read_bytes("sets.gmt.gz")[:4]
     b'HALL'
     """
-    chunks = read_chunks(path, limit=limit, max_line=max_line)
+    chunks = read_chunks(path, limit=limit, max_line=max_line, observe=observe)
     with contextlib.closing(chunks):
         first = next(chunks, b"")
         rest = next(chunks, None)

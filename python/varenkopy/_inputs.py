@@ -197,6 +197,26 @@ class PreparedGeneSets:
         self.pairs = state[0]
 
 
+class ReadFile:
+    """An input file read once: what was parsed from it, and the name, size
+    and SHA-256 of the bytes it brought (the provenance a report records).
+
+    Passed where its parsed value is accepted, it stands for that value
+    (:func:`unwrap`), so a file that can be read only once (a FIFO) is not
+    read again.
+    """
+
+    __slots__ = ("path", "size", "sha256", "value")
+
+    def __init__(self, path: str, size: int, sha256: str, value: object) -> None:
+        self.path, self.size, self.sha256, self.value = path, size, sha256, value
+
+
+def unwrap(value: object) -> object:
+    """The parsed value of a :class:`ReadFile`; anything else as it is."""
+    return value.value if isinstance(value, ReadFile) else value
+
+
 def _gene_list(genes: object, set_name: str, name: str) -> list[str]:
     if isinstance(genes, (str, bytes)) or not isinstance(genes, Iterable):
         raise TypeError(

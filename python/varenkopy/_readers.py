@@ -6,7 +6,7 @@ import csv
 import io
 import os
 import re
-from collections.abc import Iterator
+from collections.abc import Callable, Iterator
 
 import numpy as np
 import pandas as pd
@@ -22,15 +22,17 @@ from varenkopy._warnings import warn
 MISSING_SCORES = ("", "NA", "N/A", "NaN", "nan", "NAN", "null", "NULL")
 
 
-def read_gmt_pairs(path: str | os.PathLike[str]) -> GeneSetPairs:
+def read_gmt_pairs(path: str | os.PathLike[str],
+                   observe: Callable[[bytes], object] | None = None) -> GeneSetPairs:
     """The gene sets of a GMT file as ``(name, genes)`` pairs in file order;
-    warns when the file holds none."""
+    warns when the file holds none. `observe`, when given, sees the file's
+    bytes as they are read (see :func:`varenkopy._files.read_chunks`)."""
     text = as_path(path, "path")
     if not os.path.exists(text):
         raise missing_file(text)
     # The core converts each set as its line is parsed, pulling the file in
     # pieces: the read never holds the file and the collection at once.
-    chunks = read_chunks(text)
+    chunks = read_chunks(text, observe=observe)
     with contextlib.closing(chunks):
         try:
             pairs = _core.parse_gmt_stream(lambda: next(chunks, b""))
@@ -268,9 +270,21 @@ def read_ranking(path: str | os.PathLike[str], *, duplicates: str = "keep",
     check_duplicates(duplicates, extra=("keep",))
     if score is not None and not isinstance(score, str):
         raise TypeError(f"argument 'score': expected str, got {type(score).__name__}")
-    if not os.path.exists(text):
-        raise missing_file(text)
-    data = read_bytes(text)
+    return parse_ranking(ranking_bytes(text), text, duplicates=duplicates, score=score)
+
+
+def ranking_bytes(path: str, observe: Callable[[bytes], object] | None = None) -> bytes:
+    """The bytes of the ranking file at `path` by the package's reading rule;
+    `observe` as for :func:`varenkopy._files.read_chunks`."""
+    if not os.path.exists(path):
+        raise missing_file(path)
+    return read_bytes(path, observe=observe)
+
+
+def parse_ranking(data: bytes, text: str, *, duplicates: str = "keep",
+                  score: str | None = None) -> pd.Series:
+    """The ranking held in `data`, the bytes of the file `text`, as
+    :func:`read_ranking` reads it (`text` names the file in messages)."""
     if not data.isascii():
         decode_text(data, text)  # bytes that are not UTF-8, named by their line
     skipped = _comment_lines(data)

@@ -25,7 +25,15 @@ import pandas as pd
 
 from varenkopy._analysis import _check_int
 from varenkopy._files import write_bytes, write_text
-from varenkopy._inputs import GeneSetsLike, RankingLike, gene_sets_to_pairs, is_path, ranks_dict
+from varenkopy._inputs import (
+    GeneSetsLike,
+    RankingLike,
+    ReadFile,
+    gene_sets_to_pairs,
+    is_path,
+    ranks_dict,
+    unwrap,
+)
 from varenkopy._leading_edge import (
     _check_results,
     _check_threshold,
@@ -179,6 +187,9 @@ def _sha256_of(data: bytes) -> str:
 def _input_record(source: object, canonical: bytes) -> dict[str, Any]:
     """Provenance of an input: the SHA-256 of its file when given as a path,
     else of its canonical text as written beside the report."""
+    if isinstance(source, ReadFile):  # read once by the caller
+        return {"source": "file", "name": os.path.basename(source.path),
+                "sha256": source.sha256, "bytes": source.size}
     if is_path(source):
         path = os.fspath(source)  # type: ignore[call-overload]
         with open(path, "rb") as fh:
@@ -439,8 +450,8 @@ def write_report(
         raise TypeError(f"argument 'title': expected str, got {type(title).__name__}")
     given = dict(options) if options is not None else {}
     folder = os.fspath(outdir)
-    ranks = ranks_dict(ranking, "ranking")
-    pairs = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
+    ranks = ranks_dict(unwrap(ranking), "ranking")
+    pairs = dict(gene_sets_to_pairs(unwrap(gene_sets), "gene_sets"))
     missing = [str(n) for n in frame["pathway"] if str(n) not in pairs]
     if missing:
         raise ValueError(f"argument 'gene_sets': no gene set named {missing[0]!r} "

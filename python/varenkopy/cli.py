@@ -13,14 +13,16 @@ from __future__ import annotations
 
 import argparse
 import csv
+import hashlib
 import io
 import math
 import os
 import re
 import sys
 import warnings
+from collections import Counter
 from collections.abc import Sequence
-from typing import IO, Any, TextIO
+from typing import IO, Any, TextIO, cast
 
 import numpy as np
 import pandas as pd
@@ -29,10 +31,18 @@ from varenkopy import __version__
 from varenkopy._analysis import gsea
 from varenkopy._duplicates import DUPLICATE_CHOICES, resolve_duplicates
 from varenkopy._files import open_text, terminations_raise, write_text
-from varenkopy._inputs import PreparedGeneSets, gene_sets_to_pairs, is_missing, ranks_dict
+from varenkopy._inputs import (
+    GeneSetsLike,
+    PreparedGeneSets,
+    RankingLike,
+    ReadFile,
+    gene_sets_to_pairs,
+    is_missing,
+    ranks_dict,
+)
 from varenkopy._many import gsea_many
 from varenkopy._plots import plot_enrichment, plot_table
-from varenkopy._readers import read_ranking
+from varenkopy._readers import GmtGivenAsRanking, parse_ranking, ranking_bytes, read_gmt_pairs
 
 PROG = "varenkopy"
 # Cells of a signature matrix that mean "not measured".
@@ -196,6 +206,58 @@ def _note_seed(args: argparse.Namespace, seed: int) -> None:
         print(f"{PROG}: seed {seed} (give --seed {seed} to repeat this run)", file=sys.stderr)
 
 
+class _Provenance:
+    """Size and SHA-256 of a file's bytes as stored, taken while it is read."""
+
+    def __init__(self, path: str) -> None:
+        self.path, self.size, self.digest = path, 0, hashlib.sha256()
+
+    def observe(self, piece: bytes) -> None:
+        self.digest.update(piece)
+        self.size += len(piece)
+
+    def record(self, value: object) -> ReadFile:
+        return ReadFile(self.path, self.size, self.digest.hexdigest(), value)
+
+
+class _Inputs:
+    """The ranking and gene sets of a run, each file read once."""
+
+    def __init__(self, ranks: dict[str, float], sets: PreparedGeneSets,
+                 ranking_file: ReadFile, sets_file: ReadFile) -> None:
+        self.ranks, self.sets = ranks, sets
+        self.ranking_file, self.sets_file = ranking_file, sets_file
+
+
+def _read_inputs(args: argparse.Namespace, *, unique_sets: bool = False) -> _Inputs:
+    """Reads RANKING and GENE_SETS once each, applying --score-column and
+    --duplicates; arguments given in the wrong order are named as such, and
+    with `unique_sets` a set name given twice is refused. All before the
+    analysis, which may take long."""
+    ranking_file, sets_file = _Provenance(args.ranking), _Provenance(args.gene_sets)
+    data = ranking_bytes(args.ranking, ranking_file.observe)
+    try:
+        ranking = parse_ranking(data, args.ranking, score=args.score_column)
+    except GmtGivenAsRanking as exc:
+        raise ValueError(f"{exc}. Are the arguments swapped? The ranking comes first: "
+                         f"{PROG} {args.command} RANKING GENE_SETS") from None
+    except ValueError as exc:
+        raise ValueError(str(exc).replace("argument 'score'", "--score-column")) from None
+    genes, scores = resolve_duplicates(list(ranking.index), ranking.to_numpy(), args.duplicates,
+                                       args.ranking, "--duplicates")
+    ranks = ranks_dict(pd.Series(scores, index=pd.Index(genes, dtype=object)), "RANKING")
+    pairs = read_gmt_pairs(args.gene_sets, sets_file.observe)
+    if unique_sets:
+        counts = Counter(name for name, _ in pairs)
+        repeated = [name for name, count in counts.items() if count > 1]
+        if repeated:
+            raise ValueError(f"{args.gene_sets}: gene set names occur more than once "
+                             f"({', '.join(map(repr, repeated[:5]))}); the report needs one "
+                             "set per name")
+    sets = PreparedGeneSets(pairs)
+    return _Inputs(ranks, sets, ranking_file.record(ranks), sets_file.record(sets))
+
+
 def _cmd_gsea(args: argparse.Namespace) -> int:
     if args.plots is not None and args.plot_format != "png":
         # Before the analysis, which may take long: svg and pdf need matplotlib.
@@ -205,11 +267,8 @@ def _cmd_gsea(args: argparse.Namespace) -> int:
             require_matplotlib()
         except ImportError as exc:
             raise ImportError(f"--plot-format {args.plot_format}: {exc}") from None
-    ranking = read_ranking(args.ranking)
-    genes, scores = resolve_duplicates(list(ranking.index), ranking.to_numpy(), args.duplicates,
-                                       args.ranking, "--duplicates")
-    ranks = ranks_dict(pd.Series(scores, index=pd.Index(genes, dtype=object)), "RANKING")
-    sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
+    inputs = _read_inputs(args)
+    ranks, sets = inputs.ranks, inputs.sets
     frame = gsea(ranks, sets, **_analysis_options(args))
     write_tsv(frame, args.output)
     if args.plots is not None:
@@ -234,14 +293,15 @@ def _cmd_report(args: argparse.Namespace) -> int:
     # Refused before the analysis rather than after it.
     if importlib.util.find_spec("matplotlib") is None:
         raise ImportError('the report needs matplotlib: pip install "varenkopy[plot]"')
-    ranks = ranks_dict(read_ranking(args.ranking), "RANKING")
-    sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
+    inputs = _read_inputs(args, unique_sets=True)
     options = _analysis_options(args)
-    frame = gsea(ranks, sets, **options)
+    frame = gsea(inputs.ranks, inputs.sets, **options)
     recorded = {k: v for k, v in options.items() if k != "progress"}
     recorded["seed"] = frame.attrs["seed"]
-    # The manifest hashes the files as given, not the parsed copies.
-    write_report(frame, args.ranking, args.gene_sets, args.output, top=args.top,
+    # The inputs were read once (a FIFO cannot be read again); the manifest
+    # records the hashes of the bytes they brought.
+    write_report(frame, cast(RankingLike, inputs.ranking_file),
+                 cast(GeneSetsLike, inputs.sets_file), args.output, top=args.top,
                  padj=args.padj, title=args.title, options=recorded)
     _note_seed(args, frame.attrs["seed"])
     return 0
@@ -334,6 +394,13 @@ def _add_analysis_options(parser: argparse.ArgumentParser) -> None:
                             "with the largest absolute value, the mean or the first")
 
 
+def _add_ranking_options(parser: argparse.ArgumentParser) -> None:
+    """The options of commands that read one ranking file."""
+    parser.add_argument("--score-column", metavar="NAME", default=None,
+                        help="header name of the ranking's score column; needed when the "
+                             "header names more than two columns")
+
+
 def build_parser() -> argparse.ArgumentParser:
     """The argument parser of the ``varenkopy`` command."""
     formatter = argparse.ArgumentDefaultsHelpFormatter
@@ -366,6 +433,7 @@ def build_parser() -> argparse.ArgumentParser:
                      help="file format of --plots: png from the built-in renderer; svg and "
                           "pdf drawn with matplotlib (pip install 'varenkopy[plot]'), with a "
                           "bar plot of the sets' NES in place of the table")
+    _add_ranking_options(one)
     _add_analysis_options(one)
     one.set_defaults(run=_cmd_gsea)
 
@@ -409,6 +477,7 @@ def build_parser() -> argparse.ArgumentParser:
     report.add_argument("--padj", type=_unit_interval, default=0.05,
                         help="adjusted p-value below which a set is significant")
     report.add_argument("--title", default=None, help="title of the index page")
+    _add_ranking_options(report)
     _add_analysis_options(report)
     report.set_defaults(run=_cmd_report)
     return parser
