@@ -313,8 +313,10 @@ def parse_ranking(data: bytes, text: str, *, duplicates: str = "keep",
         raise ValueError(f"{text}: line {number} holds one field; a ranking file holds a gene "
                          "and a score per line")
     header = not _is_score_or_missing(fields[1])
-    if (header and sep == "\t" and len(fields) >= 3 and second is not None and len(second) >= 3
-            and not _is_score_or_missing(second[1])):
+    if (score is None and header and sep == "\t" and len(fields) >= 3 and second is not None
+            and len(second) >= 3 and not _is_number(second[1])):
+        # A second line whose second field is no number either: a set's
+        # description (often empty or a link), not a score.
         raise GmtGivenAsRanking(
             f"{text}: this looks like a gene set (GMT) file, not a ranking: its lines hold a "
             f"name, a description ({fields[1]!r}) and genes")
