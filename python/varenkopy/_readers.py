@@ -96,6 +96,10 @@ class GmtGivenAsRanking(ValueError):
 
 
 _BOM = b"\xef\xbb\xbf"
+# ASCII white space that str.strip() removes and a field of a tab- or
+# comma-separated line can hold.
+_FIELD_SPACE = {"\t": re.compile(rb"[ \x0b\x0c\x1c-\x1f]"),
+                ",": re.compile(rb"[ \t\x0b\x0c\x1c-\x1f]")}
 _LINE_END = re.compile(rb"\r\n|\r|\n")
 
 
@@ -142,7 +146,8 @@ def _line_number(row: int, skipped: list[int]) -> int:
     return line + 1
 
 
-def _is_number(text: str) -> bool:
+def is_number(text: str) -> bool:
+    """True when `text` is a number as the readers take scores."""
     # float() also takes "1_000" (as Python source does); a score file does not.
     if "_" in text:
         return False
@@ -163,7 +168,7 @@ def _split(line: str, sep: str | None) -> list[str]:
 
 
 def _is_score_or_missing(text: str) -> bool:
-    return text.strip() in MISSING_SCORES or _is_number(text)
+    return text.strip() in MISSING_SCORES or is_number(text)
 
 
 def _unbalanced_quote(data: bytes, path: str, skipped: set[int]) -> ValueError:
@@ -186,7 +191,7 @@ def _scores_one_by_one(data: bytes, path: str, options: dict[str, object],
         text = str(cell)
         if text.strip() in MISSING_SCORES:
             values[row] = np.nan
-        elif _is_number(text):
+        elif is_number(text):
             values[row] = float(text)
         else:
             raise ValueError(f"{path}: line {_line_number(row, skipped)}: score {text!r} is "
@@ -314,7 +319,7 @@ def parse_ranking(data: bytes, text: str, *, duplicates: str = "keep",
                          "and a score per line")
     header = not _is_score_or_missing(fields[1])
     if (score is None and header and sep == "\t" and len(fields) >= 3 and second is not None
-            and len(second) >= 3 and not _is_number(second[1])):
+            and len(second) >= 3 and not is_number(second[1])):
         # A second line whose second field is no number either: a set's
         # description (often empty or a link), not a score.
         raise GmtGivenAsRanking(
@@ -362,18 +367,23 @@ def parse_ranking(data: bytes, text: str, *, duplicates: str = "keep",
     lines = _line_ends(data) + (0 if data.endswith((b"\n", b"\r")) else 1)
     if len(frame) != lines - len(skipped):
         raise _unbalanced_quote(data, text, skipped_set)  # a quoted field over several lines
-    genes = frame.iloc[:, 0].str.strip()
+    column_0 = frame.iloc[:, 0]
+    # Names are trimmed of white space; the pass over them is skipped when the
+    # bytes hold none that a field could keep.
+    if sep is not None and (not data.isascii() or _FIELD_SPACE[sep].search(data)):
+        column_0 = column_0.str.strip()
     if _BOM in data[len(_BOM):]:
         # A second byte-order mark (files joined together) is no part of a name.
-        genes = genes.str.lstrip("\ufeff").str.strip()
-    blank = (genes == "").to_numpy()
-    if blank.any():
+        column_0 = column_0.str.lstrip("\ufeff").str.strip()
+    genes = column_0.to_numpy(dtype=object)
+    blank = genes == ""
+    if blank.any():  # blank lines, or a score without a name
         named = np.flatnonzero(blank & ~np.isnan(values))
         if named.size:
             raise ValueError(f"{text}: line {_line_number(int(named[0]), skipped)}: a score "
                              "without a gene name")
         genes, values = genes[~blank], values[~blank]
-    names_out = genes.to_numpy(dtype=object).tolist()
     if duplicates != "keep":
-        names_out, values = resolve_duplicates(names_out, values, duplicates, text)
-    return pd.Series(values, index=pd.Index(names_out, dtype=object, name="gene"), name="score")
+        names_out, values = resolve_duplicates(genes.tolist(), values, duplicates, text)
+        genes = np.asarray(names_out, dtype=object)
+    return pd.Series(values, index=pd.Index(genes, dtype=object, name="gene"), name="score")

@@ -30,7 +30,7 @@ import pandas as pd
 from varenkopy import __version__
 from varenkopy._analysis import gsea
 from varenkopy._duplicates import DUPLICATE_CHOICES, resolve_duplicates
-from varenkopy._files import open_text, terminations_raise, write_text
+from varenkopy._files import decode_text, read_bytes, terminations_raise, write_text
 from varenkopy._inputs import (
     GeneSetsLike,
     PreparedGeneSets,
@@ -42,11 +42,16 @@ from varenkopy._inputs import (
 )
 from varenkopy._many import gsea_many
 from varenkopy._plots import plot_enrichment, plot_table
-from varenkopy._readers import GmtGivenAsRanking, parse_ranking, ranking_bytes, read_gmt_pairs
+from varenkopy._readers import (
+    MISSING_SCORES,
+    GmtGivenAsRanking,
+    is_number,
+    parse_ranking,
+    ranking_bytes,
+    read_gmt_pairs,
+)
 
 PROG = "varenkopy"
-# Cells of a signature matrix that mean "not measured".
-_MISSING_CELLS = frozenset({"", "NA", "N/A", "NaN", "nan", "NAN", "null", "NULL"})
 # Exceptions that mean bad input or an unusable file: one line and exit 1.
 # An analysis too large for the machine's memory is one line too.
 _INPUT_ERRORS = (ValueError, TypeError, OSError, LookupError, ArithmeticError, ImportError,
@@ -97,7 +102,9 @@ def read_signature_matrix(path: str) -> pd.DataFrame:
     after the gene column, then one line per gene.
 
     Tab-separated (comma-separated for ``.csv``). Empty cells, ``NA`` and
-    ``NaN`` mean the gene was not measured in that signature. The file is
+    ``NaN`` mean the gene was not measured in that signature. Scores are read
+    exactly as written (each gives the double Python's ``float`` gives);
+    ``1_000`` and other text are refused. The file is
     read by the package's reading rule: UTF-8 without a byte-order mark,
     gzip decompressed, at most 1 GiB.
 
@@ -114,7 +121,62 @@ def read_signature_matrix(path: str) -> pd.DataFrame:
         broken gzip data or more than 1 GiB (naming the file).
     """
     sep = "," if path.lower().endswith(".csv") else "\t"
-    reader = csv.reader(open_text(path), delimiter=sep)
+    data = read_bytes(path)
+    if not data.isascii():
+        decode_text(data, path)  # bytes that are not UTF-8, named by their line
+    matrix = _matrix_fast(data, path, sep)
+    if matrix is not None:
+        return matrix
+    return _matrix_one_by_one(data, path, sep)
+
+
+def _matrix_fast(data: bytes, path: str, sep: str) -> pd.DataFrame | None:
+    """The matrix parsed by pandas' C parser, or None when the file needs the
+    careful reading of :func:`_matrix_one_by_one` (quotes, blank-looking or
+    short lines, a cell that is no plain number): that one names the problem."""
+    if b'"' in data:
+        return None
+    first_end = data.find(b"\n")
+    first = (data if first_end < 0 else data[:first_end]).decode("utf-8").removeprefix("\ufeff")
+    header = [name.strip() for name in first.split(sep)[1:]]
+    if not header or len(set(header)) != len(header) or not first.strip():
+        return None
+    # Every other line holds as many separators as the header, or is empty.
+    arr = np.frombuffer(data, dtype=np.uint8)
+    ends = np.flatnonzero(arr == ord("\n"))
+    starts = np.concatenate(([0], ends + 1))
+    stops = np.concatenate((ends, [len(data)]))
+    seps = np.flatnonzero(arr == ord(sep))
+    counts = np.searchsorted(seps, stops) - np.searchsorted(seps, starts)
+    filled = stops > starts
+    if not np.all(counts[filled] == len(header)):
+        return None
+    names = ["gene", *header]
+    try:
+        frame = pd.read_csv(
+            io.BytesIO(data), sep=sep, header=None, skiprows=1, names=list(range(len(names))),
+            skip_blank_lines=True, keep_default_na=False,
+            na_values=dict.fromkeys(range(1, len(names)), list(MISSING_SCORES)),
+            dtype={0: str, **dict.fromkeys(range(1, len(names)), np.float64)},
+            float_precision="round_trip", engine="c", encoding="utf-8", quoting=csv.QUOTE_NONE)
+    except (ValueError, pd.errors.ParserError):
+        return None
+    if len(frame) != int(np.count_nonzero(filled)) - 1:
+        return None
+    genes = frame.iloc[:, 0]
+    if not data.isascii() or re.search(rb"[ \t\x0b\x0c\x1c-\x1f]" if sep == "," else
+                                       rb"[ \x0b\x0c\x1c-\x1f]", data):
+        genes = genes.str.strip()
+    values = frame.iloc[:, 1:].to_numpy(dtype=np.float64)
+    return pd.DataFrame(values, index=pd.Index(genes.to_numpy(dtype=object), dtype=object,
+                                               name="gene"),
+                        columns=pd.Index(header, dtype=object))
+
+
+def _matrix_one_by_one(data: bytes, path: str, sep: str) -> pd.DataFrame:
+    """The matrix read cell by cell with the :mod:`csv` module: slower, and
+    exact about every problem (its line, signature and cell)."""
+    reader = csv.reader(io.StringIO(decode_text(data, path), newline=""), delimiter=sep)
     try:
         rows = [row for row in reader if row and not (len(row) == 1 and not row[0].strip())]
     except csv.Error as exc:  # a field longer than the csv module's limit
@@ -137,14 +199,13 @@ def read_signature_matrix(path: str) -> pd.DataFrame:
         genes.append(row[0].strip())
         for j, text in enumerate(row[1:]):
             text = text.strip()
-            if text in _MISSING_CELLS:
+            if text in MISSING_SCORES:
                 values[number - 2, j] = math.nan
-                continue
-            try:
+            elif is_number(text):
                 values[number - 2, j] = float(text)
-            except ValueError:
+            else:
                 raise ValueError(f"{path}: line {number}, signature {header[j]!r}: score "
-                                 f"{text!r} is not a number") from None
+                                 f"{text!r} is not a number")
     return pd.DataFrame(values, index=pd.Index(genes, dtype=object, name="gene"),
                         columns=pd.Index(header, dtype=object))
 

@@ -115,7 +115,7 @@ def test_collected_failures_keep_the_others_and_exit_1(
         ("short-line", "line 2 has 2 fields, expected 3"),
         ("failed-signature", "varenkopy: error: signature 'b': argument 'ranking': "
                              "the ranking is empty"),
-        ("long-field", "m.tsv: line 3: field larger than field limit (131072)"),
+        ("underscore", "m.tsv: line 2, signature 'a': score '1_000' is not a number"),
         ("not-utf8", "m.tsv: line 3 is not valid UTF-8"),
         ("not-utf8-ranking", "r.rnk: line 2 is not valid UTF-8"),
         ("swapped", "looks like a gene set (GMT) file, not a ranking: its lines hold a name, a "
@@ -151,8 +151,8 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
             "short-line": "gene\ta\tb\nX\t1\n",
             "failed-signature": "gene\ta\tb\nX\t1\tNA\nY\t2\t\n"}.get(case, "gene\ta\nX\t1\n")
     matrix.write_text(body, encoding="utf-8")
-    if case == "long-field":
-        matrix.write_text("gene\ta\nX\t1\n" + "G" * 200_000 + "\t2\n", encoding="utf-8")
+    if case == "underscore":
+        matrix.write_text("gene\ta\nX\t1_000\n", encoding="utf-8")
     elif case == "not-utf8":
         matrix.write_bytes(b"gene\ta\nX\t1\nY\xff\t2\n")
     elif case == "transposed":
@@ -203,6 +203,21 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
     if case == "no-output-folder":
         assert errors[0].endswith(repr(str(out)))
     assert not out.exists()
+
+
+@pytest.mark.parametrize("text, fast_path", [
+    ("gene\ta\tb\nX\t1.5\tNA\nY\t-0.1\t\n", True),
+    ("\ufeffgene\ta\tb\r\n X \t 2e-300 \tnan\r\n\nY\t3\t0.30000000000000004\r\n", True),
+    ("gene\ta\n  \nX\t1\n", False),  # a blank-looking line: read carefully
+    ('gene\ta\n"X"\t1\n', False),
+])
+def test_matrix_fast_path_reads_as_the_careful_one(text: str, fast_path: bool) -> None:
+    from varenkopy.cli import _matrix_fast, _matrix_one_by_one
+    data = text.encode("utf-8")
+    fast = _matrix_fast(data, "m.tsv", "\t")
+    assert (fast is not None) == fast_path
+    careful = _matrix_one_by_one(data, "m.tsv", "\t")
+    pd.testing.assert_frame_equal(fast if fast is not None else careful, careful)
 
 
 def test_gsea_and_report_read_each_input_once(tmp_path: Path, few_sets: Path) -> None:
