@@ -12,6 +12,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -375,12 +376,38 @@ const char kReadGmtDoc[] =
 
 namespace {
 
+// Gene names already converted, so that a gene named in many sets is one
+// str object: a large collection then holds each gene's text once. Bounded,
+// so that a file of names that never repeat does not hold them all twice.
+class GeneNames {
+ public:
+  // A new reference to the str of `gene`; null with an exception set on failure.
+  PyObject* get(const std::string& gene) {
+    const auto found = names_.find(gene);
+    if (found != names_.end()) {
+      Py_INCREF(found->second.get());
+      return found->second.get();
+    }
+    PyObject* name = utf8_str(gene);
+    if (name != nullptr && names_.size() < kMaxNames) {
+      Py_INCREF(name);
+      names_.emplace(gene, PyRef::steal(name));
+    }
+    return name;
+  }
+
+ private:
+  static constexpr std::size_t kMaxNames = std::size_t{1} << 20;
+  std::unordered_map<std::string, PyRef> names_;
+};
+
 // One gene set as a (name, genes) pair; null with an exception set on failure.
-PyObject* pathway_pair(const core::Pathway& p) {
+// Gene names come from `names` when given.
+PyObject* pathway_pair(const core::Pathway& p, GeneNames* names = nullptr) {
   PyRef genes = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(p.genes.size())));
   if (!genes) return nullptr;
   for (std::size_t j = 0; j < p.genes.size(); ++j) {
-    PyObject* gene = utf8_str(p.genes[j]);
+    PyObject* gene = names != nullptr ? names->get(p.genes[j]) : utf8_str(p.genes[j]);
     if (gene == nullptr) return nullptr;
     PyList_SET_ITEM(genes.get(), static_cast<Py_ssize_t>(j), gene);  // steals
   }
@@ -481,8 +508,9 @@ PyObject* parse_gmt_stream_entry(PyObject* module, PyObject* args, PyObject* kwa
       used += static_cast<Py_ssize_t>(n);
       return n;
     };
+    GeneNames names;
     const io::PathwaySink append = [&](core::Pathway&& p) -> core::Status {
-      PyRef pair = PyRef::steal(pathway_pair(p));
+      PyRef pair = PyRef::steal(pathway_pair(p, &names));
       if (!pair || PyList_Append(list.get(), pair.get()) < 0) {
         return core::fail("conversion failed");  // its exception stays set
       }

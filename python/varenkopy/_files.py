@@ -41,7 +41,7 @@ import stat
 import threading
 import time
 import zlib
-from collections.abc import Callable, Iterator
+from collections.abc import Callable, Generator, Iterator
 from types import FrameType
 
 #: Most bytes one file may bring (after decompression): 1 GiB.
@@ -382,7 +382,7 @@ class _Tap(io.RawIOBase):
 
 def read_chunks(path: str | os.PathLike[str], *, limit: int | None = None,
                 max_line: int | None = None,
-                observe: Callable[[bytes], object] | None = None) -> Iterator[bytes]:
+                observe: Callable[[bytes], object] | None = None) -> Generator[bytes, None, None]:
     """The bytes of the file at `path` in pieces of at most 1 MiB, decompressed
     when it is gzip data, with the checks of :func:`read_bytes`.
 

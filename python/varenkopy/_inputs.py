@@ -206,7 +206,7 @@ class ReadFile:
     read again.
     """
 
-    __slots__ = ("path", "size", "sha256", "value")
+    __slots__ = ("path", "sha256", "size", "value")
 
     def __init__(self, path: str, size: int, sha256: str, value: object) -> None:
         self.path, self.size, self.sha256, self.value = path, size, sha256, value

@@ -151,14 +151,14 @@ def _matrix_fast(data: bytes, path: str, sep: str) -> pd.DataFrame | None:
     filled = stops > starts
     if not np.all(counts[filled] == len(header)):
         return None
-    names = ["gene", *header]
+    columns = range(1, len(header) + 1)
+    options: dict[str, Any] = dict(
+        sep=sep, header=None, skiprows=1, names=[0, *columns], skip_blank_lines=True,
+        keep_default_na=False, na_values={j: list(MISSING_SCORES) for j in columns},
+        dtype={0: str, **dict.fromkeys(columns, np.float64)}, float_precision="round_trip",
+        engine="c", encoding="utf-8", quoting=csv.QUOTE_NONE)
     try:
-        frame = pd.read_csv(
-            io.BytesIO(data), sep=sep, header=None, skiprows=1, names=list(range(len(names))),
-            skip_blank_lines=True, keep_default_na=False,
-            na_values=dict.fromkeys(range(1, len(names)), list(MISSING_SCORES)),
-            dtype={0: str, **dict.fromkeys(range(1, len(names)), np.float64)},
-            float_precision="round_trip", engine="c", encoding="utf-8", quoting=csv.QUOTE_NONE)
+        frame = pd.read_csv(io.BytesIO(data), **options)
     except (ValueError, pd.errors.ParserError):
         return None
     if len(frame) != int(np.count_nonzero(filled)) - 1:
