@@ -227,6 +227,10 @@ def test_read_gmt_uses_the_analysis_rules(tmp_path):
     assert varenkopy.read_gmt(path) == {"S": ["A", "B"]}
     path.write_bytes(b"S\tdesc\tA\rT\t\tB\tC\r\nU\t\tD")  # CR, CRLF and LF all end lines
     assert varenkopy.read_gmt(path) == {"S": ["A"], "T": ["B", "C"], "U": ["D"]}
+    # A gene in many sets is one object: a large collection holds its name once.
+    path.write_text("S\t\tA\tB\nT\t\tB\tA\n", encoding="utf-8")
+    sets = varenkopy.read_gmt(path)
+    assert sets["S"][0] is sets["T"][1] and sets["S"][1] is sets["T"][0]
 
 
 @pytest.mark.parametrize("name, text, options, expected", [
