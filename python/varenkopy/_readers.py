@@ -96,10 +96,17 @@ class GmtGivenAsRanking(ValueError):
 
 
 _BOM = b"\xef\xbb\xbf"
-# ASCII white space that str.strip() removes and a field of a tab- or
-# comma-separated line can hold.
-_FIELD_SPACE = {"\t": re.compile(rb"[ \x0b\x0c\x1c-\x1f]"),
-                ",": re.compile(rb"[ \t\x0b\x0c\x1c-\x1f]")}
+# ASCII white space that str.strip() removes and a field of a line can hold
+# (a tab only when it does not separate the fields).
+_FIELD_SPACE = (b" ", b"\x0b", b"\x0c", b"\x1c", b"\x1d", b"\x1e", b"\x1f")
+
+
+def may_need_trimming(data: bytes, sep: str) -> bool:
+    """False when no field of `data` (an ASCII file separated by `sep`) can
+    start or end with white space, so that trimming them can be skipped.
+    One fast search per character instead of a pass per field."""
+    spaces = _FIELD_SPACE if sep == "\t" else (*_FIELD_SPACE, b"\t")
+    return not data.isascii() or any(space in data for space in spaces)
 _LINE_END = re.compile(rb"\r\n|\r|\n")
 
 
@@ -370,7 +377,7 @@ def parse_ranking(data: bytes, text: str, *, duplicates: str = "keep",
     column_0 = frame.iloc[:, 0]
     # Names are trimmed of white space; the pass over them is skipped when the
     # bytes hold none that a field could keep.
-    if sep is not None and (not data.isascii() or _FIELD_SPACE[sep].search(data)):
+    if sep is not None and may_need_trimming(data, sep):
         column_0 = column_0.str.strip()
     if _BOM in data[len(_BOM):]:
         # A second byte-order mark (files joined together) is no part of a name.

@@ -46,6 +46,7 @@ from varenkopy._readers import (
     MISSING_SCORES,
     GmtGivenAsRanking,
     is_number,
+    may_need_trimming,
     parse_ranking,
     ranking_bytes,
     read_gmt_pairs,
@@ -142,14 +143,8 @@ def _matrix_fast(data: bytes, path: str, sep: str) -> pd.DataFrame | None:
     if not header or len(set(header)) != len(header) or not first.strip():
         return None
     # Every other line holds as many separators as the header, or is empty.
-    arr = np.frombuffer(data, dtype=np.uint8)
-    ends = np.flatnonzero(arr == ord("\n"))
-    starts = np.concatenate(([0], ends + 1))
-    stops = np.concatenate((ends, [len(data)]))
-    seps = np.flatnonzero(arr == ord(sep))
-    counts = np.searchsorted(seps, stops) - np.searchsorted(seps, starts)
-    filled = stops > starts
-    if not np.all(counts[filled] == len(header)):
+    filled = _separators_per_line(data, ord(sep), len(header))
+    if filled < 0:
         return None
     columns = range(1, len(header) + 1)
     options: dict[str, Any] = dict(
@@ -161,16 +156,44 @@ def _matrix_fast(data: bytes, path: str, sep: str) -> pd.DataFrame | None:
         frame = pd.read_csv(io.BytesIO(data), **options)
     except (ValueError, pd.errors.ParserError):
         return None
-    if len(frame) != int(np.count_nonzero(filled)) - 1:
+    if len(frame) != filled - 1:
         return None
     genes = frame.iloc[:, 0]
-    if not data.isascii() or re.search(rb"[ \t\x0b\x0c\x1c-\x1f]" if sep == "," else
-                                       rb"[ \x0b\x0c\x1c-\x1f]", data):
+    if may_need_trimming(data, sep):
         genes = genes.str.strip()
     values = frame.iloc[:, 1:].to_numpy(dtype=np.float64)
     return pd.DataFrame(values, index=pd.Index(genes.to_numpy(dtype=object), dtype=object,
                                                name="gene"),
                         columns=pd.Index(header, dtype=object))
+
+
+# Bytes looked at per step when counting separators.
+_BLOCK = 1 << 20
+
+
+def _separators_per_line(data: bytes, sep: int, expected: int) -> int:
+    """The number of non-empty lines when each holds `expected` separators,
+    else -1. Counted in blocks of whole lines, so that the counts take a
+    small, fixed amount of memory whatever the file's size."""
+    arr = np.frombuffer(data, dtype=np.uint8)
+    filled = 0
+    start = 0
+    while start < len(data):
+        end = data.find(b"\n", min(start + _BLOCK, len(data)))
+        end = len(data) if end < 0 else end + 1
+        block = arr[start:end]
+        ends = np.flatnonzero(block == ord("\n"))
+        if not len(ends) or ends[-1] != len(block) - 1:
+            ends = np.append(ends, len(block))  # the last line, without an LF
+        starts = np.concatenate(([0], ends[:-1] + 1))
+        running = np.concatenate(([0], np.cumsum(block == sep, dtype=np.int64)))
+        counts = running[ends] - running[starts]
+        nonempty = ends > starts
+        if not np.all(counts[nonempty] == expected):
+            return -1
+        filled += int(np.count_nonzero(nonempty))
+        start = end
+    return filled
 
 
 def _matrix_one_by_one(data: bytes, path: str, sep: str) -> pd.DataFrame:
