@@ -13,6 +13,7 @@ extern const char kTablePlotDoc[];
 extern const char kRunGseaSetsDoc[];
 extern const char kReadGmtDoc[];
 extern const char kParseGmtDoc[];
+extern const char kParseGmtStreamDoc[];
 extern const char kPoolThreadsDoc[];
 extern const char kRunningSumDoc[];
 extern const char kRandomSetScoresDoc[];
@@ -26,6 +27,7 @@ PyObject* write_gsea_table_plot_png_py(PyObject* module, PyObject* args, PyObjec
 PyObject* run_gsea_sets(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* read_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* parse_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs);
+PyObject* parse_gmt_stream_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* pool_threads_entry(PyObject* module, PyObject* args);
 PyObject* running_sum_entry(PyObject* module, PyObject* args, PyObject* kwargs);
 PyObject* random_set_scores_entry(PyObject* module, PyObject* args, PyObject* kwargs);

@@ -39,6 +39,8 @@ PyMethodDef varenkopy_methods[] = {
      varenko::py::kReadGmtDoc},
     {"parse_gmt", as_method(&varenko::py::parse_gmt_entry), METH_VARARGS | METH_KEYWORDS,
      varenko::py::kParseGmtDoc},
+    {"parse_gmt_stream", as_method(&varenko::py::parse_gmt_stream_entry),
+     METH_VARARGS | METH_KEYWORDS, varenko::py::kParseGmtStreamDoc},
     {"pool_threads", as_method(&varenko::py::pool_threads_entry), METH_NOARGS,
      varenko::py::kPoolThreadsDoc},
     {"running_sum", as_method(&varenko::py::running_sum_entry), METH_VARARGS | METH_KEYWORDS,

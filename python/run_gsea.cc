@@ -6,10 +6,13 @@
 // thread waits interruptibly (run_gsea_py keeps the interpreter lock while it
 // waits, run_gsea_sets may release it); the computation only sees C++ values
 // converted before it starts.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -373,22 +376,52 @@ const char kReadGmtDoc[] =
 
 namespace {
 
+// Gene names already converted, so that a gene named in many sets is one
+// str object: a large collection then holds each gene's text once. Bounded,
+// so that a file of names that never repeat does not hold them all twice.
+class GeneNames {
+ public:
+  // A new reference to the str of `gene`; null with an exception set on failure.
+  PyObject* get(const std::string& gene) {
+    const auto found = names_.find(gene);
+    if (found != names_.end()) {
+      Py_INCREF(found->second.get());
+      return found->second.get();
+    }
+    PyObject* name = utf8_str(gene);
+    if (name != nullptr && names_.size() < kMaxNames) {
+      Py_INCREF(name);
+      names_.emplace(gene, PyRef::steal(name));
+    }
+    return name;
+  }
+
+ private:
+  static constexpr std::size_t kMaxNames = std::size_t{1} << 20;
+  std::unordered_map<std::string, PyRef> names_;
+};
+
+// One gene set as a (name, genes) pair; null with an exception set on failure.
+// Gene names come from `names` when given.
+PyObject* pathway_pair(const core::Pathway& p, GeneNames* names = nullptr) {
+  PyRef genes = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(p.genes.size())));
+  if (!genes) return nullptr;
+  for (std::size_t j = 0; j < p.genes.size(); ++j) {
+    PyObject* gene = names != nullptr ? names->get(p.genes[j]) : utf8_str(p.genes[j]);
+    if (gene == nullptr) return nullptr;
+    PyList_SET_ITEM(genes.get(), static_cast<Py_ssize_t>(j), gene);  // steals
+  }
+  PyRef name = PyRef::steal(utf8_str(p.name));
+  if (!name) return nullptr;
+  return PyTuple_Pack(2, name.get(), genes.get());
+}
+
 // The gene sets as a list of (name, genes) pairs in file order.
 PyObject* pathways_to_list(const core::PathwayDb& db) {
   PyRef list = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(db.pathways.size())));
   if (!list) return nullptr;
   for (std::size_t i = 0; i < db.pathways.size(); ++i) {
-    const core::Pathway& p = db.pathways[i];
-    PyRef genes = PyRef::steal(PyList_New(static_cast<Py_ssize_t>(p.genes.size())));
-    if (!genes) return nullptr;
-    for (std::size_t j = 0; j < p.genes.size(); ++j) {
-      PyObject* gene = utf8_str(p.genes[j]);
-      if (gene == nullptr) return nullptr;
-      PyList_SET_ITEM(genes.get(), static_cast<Py_ssize_t>(j), gene);  // steals
-    }
-    PyRef name = PyRef::steal(utf8_str(p.name));
-    if (!name) return nullptr;
-    PyObject* pair = PyTuple_Pack(2, name.get(), genes.get());
+    PyObject* pair = pathway_pair(db.pathways[i]);
     if (pair == nullptr) return nullptr;
     PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), pair);  // steals
   }
@@ -431,6 +464,70 @@ PyObject* parse_gmt_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
         io::parse_gmt(std::string_view(data, static_cast<std::size_t>(size)));
     if (!db) return raise_failure(module, PyExc_OSError, db.failure());
     return pathways_to_list(*db);
+  });
+}
+
+const char kParseGmtStreamDoc[] =
+    "parse_gmt_stream(read)\n--\n\n"
+    "Private entry of the package: the gene sets of GMT text pulled from\n"
+    "read() (bytes, b'' at the end), as (name, genes) pairs in order, parsed\n"
+    "as read_gmt reads a file. Each set is converted as soon as its line is\n"
+    "read, so the parse never holds the collection twice. Exceptions of read()\n"
+    "pass through; bad UTF-8 raises OSError 'line K is not valid UTF-8'.";
+
+PyObject* parse_gmt_stream_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
+  return guard_entry(module, [&]() -> PyObject* {
+    static const char* const keywords[] = {"read", nullptr};
+    PyObject* o[kMaxParameters];
+    if (!unpack_arguments(args, kwargs, "O:parse_gmt_stream", keywords, o)) return nullptr;
+    if (!PyCallable_Check(o[0])) {
+      raise_argument_type("read", "a callable", o[0]);
+      return nullptr;
+    }
+    PyObject* read = o[0];
+    PyRef list = PyRef::steal(PyList_New(0));
+    if (!list) return nullptr;
+    // The bytes object last returned by read() and how much of it was used.
+    PyRef pending;
+    Py_ssize_t used = 0;
+    const io::ByteSource source = [&](char* out,
+                                      std::size_t capacity) -> core::Result<std::size_t> {
+      while (!pending || used == PyBytes_GET_SIZE(pending.get())) {
+        pending = PyRef::steal(PyObject_CallNoArgs(read));
+        used = 0;
+        if (!pending) return core::fail("read() failed");  // its exception stays set
+        if (!PyBytes_Check(pending.get())) {
+          raise_argument_type("read", "a callable returning bytes", pending.get());
+          return core::fail("read() failed");
+        }
+        if (PyBytes_GET_SIZE(pending.get()) == 0) return std::size_t{0};
+      }
+      const auto n = std::min(capacity, static_cast<std::size_t>(
+                                            PyBytes_GET_SIZE(pending.get()) - used));
+      std::memcpy(out, PyBytes_AS_STRING(pending.get()) + used, n);
+      used += static_cast<Py_ssize_t>(n);
+      return n;
+    };
+    GeneNames names;
+    const io::PathwaySink append = [&](core::Pathway&& p) -> core::Status {
+      PyRef pair = PyRef::steal(pathway_pair(p, &names));
+      if (!pair || PyList_Append(list.get(), pair.get()) < 0) {
+        return core::fail("conversion failed");  // its exception stays set
+      }
+      return core::Status::success();
+    };
+    std::size_t failed_line = 0;
+    const core::Status status = io::read_gmt_each(source, append, io::kMaxGmtLineBytes,
+                                                  &failed_line);
+    if (!status) {
+      if (PyErr_Occurred() != nullptr) return nullptr;
+      if (status.error() == "stream did not contain valid UTF-8") {
+        return raise(PyExc_OSError,
+                     "line " + std::to_string(failed_line) + " is not valid UTF-8");
+      }
+      return raise_failure(module, PyExc_OSError, status.failure());
+    }
+    return list.release();
   });
 }
 

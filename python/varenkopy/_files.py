@@ -35,7 +35,8 @@ whatever their name) are decompressed on the fly; a leading byte-order mark
 is dropped; a file may bring at most 1 GiB (after decompression) and hold no
 line longer than 256 MiB, and more is refused with ``ValueError`` naming the
 file, as are bytes that are not UTF-8 (naming the file and the line). A FIFO
-without a writer is waited for as above.
+without a writer is waited for as above; a folder is refused with
+``IsADirectoryError`` naming it.
 """
 from __future__ import annotations
 
@@ -54,7 +55,7 @@ import stat
 import threading
 import time
 import zlib
-from collections.abc import Callable, Iterator
+from collections.abc import Callable, Generator, Iterator
 from types import FrameType
 
 #: Most bytes one file may bring (after decompression): 1 GiB.
@@ -475,13 +476,18 @@ def replacing_folder(path: str | os.PathLike[str], check: Callable[[str], None]
 
 
 def _open_for_reading(path: str) -> int:
-    """Opens `path` for reading; a FIFO without a writer is waited for in ticks."""
+    """Opens `path` for reading; a FIFO without a writer is waited for in ticks.
+    A folder is refused with IsADirectoryError naming `path`."""
     try:
         fd = os.open(path, os.O_RDONLY | os.O_CLOEXEC | os.O_NONBLOCK)
     except OSError as exc:
         raise _os_error(exc, path) from None
     try:
-        if stat.S_ISFIFO(os.fstat(fd).st_mode):
+        mode = os.fstat(fd).st_mode
+        if stat.S_ISDIR(mode):
+            # Opening a folder succeeds; only reading it fails, with no name.
+            raise _error(errno.EISDIR, path)
+        if stat.S_ISFIFO(mode):
             # Nothing is ready until a writer has written or come and gone.
             poller = select.poll()
             poller.register(fd, select.POLLIN)
@@ -535,8 +541,76 @@ class _Counter:
                           f"{self.max_line} bytes")
 
 
+class _Tap(io.RawIOBase):
+    """A readable file that shows every byte it passes on to `observe`."""
+
+    def __init__(self, source: io.BufferedReader, observe: Callable[[bytes], object]) -> None:
+        super().__init__()
+        self.source, self.observe = source, observe
+
+    def readable(self) -> bool:
+        return True
+
+    def read(self, size: int = -1) -> bytes:
+        data = self.source.read(size)
+        self.observe(data)
+        return data
+
+
+def read_chunks(path: str | os.PathLike[str], *, limit: int | None = None,
+                max_line: int | None = None,
+                observe: Callable[[bytes], object] | None = None) -> Generator[bytes, None, None]:
+    """The bytes of the file at `path` in pieces of at most 1 MiB, decompressed
+    when it is gzip data, with the checks of :func:`read_bytes`.
+
+    A reader that parses the pieces as they come never holds the whole file.
+    The file is opened at the first piece asked for and closed when the last
+    has been given or the iterator is closed. `observe`, when given, sees
+    the file's bytes as they are read, before decompression (to hash the file
+    as it is stored in the same read).
+
+    Examples
+    --------
+    >>> sum(len(piece) for piece in read_chunks("sets.gmt.gz")) > 0
+    True
+    """
+    name = os.fspath(path)
+    if "\0" in name:
+        raise ValueError("embedded null byte")
+    counter = _Counter(name, MAX_READ_BYTES if limit is None else limit,
+                       MAX_LINE_BYTES if max_line is None else max_line)
+    fd = _open_for_reading(name)
+    try:
+        raw = os.fdopen(fd, "rb")
+    except BaseException:
+        os.close(fd)
+        raise
+    with raw:
+        try:
+            source: io.BufferedIOBase = raw
+            if raw.peek(len(_GZIP_MAGIC))[:len(_GZIP_MAGIC)] == _GZIP_MAGIC:
+                packed = raw if observe is None else _Tap(raw, observe)
+                source = gzip.GzipFile(fileobj=packed, mode="rb")
+            while True:
+                if source is raw:
+                    chunk = raw.read1(_CHUNK)
+                    if observe is not None and chunk:
+                        observe(chunk)
+                else:
+                    chunk = source.read(_CHUNK)
+                if not chunk:
+                    break
+                counter.add(chunk)
+                yield chunk
+        except (gzip.BadGzipFile, EOFError, zlib.error) as exc:
+            raise ValueError(f"{name}: broken gzip data ({exc})") from None
+        except OSError as exc:
+            raise _os_error(exc, name) from None
+
+
 def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
-               max_line: int | None = None) -> bytes:
+               max_line: int | None = None,
+               observe: Callable[[bytes], object] | None = None) -> bytes:
     """The bytes of the file at `path`, decompressed when it is gzip data.
 
     Parameters
@@ -549,6 +623,8 @@ def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
     max_line : int, optional
         Longest line allowed, in bytes before its LF; by default
         :data:`MAX_LINE_BYTES` (256 MiB).
+    observe : callable, optional
+        Called with the file's bytes as they are read, before decompression.
 
     Returns
     -------
@@ -558,7 +634,8 @@ def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
     Raises
     ------
     OSError
-        The file cannot be opened or read (the matching subclass, naming it).
+        The file cannot be opened or read, or is a folder (the matching
+        subclass, naming it).
     ValueError
         More than `limit` bytes, a line longer than `max_line` bytes, or
         broken gzip data; the message names the file.
@@ -568,29 +645,13 @@ def read_bytes(path: str | os.PathLike[str], *, limit: int | None = None,
     >>> read_bytes("sets.gmt.gz")[:4]
     b'HALL'
     """
-    name = os.fspath(path)
-    if "\0" in name:
-        raise ValueError("embedded null byte")
-    counter = _Counter(name, MAX_READ_BYTES if limit is None else limit,
-                       MAX_LINE_BYTES if max_line is None else max_line)
-    chunks: list[bytes] = []
-    fd = _open_for_reading(name)
-    with os.fdopen(fd, "rb") as raw:
-        try:
-            source: io.BufferedIOBase = raw
-            if raw.peek(len(_GZIP_MAGIC))[:len(_GZIP_MAGIC)] == _GZIP_MAGIC:
-                source = gzip.GzipFile(fileobj=raw, mode="rb")
-            while True:
-                chunk = source.read1(_CHUNK) if source is raw else source.read(_CHUNK)
-                if not chunk:
-                    break
-                counter.add(chunk)
-                chunks.append(chunk)
-        except (gzip.BadGzipFile, EOFError, zlib.error) as exc:
-            raise ValueError(f"{name}: broken gzip data ({exc})") from None
-        except OSError as exc:
-            raise _os_error(exc, name) from None
-    return b"".join(chunks)
+    chunks = read_chunks(path, limit=limit, max_line=max_line, observe=observe)
+    with contextlib.closing(chunks):
+        first = next(chunks, b"")
+        rest = next(chunks, None)
+        if rest is None:
+            return first  # one piece: no second copy
+        return b"".join([first, rest, *chunks])
 
 
 def decode_text(data: bytes, path: str) -> str:

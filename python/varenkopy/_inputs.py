@@ -230,6 +230,29 @@ def set_genes(pairs: GeneSetPairs) -> frozenset[str]:
     return frozenset(genes)
 
 
+class ReadFile:
+    """An input file read once: what was parsed from it, and the name, size
+    and SHA-256 of the bytes it brought (the provenance a report records).
+
+    Passed where its parsed value is accepted, it stands for that value
+    (:func:`unwrap`), so a file that can be read only once (a FIFO) is not
+    read again. `descriptions` holds the second field of each line of a GMT
+    file (set name -> description), kept during the same read.
+    """
+
+    __slots__ = ("descriptions", "path", "sha256", "size", "value")
+
+    def __init__(self, path: str, size: int, sha256: str, value: object,
+                 descriptions: dict[str, str] | None = None) -> None:
+        self.path, self.size, self.sha256, self.value = path, size, sha256, value
+        self.descriptions = descriptions
+
+
+def unwrap(value: object) -> object:
+    """The parsed value of a :class:`ReadFile`; anything else as it is."""
+    return value.value if isinstance(value, ReadFile) else value
+
+
 def _gene_list(genes: object, set_name: str, name: str) -> list[str]:
     if isinstance(genes, (str, bytes)) or not isinstance(genes, Iterable):
         raise TypeError(

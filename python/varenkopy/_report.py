@@ -28,7 +28,15 @@ import pandas as pd
 
 from varenkopy._analysis import COLUMNS, _check_int
 from varenkopy._files import read_bytes, read_text, replacing_folder, write_bytes, write_text
-from varenkopy._inputs import GeneSetsLike, RankingLike, gene_sets_to_pairs, is_path, ranks_dict
+from varenkopy._inputs import (
+    GeneSetsLike,
+    RankingLike,
+    ReadFile,
+    gene_sets_to_pairs,
+    is_path,
+    ranks_dict,
+    unwrap,
+)
 from varenkopy._leading_edge import (
     _check_results,
     _check_threshold,
@@ -154,6 +162,9 @@ def _sha256_of(data: bytes) -> str:
 def _input_record(source: object, canonical: bytes) -> dict[str, Any]:
     """Provenance of an input: the SHA-256 of its file when given as a path,
     else of its canonical text as written beside the report."""
+    if isinstance(source, ReadFile):  # read once by the caller
+        return {"source": "file", "name": os.path.basename(source.path),
+                "sha256": source.sha256, "bytes": source.size}
     if is_path(source):
         path = os.fspath(source)  # type: ignore[call-overload]
         with open(path, "rb") as fh:  # the bytes as given, compressed or not
@@ -231,6 +242,9 @@ def _check_fields(frame: pd.DataFrame, pairs: dict[str, list[str]],
 def _descriptions(gene_sets: object, names: set[str]) -> dict[str, str]:
     """The description (second field) of each named set of a GMT file; none
     for gene sets given as objects."""
+    if isinstance(gene_sets, ReadFile):  # read once, its descriptions kept then
+        found = gene_sets.descriptions or {}
+        return {name: found[name] for name in names if name in found}
     if not is_path(gene_sets):
         return {}
     return gmt_descriptions(read_text(os.fspath(gene_sets)), names)  # type: ignore[call-overload]
@@ -467,8 +481,8 @@ def write_report(
     if title is not None and not isinstance(title, str):
         raise TypeError(f"argument 'title': expected str, got {type(title).__name__}")
     given = dict(options) if options is not None else {}
-    ranks = ranks_dict(ranking, "ranking")
-    pairs = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
+    ranks = ranks_dict(unwrap(ranking), "ranking")
+    pairs = dict(gene_sets_to_pairs(unwrap(gene_sets), "gene_sets"))
     missing = [str(n) for n in frame["pathway"] if str(n) not in pairs]
     if missing:
         raise ValueError(f"argument 'gene_sets': no gene set named {missing[0]!r} "

@@ -16,6 +16,7 @@ from __future__ import annotations
 
 import argparse
 import csv
+import hashlib
 import io
 import json
 import math
@@ -24,8 +25,9 @@ import re
 import sys
 import unicodedata
 import warnings
+from collections import Counter
 from collections.abc import Sequence
-from typing import IO, Any, TextIO
+from typing import IO, Any, TextIO, cast
 
 import numpy as np
 import pandas as pd
@@ -33,17 +35,31 @@ import pandas as pd
 from varenkopy import __version__
 from varenkopy._analysis import gsea
 from varenkopy._duplicates import DUPLICATE_CHOICES, resolve_duplicates
-from varenkopy._files import open_text, terminations_raise, write_text
+from varenkopy._files import decode_text, read_bytes, terminations_raise, write_text
 from varenkopy._info import show_info
-from varenkopy._inputs import PreparedGeneSets, gene_sets_to_pairs, is_missing, ranks_dict
+from varenkopy._inputs import (
+    GeneSetsLike,
+    PreparedGeneSets,
+    RankingLike,
+    ReadFile,
+    gene_sets_to_pairs,
+    is_missing,
+    ranks_dict,
+)
 from varenkopy._many import gsea_many
 from varenkopy._plots import plot_enrichment, plot_table
-from varenkopy._readers import read_ranking
+from varenkopy._readers import (
+    MISSING_SCORES,
+    GmtGivenAsRanking,
+    is_number,
+    may_need_trimming,
+    parse_ranking,
+    ranking_bytes,
+    read_gmt_pairs,
+)
 from varenkopy._results import write_attrs_beside
 
 PROG = "varenkopy"
-# Cells of a signature matrix that mean "not measured".
-_MISSING_CELLS = frozenset({"", "NA", "N/A", "NaN", "nan", "NAN", "null", "NULL"})
 # Exceptions that mean bad input or an unusable file: one line and exit 1.
 # An analysis too large for the machine's memory is one line too.
 _INPUT_ERRORS = (ValueError, TypeError, OSError, LookupError, ArithmeticError, ImportError,
@@ -102,7 +118,9 @@ def read_signature_matrix(path: str) -> pd.DataFrame:
     after the gene column, then one line per gene.
 
     Tab-separated (comma-separated for ``.csv``). Empty cells, ``NA`` and
-    ``NaN`` mean the gene was not measured in that signature. The file is
+    ``NaN`` mean the gene was not measured in that signature. Scores are read
+    exactly as written (each gives the double Python's ``float`` gives);
+    ``1_000`` and other text are refused. The file is
     read by the package's reading rule: UTF-8 without a byte-order mark,
     gzip decompressed, at most 1 GiB.
 
@@ -119,7 +137,84 @@ def read_signature_matrix(path: str) -> pd.DataFrame:
         broken gzip data or more than 1 GiB (naming the file).
     """
     sep = "," if path.lower().endswith(".csv") else "\t"
-    reader = csv.reader(open_text(path), delimiter=sep)
+    data = read_bytes(path)
+    if not data.isascii():
+        decode_text(data, path)  # bytes that are not UTF-8, named by their line
+    matrix = _matrix_fast(data, path, sep)
+    if matrix is not None:
+        return matrix
+    return _matrix_one_by_one(data, path, sep)
+
+
+def _matrix_fast(data: bytes, path: str, sep: str) -> pd.DataFrame | None:
+    """The matrix parsed by pandas' C parser, or None when the file needs the
+    careful reading of :func:`_matrix_one_by_one` (quotes, blank-looking or
+    short lines, a cell that is no plain number): that one names the problem."""
+    if b'"' in data:
+        return None
+    first_end = data.find(b"\n")
+    first = (data if first_end < 0 else data[:first_end]).decode("utf-8").removeprefix("\ufeff")
+    header = [name.strip() for name in first.split(sep)[1:]]
+    if not header or len(set(header)) != len(header) or not first.strip():
+        return None
+    # Every other line holds as many separators as the header, or is empty.
+    filled = _separators_per_line(data, ord(sep), len(header))
+    if filled < 0:
+        return None
+    columns = range(1, len(header) + 1)
+    options: dict[str, Any] = dict(
+        sep=sep, header=None, skiprows=1, names=[0, *columns], skip_blank_lines=True,
+        keep_default_na=False, na_values={j: list(MISSING_SCORES) for j in columns},
+        dtype={0: str, **dict.fromkeys(columns, np.float64)}, float_precision="round_trip",
+        engine="c", encoding="utf-8", quoting=csv.QUOTE_NONE)
+    try:
+        frame = pd.read_csv(io.BytesIO(data), **options)
+    except (ValueError, pd.errors.ParserError):
+        return None
+    if len(frame) != filled - 1:
+        return None
+    genes = frame.iloc[:, 0]
+    if may_need_trimming(data, sep):
+        genes = genes.str.strip()
+    values = frame.iloc[:, 1:].to_numpy(dtype=np.float64)
+    return pd.DataFrame(values, index=pd.Index(genes.to_numpy(dtype=object), dtype=object,
+                                               name="gene"),
+                        columns=pd.Index(header, dtype=object))
+
+
+# Bytes looked at per step when counting separators.
+_BLOCK = 1 << 20
+
+
+def _separators_per_line(data: bytes, sep: int, expected: int) -> int:
+    """The number of non-empty lines when each holds `expected` separators,
+    else -1. Counted in blocks of whole lines, so that the counts take a
+    small, fixed amount of memory whatever the file's size."""
+    arr = np.frombuffer(data, dtype=np.uint8)
+    filled = 0
+    start = 0
+    while start < len(data):
+        end = data.find(b"\n", min(start + _BLOCK, len(data)))
+        end = len(data) if end < 0 else end + 1
+        block = arr[start:end]
+        ends = np.flatnonzero(block == ord("\n"))
+        if not len(ends) or ends[-1] != len(block) - 1:
+            ends = np.append(ends, len(block))  # the last line, without an LF
+        starts = np.concatenate(([0], ends[:-1] + 1))
+        running = np.concatenate(([0], np.cumsum(block == sep, dtype=np.int64)))
+        counts = running[ends] - running[starts]
+        nonempty = ends > starts
+        if not np.all(counts[nonempty] == expected):
+            return -1
+        filled += int(np.count_nonzero(nonempty))
+        start = end
+    return filled
+
+
+def _matrix_one_by_one(data: bytes, path: str, sep: str) -> pd.DataFrame:
+    """The matrix read cell by cell with the :mod:`csv` module: slower, and
+    exact about every problem (its line, signature and cell)."""
+    reader = csv.reader(io.StringIO(decode_text(data, path), newline=""), delimiter=sep)
     try:
         rows = [row for row in reader if row and not (len(row) == 1 and not row[0].strip())]
     except csv.Error as exc:  # a field longer than the csv module's limit
@@ -142,14 +237,13 @@ def read_signature_matrix(path: str) -> pd.DataFrame:
         genes.append(row[0].strip())
         for j, text in enumerate(row[1:]):
             text = text.strip()
-            if text in _MISSING_CELLS:
+            if text in MISSING_SCORES:
                 values[number - 2, j] = math.nan
-                continue
-            try:
+            elif is_number(text):
                 values[number - 2, j] = float(text)
-            except ValueError:
+            else:
                 raise ValueError(f"{path}: line {number}, signature {header[j]!r}: score "
-                                 f"{text!r} is not a number") from None
+                                 f"{text!r} is not a number")
     return pd.DataFrame(values, index=pd.Index(genes, dtype=object, name="gene"),
                         columns=pd.Index(header, dtype=object))
 
@@ -224,6 +318,61 @@ def _note_seed(args: argparse.Namespace, seed: int) -> None:
         print(f"{PROG}: seed {seed} (give --seed {seed} to repeat this run)", file=sys.stderr)
 
 
+class _Provenance:
+    """Size and SHA-256 of a file's bytes as stored, taken while it is read."""
+
+    def __init__(self, path: str) -> None:
+        self.path, self.size, self.digest = path, 0, hashlib.sha256()
+
+    def observe(self, piece: bytes) -> None:
+        self.digest.update(piece)
+        self.size += len(piece)
+
+    def record(self, value: object, descriptions: dict[str, str] | None = None) -> ReadFile:
+        return ReadFile(self.path, self.size, self.digest.hexdigest(), value, descriptions)
+
+
+class _Inputs:
+    """The ranking and gene sets of a run, each file read once."""
+
+    def __init__(self, ranks: dict[str, float], sets: PreparedGeneSets,
+                 ranking_file: ReadFile, sets_file: ReadFile) -> None:
+        self.ranks, self.sets = ranks, sets
+        self.ranking_file, self.sets_file = ranking_file, sets_file
+
+
+def _read_inputs(args: argparse.Namespace, *, unique_sets: bool = False) -> _Inputs:
+    """Reads RANKING and GENE_SETS once each, applying --score-column and
+    --duplicates; arguments given in the wrong order are named as such, and
+    with `unique_sets` a set name given twice is refused. All before the
+    analysis, which may take long."""
+    ranking_file, sets_file = _Provenance(args.ranking), _Provenance(args.gene_sets)
+    data = ranking_bytes(args.ranking, ranking_file.observe)
+    try:
+        ranking = parse_ranking(data, args.ranking, score=args.score_column)
+    except GmtGivenAsRanking as exc:
+        raise ValueError(f"{exc}. Are the arguments swapped? The ranking comes first: "
+                         f"{PROG} {args.command} RANKING GENE_SETS") from None
+    except ValueError as exc:
+        raise ValueError(str(exc).replace("argument 'score'", "--score-column")) from None
+    genes, scores = resolve_duplicates(list(ranking.index), ranking.to_numpy(), args.duplicates,
+                                       args.ranking, "--duplicates")
+    ranks = ranks_dict(pd.Series(scores, index=pd.Index(genes, dtype=object)), "RANKING")
+    # The report shows each set's description: kept during the one read.
+    descriptions: dict[str, str] | None = {} if unique_sets else None
+    pairs = read_gmt_pairs(args.gene_sets, sets_file.observe, descriptions)
+    if unique_sets:
+        counts = Counter(name for name, _ in pairs)
+        repeated = [name for name, count in counts.items() if count > 1]
+        if repeated:
+            raise ValueError(f"{args.gene_sets}: gene set names occur more than once "
+                             f"({', '.join(map(repr, repeated[:5]))}); the report needs one "
+                             "set per name")
+    sets = PreparedGeneSets(pairs)
+    return _Inputs(ranks, sets, ranking_file.record(ranks),
+                   sets_file.record(sets, descriptions))
+
+
 def _cmd_gsea(args: argparse.Namespace) -> int:
     if args.plots is not None and args.plot_format != "png":
         # Before the analysis, which may take long: svg and pdf need matplotlib.
@@ -233,11 +382,8 @@ def _cmd_gsea(args: argparse.Namespace) -> int:
             require_matplotlib()
         except ImportError as exc:
             raise ImportError(f"--plot-format {args.plot_format}: {exc}") from None
-    ranking = read_ranking(args.ranking)
-    genes, scores = resolve_duplicates(list(ranking.index), ranking.to_numpy(), args.duplicates,
-                                       args.ranking, "--duplicates")
-    ranks = ranks_dict(pd.Series(scores, index=pd.Index(genes, dtype=object)), "RANKING")
-    sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
+    inputs = _read_inputs(args)
+    ranks, sets = inputs.ranks, inputs.sets
     frame = gsea(ranks, sets, **_analysis_options(args))
     write_tsv(frame, args.output)
     if args.plots is not None:
@@ -263,14 +409,15 @@ def _cmd_report(args: argparse.Namespace) -> int:
     for module, name in (("matplotlib", "matplotlib"), ("jinja2", "Jinja2")):
         if importlib.util.find_spec(module) is None:
             raise ImportError(f'the report needs {name}: pip install "varenkopy[plot]"')
-    ranks = ranks_dict(read_ranking(args.ranking), "RANKING")
-    sets = PreparedGeneSets(gene_sets_to_pairs(args.gene_sets, "GENE_SETS"))
+    inputs = _read_inputs(args, unique_sets=True)
     options = _analysis_options(args)
-    frame = gsea(ranks, sets, **options)
+    frame = gsea(inputs.ranks, inputs.sets, **options)
     recorded = {k: v for k, v in options.items() if k != "progress"}
     recorded["seed"] = frame.attrs["seed"]
-    # The manifest hashes the files as given, not the parsed copies.
-    write_report(frame, args.ranking, args.gene_sets, args.output, top=args.top,
+    # The inputs were read once (a FIFO cannot be read again); the manifest
+    # records the hashes of the bytes they brought.
+    write_report(frame, cast(RankingLike, inputs.ranking_file),
+                 cast(GeneSetsLike, inputs.sets_file), args.output, top=args.top,
                  padj=args.padj, title=args.title, options=recorded)
     print(_summary(frame, args.padj, os.path.join(args.output, "index.html")), end="")
     _note_seed(args, frame.attrs["seed"])
@@ -407,6 +554,13 @@ def _add_analysis_options(parser: argparse.ArgumentParser) -> None:
                             "with the largest absolute value, the mean or the first")
 
 
+def _add_ranking_options(parser: argparse.ArgumentParser) -> None:
+    """The options of commands that read one ranking file."""
+    parser.add_argument("--score-column", metavar="NAME", default=None,
+                        help="header name of the ranking's score column; needed when the "
+                             "header names more than two columns")
+
+
 def build_parser() -> argparse.ArgumentParser:
     """The argument parser of the ``varenkopy`` command."""
     formatter = argparse.ArgumentDefaultsHelpFormatter
@@ -440,6 +594,7 @@ def build_parser() -> argparse.ArgumentParser:
     one.add_argument("--plot-format", choices=("png", "svg", "pdf"), default="png",
                      help="file format of --plots (PNG at 300 dpi); svg and pdf need "
                           "matplotlib (pip install 'varenkopy[plot]')")
+    _add_ranking_options(one)
     _add_analysis_options(one)
     one.set_defaults(run=_cmd_gsea)
 
@@ -486,6 +641,7 @@ def build_parser() -> argparse.ArgumentParser:
     report.add_argument("--padj", type=_unit_interval, default=0.05,
                         help="adjusted p-value below which a set is significant")
     report.add_argument("--title", default=None, help="title of the index page")
+    _add_ranking_options(report)
     _add_analysis_options(report)
     report.set_defaults(run=_cmd_report)
 

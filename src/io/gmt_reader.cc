@@ -1,7 +1,8 @@
-// GMT reader: pulls bytes through a buffer, cuts them into lines at LF (a CR
-// before the LF belongs to the terminator), validates each line as UTF-8 and
-// turns every non-blank line into a Pathway. Lines are numbered from 1, blank
-// ones included. Gene fields are trimmed of Unicode white space.
+// GMT reader: pulls bytes through a buffer, cuts them into lines at LF, CR or
+// CRLF (files saved with any of the three conventions read alike), validates
+// each line as UTF-8 and turns every non-blank line into a Pathway. Lines are
+// numbered from 1, blank ones included. Gene fields are trimmed of Unicode
+// white space.
 #include "io/gmt_reader.h"
 
 #include <unistd.h>
@@ -73,13 +74,22 @@ std::string_view trim_unicode(std::string_view s) {
   return s.substr(begin, end - begin);
 }
 
-// Turns lines into pathways; keeps the line count and the collection so far.
+// The position of the first CR or LF in [from, to) of `data`, or `to`.
+std::size_t find_line_end(const char* data, std::size_t from, std::size_t to) {
+  for (std::size_t i = from; i < to; ++i) {
+    if (data[i] == '\n' || data[i] == '\r') return i;
+  }
+  return to;
+}
+
+// Turns lines into pathways handed to a sink; keeps the line count.
 class GmtParser {
  public:
-  // Handles one line without its LF; `terminated` tells whether an LF followed.
-  core::Status line(std::string_view text, bool terminated) {
+  explicit GmtParser(const PathwaySink& sink) : sink_(sink) {}
+
+  // Handles one line without its terminator.
+  core::Status line(std::string_view text) {
     ++line_number_;
-    if (terminated && !text.empty() && text.back() == '\r') text.remove_suffix(1);
     if (line_number_ == 1 && text.starts_with(kByteOrderMark)) {
       text.remove_prefix(kByteOrderMark.size());
     }
@@ -103,7 +113,7 @@ class GmtParser {
                         ": expected at least 3 tab-separated columns.");
     }
 
-    core::Pathway& p = db_.pathways.emplace_back();
+    core::Pathway p;
     p.name.assign(fields_[0]);
     if (!fields_[1].empty()) p.description.emplace(fields_[1]);
     p.genes.reserve(fields_.size() - 2);
@@ -111,10 +121,10 @@ class GmtParser {
       const std::string_view gene = trim_unicode(fields_[i]);
       if (!gene.empty()) p.genes.emplace_back(gene);
     }
-    return core::Status::success();
+    return sink_(std::move(p));
   }
 
-  core::PathwayDb take() { return std::move(db_); }
+  [[nodiscard]] std::size_t line_number() const { return line_number_; }
 
   // The failure for the next line when it is longer than `limit` bytes.
   [[nodiscard]] core::Error line_too_long(std::size_t limit) const {
@@ -123,7 +133,7 @@ class GmtParser {
   }
 
  private:
-  core::PathwayDb db_;
+  const PathwaySink& sink_;
   std::vector<std::string_view> fields_;
   std::size_t line_number_ = 0;
 };
@@ -141,17 +151,18 @@ class FdGuard {
   int fd_;
 };
 
-}  // namespace
-
-core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
-                                            std::size_t max_line_bytes) {
+// Cuts the bytes of `source` into lines for `parser`. A CR ends a line; an
+// LF right after it belongs to the same terminator, also when the two arrive
+// in different reads.
+core::Status parse_lines(GmtParser& parser, const ByteSource& source,
+                         std::size_t max_line_bytes) {
   // The buffer never grows past one byte more than the limit: an unfinished
   // line that fills that much is already too long.
   const std::size_t max_buffer =
       max_line_bytes < SIZE_MAX ? max_line_bytes + 1 : max_line_bytes;
-  GmtParser parser;
   std::string buffer(kChunkSize, '\0');
-  std::size_t filled = 0;  // bytes of buffer holding an unfinished line
+  std::size_t filled = 0;     // bytes of buffer holding an unfinished line
+  bool after_cr = false;      // the last byte read ended a line with a CR
   while (true) {
     if (filled == buffer.size()) {  // a very long line
       buffer.resize(std::max(filled, std::min(filled * 2, max_buffer)));
@@ -163,17 +174,27 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
     const std::size_t scan_from = filled;
     filled += n;
 
-    // Complete lines in buffer[0, filled); the search for LF starts at the new bytes.
+    // Complete lines in buffer[0, filled); the search for terminators starts
+    // at the new bytes.
     std::size_t line_start = 0;
     std::size_t search = scan_from;
+    if (after_cr) {  // nothing was pending, so the new bytes start at 0
+      after_cr = false;
+      if (buffer[0] == '\n') line_start = search = 1;
+    }
     while (search < filled) {
-      const void* lf = std::memchr(buffer.data() + search, '\n', filled - search);
-      if (lf == nullptr) break;
-      const auto pos = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer.data());
+      const std::size_t pos = find_line_end(buffer.data(), search, filled);
+      if (pos == filled) break;
       if (pos - line_start > max_line_bytes) return parser.line_too_long(max_line_bytes);
-      VARENKO_TRY(
-          parser.line(std::string_view(buffer.data() + line_start, pos - line_start), true));
+      VARENKO_TRY(parser.line(std::string_view(buffer.data() + line_start, pos - line_start)));
       line_start = pos + 1;
+      if (buffer[pos] == '\r') {
+        if (line_start == filled) {
+          after_cr = true;
+        } else if (buffer[line_start] == '\n') {
+          ++line_start;
+        }
+      }
       search = line_start;
     }
     if (line_start > 0) {
@@ -183,9 +204,30 @@ core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
     if (filled > max_line_bytes) return parser.line_too_long(max_line_bytes);
   }
   if (filled > 0) {
-    VARENKO_TRY(parser.line(std::string_view(buffer.data(), filled), false));
+    VARENKO_TRY(parser.line(std::string_view(buffer.data(), filled)));
   }
-  return parser.take();
+  return core::Status::success();
+}
+
+}  // namespace
+
+core::Status read_gmt_each(const ByteSource& source, const PathwaySink& sink,
+                           std::size_t max_line_bytes, std::size_t* failed_line) {
+  GmtParser parser(sink);
+  core::Status status = parse_lines(parser, source, max_line_bytes);
+  if (!status && failed_line != nullptr) *failed_line = parser.line_number();
+  return status;
+}
+
+core::Result<core::PathwayDb> read_gmt_from(const ByteSource& source,
+                                            std::size_t max_line_bytes) {
+  core::PathwayDb db;
+  const PathwaySink append = [&db](core::Pathway&& p) {
+    db.pathways.push_back(std::move(p));
+    return core::Status::success();
+  };
+  VARENKO_TRY(read_gmt_each(source, append, max_line_bytes));
+  return db;
 }
 
 core::Result<core::PathwayDb> parse_gmt(std::string_view text) {

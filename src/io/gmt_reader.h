@@ -1,5 +1,5 @@
-// Reader of GMT gene set files: one gene set per line, TAB-separated name,
-// description and genes. Lines are validated as UTF-8 one by one; the first
+// Reader of GMT gene set files: one gene set per line (lines end at LF, CR or
+// CRLF), TAB-separated name, description and genes. Lines are validated as UTF-8 one by one; the first
 // problem ends the read and no partial collection is returned. A single
 // leading byte-order mark is skipped. Thread-safe (no shared state).
 #pragma once
@@ -31,6 +31,18 @@ using ByteSource = std::function<core::Result<std::size_t>(char* buffer, std::si
 // line (a device such as /dev/zero given as the path) fails instead of
 // growing the buffer without bound.
 inline constexpr std::size_t kMaxGmtLineBytes = std::size_t{256} << 20;
+
+// Receives each gene set as soon as its line is parsed; a failure ends the read
+// with its message.
+using PathwaySink = std::function<core::Status(core::Pathway&&)>;
+
+// Parses GMT text pulled from `source` as read_gmt_from does, handing each
+// gene set to `sink` instead of collecting them: a caller that converts them
+// at once never holds the whole collection twice. On failure the number of
+// the line being read is stored in `*failed_line` when given.
+core::Status read_gmt_each(const ByteSource& source, const PathwaySink& sink,
+                           std::size_t max_line_bytes = kMaxGmtLineBytes,
+                           std::size_t* failed_line = nullptr);
 
 // Parses GMT text pulled from `source`, exactly as read_gmt does with a file;
 // a failing source ends the read with its message, and a line longer than

@@ -3,6 +3,7 @@ errors with exit status 1, 130 on Ctrl-C, defaults in --help."""
 from __future__ import annotations
 
 import argparse
+import hashlib
 import math
 import signal
 import struct
@@ -121,10 +122,20 @@ def test_collected_failures_keep_the_others_and_exit_1(
         ("short-line", "line 2 has 2 fields, expected 3"),
         ("failed-signature", "varenkopy: error: signature 'b': argument 'ranking': "
                              "the ranking is empty"),
-        ("long-field", "m.tsv: line 3: field larger than field limit (131072)"),
+        ("underscore", "m.tsv: line 2, signature 'a': score '1_000' is not a number"),
         ("not-utf8", "m.tsv: line 3 is not valid UTF-8"),
         ("not-utf8-ranking", "r.rnk: line 2 is not valid UTF-8"),
-        ("long-field-ranking", "r.csv: line 2: field larger than field limit (131072)"),
+        ("swapped", "looks like a gene set (GMT) file, not a ranking: its lines hold a name, a "
+                    "description ('http://www.gsea-msigdb.org/gsea/msigdb/cards/HALLMARK_"
+                    "TNFA_SIGNALING_VIA_NFKB') and genes. Are the arguments swapped? The "
+                    "ranking comes first: varenkopy gsea RANKING GENE_SETS"),
+        ("table-ranking", "r.csv: the header names 3 columns ('gene', 'baseMean', 'stat'); "
+                          "say which holds the scores"),
+        ("no-score-column", "--score-column: "),
+        ("report-repeated-sets", "twice.gmt: gene set names occur more than once ('HALLMARK_"
+                                 "TNFA_SIGNALING_VIA_NFKB', "),
+        ("report-duplicates", "2 gene names occur more than once ('A', 'B'); keep one score "
+                              "per gene, or pass --duplicates max_abs, mean or first"),
         ("not-utf8-gmt", "s.gmt: line 2 is not valid UTF-8"),
         # Option values refused by the analysis are named as options.
         ("sample-size", "varenkopy: error: option '--sample-size': expected at most 2**32-1, "
@@ -147,8 +158,8 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
             "short-line": "gene\ta\tb\nX\t1\n",
             "failed-signature": "gene\ta\tb\nJUNB\t1\tNA\nCXCL2\t2\t\n"}.get(case, "gene\ta\nX\t1\n")
     matrix.write_text(body, encoding="utf-8")
-    if case == "long-field":
-        matrix.write_text("gene\ta\nX\t1\n" + "G" * 200_000 + "\t2\n", encoding="utf-8")
+    if case == "underscore":
+        matrix.write_text("gene\ta\nX\t1_000\n", encoding="utf-8")
     elif case == "not-utf8":
         matrix.write_bytes(b"gene\ta\nX\t1\nY\xff\t2\n")
     elif case == "transposed":
@@ -157,11 +168,21 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
                           + "".join(f"s{k}\t" + "\t".join(str(i + k) for i in range(20)) + "\n"
                                     for k in range(2)), encoding="utf-8")
     (tmp_path / "r.rnk").write_bytes(b"A\t1\nB\xe9\t2\n")
-    (tmp_path / "r.csv").write_text("A,1\n" + "G" * 200_000 + ",2\n", encoding="utf-8")
+    (tmp_path / "r.csv").write_text("gene,baseMean,stat\nA,9,1\n", encoding="utf-8")
+    (tmp_path / "d.rnk").write_text("A\t1\nB\t2\nA\t3\nB\t4\n", encoding="utf-8")
+    (tmp_path / "twice.gmt").write_text(few_sets.read_text(encoding="utf-8") * 2,
+                                        encoding="utf-8")
     (tmp_path / "s.gmt").write_bytes(b"S\t\tA\tB\nT\t\t\xc3(\n")
-    if case in ("not-utf8-ranking", "long-field-ranking"):
+    if case in ("not-utf8-ranking", "table-ranking", "no-score-column"):
         args: tuple[object, ...] = ("gsea", tmp_path / ("r.rnk" if "utf8" in case else "r.csv"),
                                     few_sets, "-o", out)
+        args += ("--score-column", "padj") if case == "no-score-column" else ()
+    elif case == "swapped":
+        args = ("gsea", few_sets, RANKING, "-o", out)
+    elif case.startswith("report"):
+        out = tmp_path / "report"
+        args = ("report", *((RANKING, tmp_path / "twice.gmt") if "sets" in case
+                            else (tmp_path / "d.rnk", few_sets)), "-o", out)
     elif case == "not-utf8-gmt":
         args = ("gsea", RANKING, tmp_path / "s.gmt", "-o", out)
     elif case == "missing-ranking":
@@ -189,6 +210,38 @@ def test_bad_input_is_one_line_and_exit_1(case: str, message: str, tmp_path: Pat
     if case == "no-output-folder":
         assert errors[0].endswith(repr(str(out)))
     assert not out.exists()
+
+
+@pytest.mark.parametrize("text, fast_path", [
+    ("gene\ta\tb\nX\t1.5\tNA\nY\t-0.1\t\n", True),
+    ("\ufeffgene\ta\tb\r\n X \t 2e-300 \tnan\r\n\nY\t3\t0.30000000000000004\r\n", True),
+    ("gene\ta\n  \nX\t1\n", False),  # a blank-looking line: read carefully
+    ('gene\ta\n"X"\t1\n', False),
+])
+def test_matrix_fast_path_reads_as_the_careful_one(text: str, fast_path: bool) -> None:
+    from varenkopy.cli import _matrix_fast, _matrix_one_by_one
+    data = text.encode("utf-8")
+    fast = _matrix_fast(data, "m.tsv", "\t")
+    assert (fast is not None) == fast_path
+    careful = _matrix_one_by_one(data, "m.tsv", "\t")
+    pd.testing.assert_frame_equal(fast if fast is not None else careful, careful)
+
+
+def test_gsea_and_report_read_each_input_once(tmp_path: Path, few_sets: Path) -> None:
+    # Inputs that can be read only once, as the shell's <(...) gives them; a
+    # ranking with a repeated gene taken as --duplicates says.
+    ranking = tmp_path / "r.rnk"
+    text = RANKING.read_bytes()
+    ranking.write_bytes(text + text.split(b"\t", 1)[0] + b"\t-1000\n")
+    for command, out in (("gsea", tmp_path / "res.tsv"), ("report", tmp_path / "report")):
+        proc = subprocess.run(
+            ["bash", "-c", f'"$0" -m varenkopy {command} <(cat "$1") <(cat "$2") -o "$3" '
+             "--seed 3 --duplicates first --top 2", sys.executable, str(ranking),
+             str(few_sets), str(out)], capture_output=True, text=True, timeout=300)
+        assert proc.returncode == 0, proc.stderr
+    assert read_tsv(tmp_path / "res.tsv")["pathway"].nunique() == 6
+    manifest = (tmp_path / "report" / "manifest.json").read_text(encoding="utf-8")
+    assert hashlib.sha256(few_sets.read_bytes()).hexdigest() in manifest
 
 
 def test_compressed_files_with_byte_order_marks_read_as_plain_ones(

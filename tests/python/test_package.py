@@ -261,20 +261,44 @@ def test_read_gmt_uses_the_analysis_rules(tmp_path):
         varenkopy.read_gmt(path)
     path.write_text("S\tdesc\t A \t\tB\n", encoding="utf-8")
     assert varenkopy.read_gmt(path) == {"S": ["A", "B"]}
+    path.write_bytes(b"S\tdesc\tA\rT\t\tB\tC\r\nU\t\tD")  # CR, CRLF and LF all end lines
+    assert varenkopy.read_gmt(path) == {"S": ["A"], "T": ["B", "C"], "U": ["D"]}
+    # A gene in many sets is one object: a large collection holds its name once.
+    path.write_text("S\t\tA\tB\nT\t\tB\tA\n", encoding="utf-8")
+    sets = varenkopy.read_gmt(path)
+    assert sets["S"][0] is sets["T"][1] and sets["S"][1] is sets["T"][0]
 
 
-@pytest.mark.parametrize("name, text", [
-    ("r.rnk", "A\t1.5\nB\t-2\n"),
-    ("r.tsv", "gene\tscore\nA\t1.5\nB\t-2\n"),
-    ("r.csv", "gene,score\nA,1.5\nB,-2\n"),
-    ("r.txt", "# comment\nA 1.5\nB   -2\n"),
+@pytest.mark.parametrize("name, text, options, expected", [
+    ("r.rnk", "A\t1.5\nB\t-2\n", {}, None),
+    ("r.tsv", "gene\tscore\nA\t1.5\nB\t-2\n", {}, None),
+    ("r.csv", "gene,score\nA,1.5\nB,-2\n", {}, None),
+    ("r.txt", "# comment\nA 1.5\nB   -2\n", {}, None),
+    ("cr.rnk", "\n\r\n#c\rA\t1.5\rB\t-2\r", {}, None),
+    ("bom.rnk", "\ufeff\ufeffA\t1.5\n\ufeffB\t-2\n", {}, None),
+    ("quoted.csv", '"gene","score"\n"A","1.5"\n"B",-2\n', {}, None),
+    ("extra.rnk", "A\t1.5\tx\nB\t-2\n", {}, None),
+    ("table.csv", '"",baseMean,stat\nA,9,1.5\nB,3,-2\n', {"score": "stat"}, None),
+    # Missing scores are NaN here; the analysis drops them with a warning.
+    ("na.rnk", "A\t1.5\nB\tNA\nC\t\nD\nE\tnan\n", {},
+     {"A": 1.5, "B": math.nan, "C": math.nan, "D": math.nan, "E": math.nan}),
+    ("big.rnk", "A\t100000000000000000000000\nB\t0.1\n", {}, {"A": 1e23, "B": 0.1}),
 ])
-def test_read_ranking_formats(tmp_path, name, text):
+def test_read_ranking_formats(tmp_path, name, text, options, expected):
     path = tmp_path / name
-    path.write_text(text, encoding="utf-8")
-    ranks = varenkopy.read_ranking(path)
-    assert ranks.to_dict() == {"A": 1.5, "B": -2.0}
+    path.write_bytes(text.encode("utf-8"))
+    ranks = varenkopy.read_ranking(path, **options)
+    expected = {"A": 1.5, "B": -2.0} if expected is None else expected
+    assert {g: repr(v) for g, v in ranks.items()} == {g: repr(v) for g, v in expected.items()}
     assert ranks.dtype == "float64"
+
+
+def test_read_ranking_scores_are_the_exact_doubles(tmp_path):
+    rng = np.random.default_rng(3)
+    values = [float(v) for v in rng.normal(0, 3, 2000) * 10.0 ** rng.integers(-300, 300, 2000)]
+    path = tmp_path / "r.rnk"
+    path.write_text("".join(f"G{i}\t{v!r}\n" for i, v in enumerate(values)), encoding="utf-8")
+    assert varenkopy.read_ranking(path).tolist() == values
 
 
 def test_warnings_are_issued_once_and_logged(caplog):

@@ -64,7 +64,11 @@ TEST(GmtReader, ParsesLinesByTheFormatRules) {
       {"name keeps its leading space", " P1\tdesc\tA", {{" P1", "desc", {"A"}}}},
       {"three fields, last empty", "P1\tdesc\t\n", {{"P1", "desc", {}}}},
       {"description not trimmed", "P1\t d \tA\n", {{"P1", " d ", {"A"}}}},
-      {"CR inside a line is kept", "P1\tD\rX\tA\n", {{"P1", "D\rX", {"A"}}}},
+      {"CR-only line ends", "P1\td\tA\rP2\td\tB\rP3\td\tC",
+       {{"P1", "d", {"A"}}, {"P2", "d", {"B"}}, {"P3", "d", {"C"}}}},
+      {"LF, CRLF and CR mixed; CR CR LF is a blank line between",
+       "P1\td\tA\nP2\td\tB\r\nP3\td\tC\r\r\nP4\td\tD\r",
+       {{"P1", "d", {"A"}}, {"P2", "d", {"B"}}, {"P3", "d", {"C"}}, {"P4", "d", {"D"}}}},
       {"Unicode white space trimmed from genes",
        "P1\td\t\xC2\xA0" "A\xE3\x80\x80\t\xE2\x80\x83\xE2\x80\xA8" "B\xC2\x85\t\xE2\x80\x83\n",
        {{"P1", "d", {"A", "B"}}}},
@@ -108,6 +112,10 @@ TEST(GmtReader, ReportsTheFirstProblemWithItsExactMessage) {
        "Malformed GMT line 2: expected at least 3 tab-separated columns."},
       {"two fields with a CR", "P1\td\r\n",
        "Malformed GMT line 1: expected at least 3 tab-separated columns."},
+      {"CR-only lines are counted", "P1\td\tA\r\rP3\tx\r",
+       "Malformed GMT line 3: expected at least 3 tab-separated columns."},
+      {"a CR inside a field ends the line", "P1\tD\rX\tA\n",
+       "Malformed GMT line 1: expected at least 3 tab-separated columns."},
       {"padded two fields are not blank", "  P1\t  \n",
        "Malformed GMT line 1: expected at least 3 tab-separated columns."},
       {"malformed line before a bad UTF-8 line", "P1\td\tA\nP2\n\xFF\n",
@@ -136,10 +144,10 @@ TEST(GmtReader, LinesSplitAcrossReadsParseTheSame) {
   std::string text = "\xEF\xBB\xBFP1\td\t\xC2\xA0" "A\r\n\r\nP2\t\tB\t\xE3\x80\x80" "C\n";
   text += "LONG\td";
   for (int i = 0; i < 60000; ++i) text += "\tGENE" + std::to_string(i);
-  text += "\nP3\td\t\xCE\xB1\r";
+  text += "\nP3\td\t\xCE\xB1\rP4\td\tD\r\r\nP5\td\tE\r";
   auto whole = parse_gmt(text);
   ASSERT_TRUE(whole.ok()) << whole.error();
-  ASSERT_EQ(whole->pathways.size(), 4u);
+  ASSERT_EQ(whole->pathways.size(), 6u);
   EXPECT_EQ(whole->pathways[0].genes, std::vector<std::string>{"A"});
   EXPECT_EQ(whole->pathways[2].genes.size(), 60000u);
   EXPECT_EQ(whole->pathways[2].genes.back(), "GENE59999");
@@ -188,6 +196,49 @@ TEST(GmtReader, ArbitraryBytesGiveTheSameOutcomeWhateverTheReadSizes) {
       EXPECT_EQ(whole.error(), split.error());
     }
   }
+}
+
+TEST(GmtReader, EachSetReachesTheSinkAsItsLineIsRead) {
+  // The sink sees the sets in order while reading goes on, and its failure,
+  // like a parse failure, ends the read with the line being read.
+  const std::string text = "P1\td\tA\nP2\td\tB\nP3\td\tC\n";
+  std::size_t offset = 0;
+  std::size_t pulled = 0;
+  const ByteSource by_line = [&](char* out, std::size_t capacity) -> core::Result<std::size_t> {
+    const std::size_t got = std::min({capacity, std::size_t{7}, text.size() - offset});
+    std::memcpy(out, text.data() + offset, got);
+    offset += got;
+    pulled += got;
+    return got;
+  };
+  std::vector<std::pair<std::string, std::size_t>> seen;
+  const PathwaySink stop_at_p2 = [&](core::Pathway&& p) -> core::Status {
+    seen.emplace_back(p.name, pulled);
+    if (p.name == "P2") return core::fail("enough");
+    return core::Status::success();
+  };
+  std::size_t line = 0;
+  const core::Status status = read_gmt_each(by_line, stop_at_p2, kMaxGmtLineBytes, &line);
+  ASSERT_FALSE(status.ok());
+  EXPECT_EQ(status.error(), "enough");
+  EXPECT_EQ(line, 2u);
+  ASSERT_EQ(seen.size(), 2u);
+  // Each read brings one whole line: its set is handed on before the next read.
+  EXPECT_EQ(seen[0], (std::pair<std::string, std::size_t>{"P1", 7}));
+  EXPECT_EQ(seen[1], (std::pair<std::string, std::size_t>{"P2", 14}));
+
+  const std::string invalid = "P1\td\tA\rP2\td\t\xFF\r";
+  std::size_t at = 0;
+  const core::Status utf8 = read_gmt_each(
+      [&](char* out, std::size_t capacity) -> core::Result<std::size_t> {
+        const std::size_t n = std::min(capacity, invalid.size() - at);
+        std::memcpy(out, invalid.data() + at, n);
+        at += n;
+        return n;
+      },
+      [](core::Pathway&&) { return core::Status::success(); }, kMaxGmtLineBytes, &line);
+  EXPECT_EQ(utf8.error(), "stream did not contain valid UTF-8");
+  EXPECT_EQ(line, 2u);
 }
 
 TEST(GmtReader, LinesLongerThanTheLimitFail) {
