@@ -242,6 +242,9 @@ def test_gsea_and_report_read_each_input_once(tmp_path: Path, few_sets: Path) ->
     assert read_tsv(tmp_path / "res.tsv")["pathway"].nunique() == 6
     manifest = (tmp_path / "report" / "manifest.json").read_text(encoding="utf-8")
     assert hashlib.sha256(few_sets.read_bytes()).hexdigest() in manifest
+    # Each set page still shows its set's description (here a URL) from the one read.
+    pages = "".join(p.read_text(encoding="utf-8") for p in (tmp_path / "report" / "sets").glob("*.html"))
+    assert pages.count("http://www.gsea-msigdb.org/gsea/msigdb/cards/") >= 2
 
 
 def test_compressed_files_with_byte_order_marks_read_as_plain_ones(
