@@ -72,21 +72,20 @@ def _as_nobody(args: list[str]) -> list[str]:
     return ["setpriv", f"--reuid={NOBODY}", f"--regid={NOBODY}", "--clear-groups", *args]
 
 
-def _user_python() -> str | None:
-    """An interpreter of this Python version the unprivileged user can run and
-    build extensions with (this one may live in root's home)."""
+def _user_python() -> tuple[str, str | None] | None:
+    """(interpreter, folder to expose) for the unprivileged user: this
+    interpreter's base installation, with its headers and venv. When it lives
+    where that user cannot go (root's home: pyenv), the namespace exposes its
+    installation folder at the same path (the second item)."""
     version = f"{sys.version_info.major}.{sys.version_info.minor}"
+    python = str(Path(sys.base_prefix) / "bin" / f"python{version}")
     check = ("import os, sys, sysconfig, venv, ensurepip; "
-             f"sys.exit(sys.version.startswith('{version}.') and "
-             "not os.path.exists(os.path.join(sysconfig.get_paths()['include'], 'Python.h')))")
-    for candidate in (sys.executable, f"/usr/bin/python{version}", f"/usr/local/bin/python{version}"):
-        if not os.path.exists(candidate):
-            continue
-        proc = subprocess.run(_as_nobody([candidate, "-c", check]), capture_output=True, timeout=60,
-                              cwd="/")
-        if proc.returncode == 0:
-            return candidate
-    return None
+             "sys.exit(not os.path.exists(os.path.join(sysconfig.get_paths()['include'], 'Python.h')))")
+    if not os.path.exists(python) or subprocess.run([python, "-c", check], capture_output=True,
+                                                     timeout=60).returncode != 0:
+        return None
+    reachable = subprocess.run(_as_nobody([python, "-c", ""]), capture_output=True, timeout=60, cwd="/")
+    return python, (None if reachable.returncode == 0 else sys.base_prefix)
 
 
 def _pip_environment() -> dict[str, str]:
@@ -131,10 +130,10 @@ def isolated_run(built_wheel: Path) -> Iterator[Path]:
     reason = _can_isolate()
     if reason is not None:
         pytest.skip(reason)
-    python = _user_python()
-    if python is None:
-        pytest.skip("no interpreter of this Python version (with its headers and venv) "
-                    "that an unprivileged user may run")
+    found = _user_python()
+    if found is None:
+        pytest.skip("this interpreter's installation has no headers or no venv module")
+    python, expose = found
     folders, singles = _hidden_paths()
     if not folders and not singles:
         pytest.skip("none of the system's oneTBB, Boost, libpng or FreeType packages is installed")
@@ -171,6 +170,16 @@ def isolated_run(built_wheel: Path) -> Iterator[Path]:
                      "cd .."]
         (work / "user.sh").write_text("set -eux\n" + "\n".join(user) + "\n", encoding="utf-8")
         mounts = [f"mount -t tmpfs -o size=1k,mode=755 varenko-hidden {q(d)}" for d in folders]
+        if expose is not None:
+            # The interpreter's folder is kept aside, an empty tmpfs covers the
+            # closed folder it is in (root's home, none of the user's
+            # business), and the interpreter's folder comes back at its path.
+            home = next(str(d) for d in reversed(Path(expose).parents) if not os.stat(d).st_mode & 0o001)
+            (work / "interpreter").mkdir()
+            mounts += [f"mount --bind {q(expose)} {q(str(work / 'interpreter'))}",
+                       f"mount -t tmpfs -o size=1m,mode=755 varenko-home {q(home)}",
+                       f"mkdir -p {q(expose)}",
+                       f"mount --bind {q(str(work / 'interpreter'))} {q(expose)}"]
         mounts += [f"mount --bind {q(str(work / 'empty'))} {q(f)}" for f in singles]
         env_args = " ".join(q(f"{k}={v}") for k, v in user_env.items())
         runner = ["set -eu", *mounts,
