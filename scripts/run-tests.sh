@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what it needs, builds, and runs the C++ tests (CTest) and the Python
-# tests (pytest; among them a wheel installed into a fresh virtual environment
-# running the README's quick start), and builds the documentation. Then builds
+# tests (pytest; among them the wheel of scripts/build-wheel.sh installed into a
+# fresh virtual environment running the README's quick start, and the sdist and
+# that wheel installed by an unprivileged user with the system's libraries
+# hidden), and builds the documentation. Then builds
 # the module again and runs the Python tests under the oldest supported Python
 # (3.10) and the newest one the machine has (3.13), each in a throwaway virtual
 # environment under build/; an interpreter that is absent is skipped with a

@@ -73,10 +73,10 @@ def _as_nobody(args: list[str]) -> list[str]:
 
 
 def _user_python() -> tuple[str, str | None] | None:
-    """(interpreter, folder to expose) for the unprivileged user: this
-    interpreter's base installation, with its headers and venv. When it lives
-    where that user cannot go (root's home: pyenv), the namespace exposes its
-    installation folder at the same path (the second item)."""
+    """(interpreter, closed folder) for the unprivileged user: this
+    interpreter's base installation, with its headers and venv, and the folder
+    above it that others may not enter (root's home, for pyenv), if any: the
+    namespace then exposes the installation at its own path."""
     version = f"{sys.version_info.major}.{sys.version_info.minor}"
     python = str(Path(sys.base_prefix) / "bin" / f"python{version}")
     check = ("import os, sys, sysconfig, venv, ensurepip; "
@@ -84,8 +84,8 @@ def _user_python() -> tuple[str, str | None] | None:
     if not os.path.exists(python) or subprocess.run([python, "-c", check], capture_output=True,
                                                      timeout=60).returncode != 0:
         return None
-    reachable = subprocess.run(_as_nobody([python, "-c", ""]), capture_output=True, timeout=60, cwd="/")
-    return python, (None if reachable.returncode == 0 else sys.base_prefix)
+    closed = [d for d in reversed(Path(sys.base_prefix).parents) if not os.stat(d).st_mode & 0o001]
+    return python, (str(closed[0]) if closed else None)
 
 
 def _pip_environment() -> dict[str, str]:
@@ -133,7 +133,7 @@ def isolated_run(built_wheel: Path) -> Iterator[Path]:
     found = _user_python()
     if found is None:
         pytest.skip("this interpreter's installation has no headers or no venv module")
-    python, expose = found
+    python, closed = found
     folders, singles = _hidden_paths()
     if not folders and not singles:
         pytest.skip("none of the system's oneTBB, Boost, libpng or FreeType packages is installed")
@@ -169,20 +169,21 @@ def isolated_run(built_wheel: Path) -> Iterator[Path]:
                      f"{q(str(venv / 'bin' / 'python'))} ../probe.py ../{name}",
                      "cd .."]
         (work / "user.sh").write_text("set -eux\n" + "\n".join(user) + "\n", encoding="utf-8")
-        mounts = [f"mount -t tmpfs -o size=1k,mode=755 varenko-hidden {q(d)}" for d in folders]
-        if expose is not None:
+        # Files first: some are links into the folders covered next.
+        mounts = [f"mount --bind {q(str(work / 'empty'))} {q(f)}" for f in singles]
+        mounts += [f"mount -t tmpfs -o size=1k,mode=755 varenko-hidden {q(d)}" for d in folders]
+        if closed is not None:
             # The interpreter's folder is kept aside, an empty tmpfs covers the
-            # closed folder it is in (root's home, none of the user's
-            # business), and the interpreter's folder comes back at its path.
-            home = next(str(d) for d in reversed(Path(expose).parents) if not os.stat(d).st_mode & 0o001)
+            # closed folder it is in (none of the user's business), and the
+            # interpreter's folder comes back at its own path.
+            expose = sys.base_prefix
             (work / "interpreter").mkdir()
             mounts += [f"mount --bind {q(expose)} {q(str(work / 'interpreter'))}",
-                       f"mount -t tmpfs -o size=1m,mode=755 varenko-home {q(home)}",
+                       f"mount -t tmpfs -o size=1m,mode=755 varenko-home {q(closed)}",
                        f"mkdir -p {q(expose)}",
                        f"mount --bind {q(str(work / 'interpreter'))} {q(expose)}"]
-        mounts += [f"mount --bind {q(str(work / 'empty'))} {q(f)}" for f in singles]
         env_args = " ".join(q(f"{k}={v}") for k, v in user_env.items())
-        runner = ["set -eu", *mounts,
+        runner = ["set -eu", "umask 022", *mounts,
                   f"exec setpriv --reuid={NOBODY} --regid={NOBODY} --clear-groups "
                   f"env -i {env_args} sh {q(str(work / 'user.sh'))}"]
         (work / "namespace.sh").write_text("\n".join(runner) + "\n", encoding="utf-8")
