@@ -17,7 +17,7 @@ PY_PATH=$(command -v "$PY")
 build_dir=build/asan-python
 cmake --preset asan -B "$build_dir" -DVARENKO_PYTHON=ON -DVARENKO_TESTS=OFF \
   -DPython_EXECUTABLE="$PY_PATH" >/dev/null
-cmake --build "$build_dir" --target varenkopy -j "${JOBS:-2}"
+cmake --build "$build_dir" --target varenkopy_core -j "${JOBS:-2}"
 
 asan_runtime=$("${CXX:-g++}" -print-file-name=libasan.so)
 export LD_PRELOAD="$asan_runtime${LD_PRELOAD:+:$LD_PRELOAD}"

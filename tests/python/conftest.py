@@ -1,7 +1,10 @@
-"""Shared fixtures of the Python tests: locations of the bundled data and a
-small GMT file written per test."""
+"""Shared fixtures of the Python tests: locations of the bundled data, a
+small GMT file written per test and the wheel of scripts/build-wheel.sh."""
 from __future__ import annotations
 
+import os
+import subprocess
+import sys
 from pathlib import Path
 
 import pytest
@@ -52,3 +55,17 @@ def small_gmt(tmp_path: Path) -> Path:
 def small_ranks() -> dict[str, float]:
     """Twenty genes with distinct scores from 10 down to -9."""
     return {f"G{i}": float(10 - i) for i in range(20)}
+
+
+@pytest.fixture(scope="session")
+def built_wheel() -> Path:
+    """The self-contained wheel scripts/build-wheel.sh writes to dist/, built
+    once per session for this interpreter (the CMake folder under build/ is
+    shared with scripts/build.sh, so after it only the packing is new work)."""
+    env = {k: v for k, v in os.environ.items() if k not in ("PYTHONPATH", "PYTHONHOME")}
+    proc = subprocess.run(["scripts/build-wheel.sh"], cwd=ROOT, capture_output=True, text=True, timeout=3600,
+                          env={**env, "PYTHON": sys.executable})
+    assert proc.returncode == 0, f"{proc.stdout[-4000:]}\n{proc.stderr[-4000:]}"
+    wheel = ROOT / proc.stdout.strip().splitlines()[-1]
+    assert wheel.is_file() and "manylinux" in wheel.name, proc.stdout
+    return wheel
