@@ -29,10 +29,12 @@ constexpr std::uint64_t kMix1 = 0xBF58476D1CE4E5B9ULL;
 constexpr std::uint64_t kMix2 = 0x94D049BB133111EBULL;
 
 // The pathways of one size that the tail stage works on, as indices into the
-// Working list (ascending).
+// Working list (ascending): rows left empty, and refined rows whose sign
+// fraction gets a new estimate.
 struct TailGroup {
   std::size_t size = 0;
   std::vector<std::size_t> indices;
+  std::vector<bool> sign_only;  // parallel to indices
 };
 
 // A row the earlier stages left without a p-value although its score has a sign.
@@ -53,9 +55,35 @@ std::uint64_t same_side_count(const quorin_compat::PermutationCounts& c, double 
   return 0;
 }
 
+}  // namespace
+
+bool needs_sign_fraction(const Working& w, core::ScoreType score_type) {
+  return std::isfinite(w.multilevel_joint) && std::isfinite(w.pval) && !w.pval_at_eps &&
+         w.es != 0.0 && same_side_count(w.counts, w.es, score_type) < kTailSameSide;
+}
+
+double tail_log2err(double joint, std::uint64_t same_side, std::uint64_t drawn,
+                    std::uint32_t sample_size) {
+  const double s = static_cast<double>(sample_size);
+  const double level_spread =
+      algo_support::trigamma_f64((s + 1.0) * 0.5) - algo_support::trigamma_f64(s + 1.0);
+  const double levels = std::floor(1.0 - std::log2(joint));
+  const double sign_spread = algo_support::trigamma_f64(static_cast<double>(same_side) + 1.0) -
+                             algo_support::trigamma_f64(static_cast<double>(drawn) + 1.0);
+  return std::sqrt(levels * level_spread + sign_spread) * std::numbers::log2e;
+}
+
+namespace {
+
+core::Status fill_empty_rows(const StageContext& ctx, std::size_t size, std::uint64_t drawn,
+                             std::vector<Working>& rows);
+
 // The permutations, post-processing and refinement of one size, on copies of
-// its rows (`rows`, in the group's order); fills their result fields.
-core::Status fill_group(const StageContext& ctx, std::size_t size, std::vector<Working>& rows) {
+// its rows (`rows`, in the group's order, `sign_only` alongside); fills their
+// result fields. Rows marked sign-only keep their multilevel estimate and get
+// only the sign fraction of these permutations; the others get everything.
+core::Status fill_group(const StageContext& ctx, std::size_t size, std::vector<Working>& rows,
+                        const std::vector<bool>& sign_only) {
   for (Working& w : rows) w.counts = quorin_compat::PermutationCounts{};
   RandomSetSampler sampler(ctx.n, size,
                            derive_stream_seed(ctx.seed, tail_permutation_stream(size)));
@@ -78,6 +106,43 @@ core::Status fill_group(const StageContext& ctx, std::size_t size, std::vector<W
     drawn += block;
   }
 
+  // A refined row's p-value is its multilevel estimate over the sign fraction.
+  // These draws were not kept or dropped on their own sign count (unlike the
+  // first permutations, whose rows with fewer than 10 same-signed scores were
+  // emptied, which leaves the fractions of the rows kept too large), so the
+  // fraction from them is not biased; its error joins log2err.
+  std::vector<Working> empty_rows;
+  std::vector<std::size_t> empty_slots;
+  for (std::size_t j = 0; j < rows.size(); ++j) {
+    if (!sign_only[j]) {
+      empty_slots.push_back(j);
+      empty_rows.push_back(std::move(rows[j]));
+      continue;
+    }
+    Working& w = rows[j];
+    const std::uint64_t z = same_side_count(w.counts, w.es, ctx.score_type);
+    const double d = (static_cast<double>(z) + 1.0) / (static_cast<double>(drawn) + 1.0);
+    const MultilevelPvalue combined =
+        combine_multilevel_pvalue(w.multilevel_joint, d, ctx.eps, ctx.sample_size);
+    w.pval = combined.pval;
+    w.pval_at_eps = combined.at_eps;
+    w.log2err = combined.log2err;
+    if (w.log2err && std::isfinite(*w.log2err) && w.multilevel_joint > 0.0) {
+      w.log2err = tail_log2err(w.multilevel_joint, z, drawn, ctx.sample_size);
+    }
+  }
+  const core::Status status = fill_empty_rows(ctx, size, drawn, empty_rows);
+  for (std::size_t j = 0; j < empty_slots.size(); ++j) {
+    rows[empty_slots[j]] = std::move(empty_rows[j]);
+  }
+  return status;
+}
+
+// Post-processing and refinement of the empty rows of one size from the
+// `drawn` permutations counted into them.
+core::Status fill_empty_rows(const StageContext& ctx, std::size_t size, std::uint64_t drawn,
+                             std::vector<Working>& rows) {
+  if (rows.empty()) return core::Status::success();
   // The same numbers as for every other row, from these permutations.
   StageContext size_ctx = ctx;
   size_ctx.nperm = drawn;
@@ -107,18 +172,8 @@ core::Status fill_group(const StageContext& ctx, std::size_t size, std::vector<W
     w.pval = combined.pval;
     w.pval_at_eps = combined.at_eps;
     w.log2err = combined.log2err;
-    // The sampler climbed to the joint probability pvalues[j], far below the
-    // conditional p-value when d is small, and its error grows with the levels
-    // climbed; the sign fraction d is itself estimated from z of `drawn`
-    // scores. Both variances (log scale) add up.
     if (w.log2err && std::isfinite(*w.log2err) && pvalues[j] > 0.0) {
-      const double s = static_cast<double>(ctx.sample_size);
-      const double level_spread = algo_support::trigamma_f64((s + 1.0) * 0.5) -
-                                  algo_support::trigamma_f64(s + 1.0);
-      const double levels = std::floor(1.0 - std::log2(pvalues[j]));
-      const double sign_spread = algo_support::trigamma_f64(static_cast<double>(z) + 1.0) -
-                                 algo_support::trigamma_f64(static_cast<double>(drawn) + 1.0);
-      w.log2err = std::sqrt(levels * level_spread + sign_spread) * std::numbers::log2e;
+      w.log2err = tail_log2err(pvalues[j], z, drawn, ctx.sample_size);
     }
   }
   return core::Status::success();
@@ -247,13 +302,18 @@ std::vector<double> random_set_scores(std::span<const std::int64_t> int_weights,
 }
 
 core::Status run_tail_stage(const StageContext& ctx, std::vector<Working>& working) {
-  std::map<std::size_t, std::vector<std::size_t>> by_size;
+  std::map<std::size_t, TailGroup> by_size;
   for (std::size_t i = 0; i < working.size(); ++i) {
-    if (is_empty_row(working[i])) by_size[working[i].size].push_back(i);
+    const bool empty = is_empty_row(working[i]);
+    if (!empty && !needs_sign_fraction(working[i], ctx.score_type)) continue;
+    TailGroup& group = by_size[working[i].size];
+    group.size = working[i].size;
+    group.indices.push_back(i);
+    group.sign_only.push_back(!empty);
   }
   if (by_size.empty()) return core::Status::success();
   std::vector<TailGroup> groups;
-  for (auto& [size, indices] : by_size) groups.push_back(TailGroup{size, std::move(indices)});
+  for (auto& entry : by_size) groups.push_back(std::move(entry.second));
 
   // Each group works on copies of its rows and writes only its own slots.
   std::vector<std::vector<Working>> rows(groups.size());
@@ -263,9 +323,10 @@ core::Status run_tail_stage(const StageContext& ctx, std::vector<Working>& worki
       Working copy;
       copy.size = working[i].size;
       copy.es = working[i].es;
+      copy.multilevel_joint = working[i].multilevel_joint;
       rows[g].push_back(std::move(copy));
     }
-    core::Status status = fill_group(ctx, groups[g].size, rows[g]);
+    core::Status status = fill_group(ctx, groups[g].size, rows[g], groups[g].sign_only);
     if (!status.ok()) failures[g] = std::move(status).failure();
   };
   for_each_group(groups.size(), run_one);
@@ -278,7 +339,7 @@ core::Status run_tail_stage(const StageContext& ctx, std::vector<Working>& worki
     for (std::size_t j = 0; j < groups[g].indices.size(); ++j) {
       Working& w = working[groups[g].indices[j]];
       const Working& filled = rows[g][j];
-      w.nes = filled.nes;
+      if (!groups[g].sign_only[j]) w.nes = filled.nes;  // a refined row keeps its NES
       w.pval = filled.pval;
       w.log2err = filled.log2err;
       w.pval_at_eps = filled.pval_at_eps;

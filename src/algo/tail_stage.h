@@ -2,7 +2,9 @@
 // without a p-value (too few of its random gene sets scored on the side of
 // their score, as happens on strongly one-sided rankings) permutations of
 // their own size until enough same-signed scores are seen, then the same
-// post-processing and multilevel refinement as every other row.
+// post-processing and multilevel refinement as every other row. Refined rows
+// whose sign fraction rests on fewer than kTailSameSide same-signed scores of
+// the simple stage get that fraction from the same permutations instead.
 // Every size draws from its own streams, derived from the run seed with
 // SplitMix64, so results depend neither on the thread count nor on which
 // other pathways are analysed; rows the earlier stages filled are not touched.
@@ -96,8 +98,23 @@ std::vector<double> random_set_scores(std::span<const std::int64_t> int_weights,
                                       std::uint64_t count, std::uint64_t seed,
                                       core::ScoreType score_type);
 
+// Whether a row's p-value is a multilevel estimate divided by a sign fraction
+// counted from fewer than kTailSameSide same-signed simple-stage scores. Rows
+// with fewer than 10 are emptied by the simple stage, so among the rows kept
+// with few the fraction is too large and the p-value too small. Rows at the
+// floor eps stay bounds and are left alone.
+[[nodiscard]] bool needs_sign_fraction(const Working& w, core::ScoreType score_type);
+
+// log2err of a p-value formed as joint / d, with the multilevel estimate
+// `joint` (its error grows with the levels climbed down to it, far more than
+// the p-value's own when d is small) and d = (same_side + 1) / (drawn + 1):
+// the two log-scale variances add up.
+[[nodiscard]] double tail_log2err(double joint, std::uint64_t same_side, std::uint64_t drawn,
+                                  std::uint32_t sample_size);
+
 // Fills nes, pval, log2err and pval_at_eps of every pathway with a non-zero
-// score and no p-value; other rows are left as they are. Fails only on a
+// score and no p-value, and pval, log2err and pval_at_eps of every row for
+// which needs_sign_fraction holds; other rows are left as they are. Fails only on a
 // broken internal invariant of the multilevel sampler; a run asked to stop
 // returns early and the caller discards the rows.
 core::Status run_tail_stage(const StageContext& ctx, std::vector<Working>& working);
