@@ -39,8 +39,8 @@ import time
 from pathlib import Path
 
 import numpy as np
-
 from skewed_bench import DATA, GMT_NAME, RNK_NAME, skewed_ranks
+
 from varenkopy import _core
 
 SETS = ("LU_EZH2_TARGETS_UP", "WAMUNYOKOLI_OVARIAN_CANCER_LMP_UP")

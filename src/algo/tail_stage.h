@@ -36,14 +36,73 @@ inline constexpr std::uint64_t kTailBlock = 4096;
 // `seed`: the seed of one random stream derived from the run seed.
 [[nodiscard]] std::uint64_t derive_stream_seed(std::uint64_t seed, std::uint64_t stream);
 
-// Stream numbers: the permutations of size s use stream 2 s, its multilevel
-// refinement stream 2 s + 1.
-[[nodiscard]] inline std::uint64_t tail_permutation_stream(std::size_t size) {
-  return 2 * static_cast<std::uint64_t>(size);
-}
+// Stream numbers: the permutations of every size come from stream 0 (draw j
+// from its own stream derived from that one and j), the multilevel refinement
+// of size s from stream 2 s + 1.
+[[nodiscard]] inline std::uint64_t tail_permutation_stream() { return 0; }
 [[nodiscard]] inline std::uint64_t tail_multilevel_stream(std::size_t size) {
   return 2 * static_cast<std::uint64_t>(size) + 1;
 }
+
+// Nested random gene sets for the tail stage: draw j is a sequence of distinct,
+// uniformly random rank positions from its own SplitMix64 stream (seeded with
+// derive_stream_seed(base, j)), each new position drawn uniformly among those
+// not yet drawn (rejection against a bit set). Its first s positions are a
+// uniformly random set of size s, whatever the longest size drawn, so one
+// draw serves every size at once and each size's sets depend only on the
+// base seed and j. One drawer belongs to one thread.
+class NestedSetDrawer {
+ public:
+  NestedSetDrawer(std::size_t n, std::uint64_t base_seed);
+
+  // Starts draw j (forgetting the previous one).
+  void start(std::uint64_t j);
+  // Draws positions until `count` are drawn (count <= n); the positions in
+  // draw order.
+  std::span<const std::uint32_t> extend(std::size_t count);
+  // The first `count` drawn positions, ascending; valid until the next call.
+  const std::vector<std::size_t>& sorted_prefix(std::size_t count);
+
+ private:
+  std::uint64_t next();
+  std::uint64_t bounded(std::uint64_t range);
+
+  std::uint64_t base_;
+  std::size_t n_;
+  std::uint64_t state_ = 0;
+  std::vector<std::uint64_t> chosen_;   // bit set of the drawn positions
+  std::vector<std::uint64_t> members_;  // scratch bit set for sorted_prefix
+  std::vector<std::uint32_t> drawn_;
+  std::vector<std::size_t> hits_;
+};
+
+// A cheap test that a gene set's score (as RandomSetScorer computes it, score
+// type Std) is positive, from the weight and count of its genes below a fixed
+// ladder of rank thresholds: a lower bound of the positive deviation against
+// an upper bound of the negative one, both exact in integers. Most random
+// sets of a strongly one-sided ranking pass it, so the sets that could score
+// on the rare negative side are the only ones sorted and scored in full.
+class PositiveScoreTest {
+ public:
+  // Requires int_weights to meet RandomSetScorer's exact-arithmetic bound
+  // (exact_arithmetic() says whether they do; the test then never passes).
+  explicit PositiveScoreTest(std::span<const std::int64_t> int_weights);
+
+  [[nodiscard]] std::size_t regions() const { return thresholds_.size() + 1; }
+  // The region of rank position p: the number of thresholds at or below it.
+  [[nodiscard]] std::uint8_t region(std::uint32_t p) const { return region_of_[p]; }
+  [[nodiscard]] std::int64_t weight(std::uint32_t p) const { return abs_weights_[p]; }
+  // Whether a set of `k` genes whose weights and counts per region are
+  // `weight_sums` and `counts` surely scores above 0.
+  [[nodiscard]] bool passes(std::span<const std::int64_t> weight_sums,
+                            std::span<const std::int64_t> counts, std::size_t k) const;
+
+ private:
+  std::vector<std::int64_t> thresholds_;  // ascending rank positions, all below n
+  std::vector<std::uint8_t> region_of_;
+  std::vector<std::int64_t> abs_weights_;
+  bool exact_ = false;
+};
 
 // Draws uniformly random gene sets of one size (sorted rank positions) from a
 // 64-bit Mersenne Twister: a partial Fisher-Yates shuffle of a permutation of
