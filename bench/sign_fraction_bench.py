@@ -181,7 +181,7 @@ def main() -> int:
     parser.add_argument("--draws", type=int, default=1 << 24)
     parser.add_argument("--null-seeds", type=int, default=40)
     parser.add_argument("--null-sets", type=int, default=10, help="null sets per size and seed")
-    parser.add_argument("--sizes", type=str, default="237,249,262,283,318,337",
+    parser.add_argument("--sizes", type=str, default="130,150,170,200,230,249",
                         help="sizes of the null sets, comma-separated")
     parser.add_argument("--data", type=Path, default=DATA, help="folder of the data files")
     args = parser.parse_args()

@@ -79,7 +79,7 @@ def large_sets(ranks: dict[str, float], sets: list[tuple[str, list[str]]]
         genes.update(dict.fromkeys(g for g in members if g in ranks))
         if len(genes) > 500:
             genes = dict.fromkeys(g for g in members if g in ranks)
-        if len(genes) >= 200:
+        if 200 <= len(genes) <= 500:
             out.append((f"UNION_{len(out) + 1}", list(genes)))
             genes = {}
     return out

@@ -104,8 +104,9 @@ class PositiveScoreTest {
   bool exact_ = false;
 };
 
-// Draws uniformly random gene sets of one size (sorted rank positions) from a
-// 64-bit Mersenne Twister: a partial Fisher-Yates shuffle of a permutation of
+// Draws uniformly random gene sets of one size (sorted rank positions) for
+// brute-force checks of the tail stage (random_set_scores), by another method
+// and generator than the stage's own draws: a 64-bit Mersenne Twister, a partial Fisher-Yates shuffle of a permutation of
 // all positions kept from draw to draw, its first `size` entries sorted through
 // a bit set. One sampler belongs to one thread.
 class RandomSetSampler {
@@ -150,7 +151,7 @@ class RandomSetScorer {
 };
 
 // Scores `count` random gene sets of `size` drawn from the stream `seed` with
-// the tail stage's sampler and scorer, in draw order. `weights` holds
+// RandomSetSampler and the tail stage's scorer, in draw order. `weights` holds
 // `int_weights` as doubles. Requires 1 <= size <= weights.size().
 std::vector<double> random_set_scores(std::span<const std::int64_t> int_weights,
                                       std::span<const double> weights, std::size_t size,
