@@ -5,8 +5,11 @@ The ranking is the TCGA ranking of ../shared/data/ read as z-scores and turned
 into signed -log10 two-sided p-values (one side reaches about 288, the other
 about 75), the collection C2. The analysis runs alternately without the tail
 stage (the rows run_gsea_py gives; the rest stay empty) and with it (what
-gsea() does), same seed and options, and the median wall times are compared.
-Then every filled row is checked against brute force: `--draws` random gene
+gsea() does), same seed and options, and the median processor times (all
+threads) and wall times are compared. With --collection large the gene sets
+are unions of consecutive C2 sets of 200 to 500 genes instead. Rows whose
+sign fraction the stage re-estimates (their p-value and log2err change, the
+rest stays) are counted apart. Then every filled row is checked against brute force: `--draws` random gene
 sets of its size, counted directly (P(ES <= es | ES < 0) and the NES from the
 mean of the negative scores). Where brute force sees at least 10 scores at or
 beyond the ES the two p-values are compared on the log2 scale against the
@@ -14,6 +17,7 @@ row's log2err; where it sees fewer, it only bounds the p-value from above
 (95% upper bound) and the check is that the row's p-value lies below it.
 
 Usage: python bench/skewed_bench.py [--repeats N] [--draws N] [--seed S] [--data DIR]
+       [--collection c2|large]
 Skips when the data folder (default ../shared/data/) lacks the files.
 """
 from __future__ import annotations
@@ -59,10 +63,26 @@ def skewed_ranks(path: Path) -> dict[str, float]:
 
 
 def run(ranks: dict[str, float], sets: list[tuple[str, list[str]]], seed: int,
-        fill: bool) -> tuple[float, list[dict[str, object]]]:
-    start = time.perf_counter()
+        fill: bool) -> tuple[float, float, list[dict[str, object]]]:
+    """Wall and processor seconds (every thread of the process) and the rows."""
+    start, cpu = time.perf_counter(), time.process_time()
     rows, _, _ = _core.run_gsea_sets(ranks, sets, seed=seed, fill_empty=fill, **OPTIONS)
-    return time.perf_counter() - start, rows
+    return time.perf_counter() - start, time.process_time() - cpu, rows
+
+
+def large_sets(ranks: dict[str, float], sets: list[tuple[str, list[str]]]
+               ) -> list[tuple[str, list[str]]]:
+    """Unions of consecutive gene sets (in file order) of 200 to 500 ranked genes."""
+    out: list[tuple[str, list[str]]] = []
+    genes: dict[str, None] = {}
+    for _, members in sets:
+        genes.update(dict.fromkeys(g for g in members if g in ranks))
+        if len(genes) > 500:
+            genes = dict.fromkeys(g for g in members if g in ranks)
+        if 200 <= len(genes) <= 500:
+            out.append((f"UNION_{len(out) + 1}", list(genes)))
+            genes = {}
+    return out
 
 
 def upper_bound(k: int, z: int) -> float:
@@ -81,6 +101,7 @@ def main() -> int:
     parser.add_argument("--draws", type=int, default=1_000_000)
     parser.add_argument("--seed", type=int, default=42)
     parser.add_argument("--data", type=Path, default=DATA, help="folder of the data files")
+    parser.add_argument("--collection", choices=("c2", "large"), default="c2")
     args = parser.parse_args()
     rnk, gmt = args.data / RNK_NAME, args.data / GMT_NAME
     if not (rnk.is_file() and gmt.is_file()):
@@ -90,30 +111,42 @@ def main() -> int:
     scores = list(ranks.values())
     print(f"ranking: {len(ranks)} genes, scores from {min(scores):.1f} to {max(scores):.1f}")
     sets = _core.read_gmt(str(gmt))
+    if args.collection == "large":
+        sets = large_sets(ranks, sets)
+        print(f"collection: {len(sets)} unions of C2 sets, 200 to 500 genes")
 
-    before: list[float] = []
-    after: list[float] = []
+    before: list[tuple[float, float]] = []
+    after: list[tuple[float, float]] = []
     rows_before: list[dict[str, object]] = []
     rows_after: list[dict[str, object]] = []
     for _ in range(args.repeats):
-        seconds, rows_before = run(ranks, sets, args.seed, fill=False)
-        before.append(seconds)
-        seconds, rows_after = run(ranks, sets, args.seed, fill=True)
-        after.append(seconds)
-    old, new = statistics.median(before), statistics.median(after)
-    print(f"wall time (median of {args.repeats}, alternating): without tail stage {old:.1f} s, "
-          f"with it {new:.1f} s, ratio {new / old:.2f}")
+        wall, cpu, rows_before = run(ranks, sets, args.seed, fill=False)
+        before.append((wall, cpu))
+        wall, cpu, rows_after = run(ranks, sets, args.seed, fill=True)
+        after.append((wall, cpu))
+    for i, kind in ((1, "processor"), (0, "wall")):
+        old, new = statistics.median(t[i] for t in before), statistics.median(t[i] for t in after)
+        print(f"{kind} time (median of {args.repeats}, alternating): without tail stage "
+              f"{old:.1f} s, with it {new:.1f} s, ratio {new / old:.2f} "
+              f"(each: {', '.join(f'{a[i]:.1f}/{b[i]:.1f}' for a, b in zip(before, after, strict=True))})")
 
     by_name = {r["pathway"]: r for r in rows_after}
     empty = [r for r in rows_before if math.isnan(float(r["pval"]))]  # type: ignore[arg-type]
     kept = [r for r in rows_before if not math.isnan(float(r["pval"]))]  # type: ignore[arg-type]
-    changed = sum(any(r[key] != by_name[r["pathway"]][key]  # type: ignore[index]
-                      for key in ("es", "nes", "pval", "log2err", "leading_edge")) for r in kept)
+    changed = [r for r in kept if any(r[key] != by_name[r["pathway"]][key]  # type: ignore[index]
+                                      for key in ("es", "nes", "pval", "log2err", "leading_edge"))]
+    resampled = [r for r in changed if all(r[key] == by_name[r["pathway"]][key]  # type: ignore[index]
+                                           for key in ("es", "nes", "leading_edge"))]
     filled = [by_name[r["pathway"]] for r in empty]  # type: ignore[index]
     still = [r["pathway"] for r in filled if math.isnan(float(r["pval"]))]  # type: ignore[arg-type]
     print(f"{len(rows_after)} gene sets; {len(empty)} empty without the tail stage, "
-          f"{len(empty) - len(still)} filled, {len(still)} still empty {still}; "
-          f"rows that changed among the others: {changed}")
+          f"{len(empty) - len(still)} filled, {len(still)} still empty {still}; sign fraction "
+          f"re-estimated: {len(resampled)}; other rows that changed: {len(changed) - len(resampled)}")
+    for r in resampled:
+        new_row = by_name[r["pathway"]]  # type: ignore[index]
+        print(f"  re-estimated {str(r['pathway'])[:48]:48s} {r['size']:4d} p {float(r['pval']):9.3g} "  # type: ignore[arg-type]
+              f"-> {float(new_row['pval']):9.3g}, log2err {float(r['log2err']):.2f} "  # type: ignore[arg-type]
+              f"-> {float(new_row['log2err']):.2f}")  # type: ignore[arg-type]
     values = [float(r["pval"]) for r in filled if not math.isnan(float(r["pval"]))]  # type: ignore[arg-type]
     if values:
         print(f"p-values of the filled rows: {min(values):.3g} to {max(values):.3g}; "

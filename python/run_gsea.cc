@@ -320,9 +320,10 @@ PyObject* run_gsea_sets(PyObject* module, PyObject* args, PyObject* kwargs) {
 const char kRandomSetScoresDoc[] =
     "random_set_scores(ranks, size, count, seed, scoreType=\"std\", gseaParam=1.0)\n--\n\n"
     "Private entry of the package: the scores of `count` uniformly random gene\n"
-    "sets of `size` genes against the ranking, drawn with the sampler of the\n"
-    "analysis' tail stage from the stream `seed`, as the bytes of float64 values\n"
-    "in draw order (for brute-force checks of tail p-values).";
+    "sets of `size` genes against the ranking, drawn from the stream `seed` by a\n"
+    "sampler independent of the tail stage's draws and scored as the tail stage\n"
+    "scores them, as the bytes of float64 values in draw order (for brute-force\n"
+    "checks of tail p-values).";
 
 PyObject* random_set_scores_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
   return guard_entry(module, [&]() -> PyObject* {

@@ -158,6 +158,7 @@ core::Status run_multilevel_stage(const StageContext& ctx, std::vector<Working>&
       working[i].pval = combined.pval;
       working[i].log2err = combined.log2err;
       working[i].pval_at_eps = combined.at_eps;
+      working[i].multilevel_joint = results[g][j];
     }
   }
   return core::Status::success();

@@ -33,6 +33,10 @@ struct Working {
   std::optional<double> log2err;
   std::optional<double> padj;
   bool pval_at_eps = false;  // pval was cut to the floor eps: the true value is at most it
+  // The multilevel sampler's estimate of P(score at least as extreme and of
+  // the same sign), before the division by the sign fraction; NaN for rows the
+  // multilevel stage did not refine.
+  double multilevel_joint = std::nan("");
 };
 
 // Values fixed by the setup stage (options already clamped), read by every stage.

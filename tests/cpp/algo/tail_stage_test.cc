@@ -3,8 +3,10 @@
 // ranking (every row filled, other rows untouched, any thread count).
 #include "algo/tail_stage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -31,22 +33,86 @@ TEST(TailStage, StreamSeedsAreSplitMix64Outputs) {
   // SplitMix64's published first outputs from state 0.
   EXPECT_EQ(derive_stream_seed(0, 0), 0xE220A8397B1DCDAFULL);
   EXPECT_EQ(derive_stream_seed(0, 1), 0x6E789E6AA1B965F4ULL);
-  EXPECT_NE(tail_permutation_stream(100), tail_multilevel_stream(100));
-  EXPECT_NE(tail_multilevel_stream(100), tail_permutation_stream(101));
+  for (std::size_t size : {1, 100, 101}) EXPECT_NE(tail_permutation_stream(), tail_multilevel_stream(size));
 }
 
-TEST(TailStage, SamplerDrawsEverySubsetEquallyOften) {
+TEST(TailStage, SamplersDrawEverySubsetEquallyOften) {
   RandomSetSampler sampler(5, 2, 17);
-  std::map<std::vector<std::size_t>, int> seen;
-  constexpr int kDraws = 100000;
-  for (int i = 0; i < kDraws; ++i) {
-    const std::vector<std::size_t>& hits = sampler.next();
-    ASSERT_EQ(hits.size(), 2u);
-    ASSERT_LT(hits[0], hits[1]);
-    ++seen[hits];
+  NestedSetDrawer nested(5, 17);
+  std::uint64_t draw = 0;
+  // The nested drawer's first two positions, then its first three of the same
+  // draws: each prefix is uniform on its own.
+  const std::vector<std::function<std::vector<std::size_t>()>> draws = {
+      [&] { return sampler.next(); },
+      [&] {
+        nested.start(draw++);
+        (void)nested.extend(2);
+        return nested.sorted_prefix(2);
+      },
+      [&] {
+        nested.start(draw++);
+        (void)nested.extend(4);
+        return nested.sorted_prefix(3);
+      },
+  };
+  for (std::size_t c = 0; c < draws.size(); ++c) {
+    SCOPED_TRACE(c);
+    std::map<std::vector<std::size_t>, int> seen;
+    constexpr int kDraws = 100000;
+    for (int i = 0; i < kDraws; ++i) {
+      const std::vector<std::size_t> hits = draws[c]();
+      ASSERT_TRUE(std::is_sorted(hits.begin(), hits.end()));
+      ASSERT_EQ(std::adjacent_find(hits.begin(), hits.end()), hits.end());
+      ++seen[hits];
+    }
+    ASSERT_EQ(seen.size(), 10u);
+    for (const auto& [subset, count] : seen) EXPECT_NEAR(count, kDraws / 10, 500);
   }
-  ASSERT_EQ(seen.size(), 10u);
-  for (const auto& [subset, count] : seen) EXPECT_NEAR(count, kDraws / 10, 500);
+}
+
+TEST(TailStage, PositiveScoreTestPassesOnlySetsThatScoreAbove0) {
+  // Weights stretched upward as on a one-sided ranking, and weights too large
+  // for the scorer's integer sums, where the test never passes.
+  std::mt19937_64 rng(9);
+  std::normal_distribution<double> normal(0.0, 1.0);
+  std::vector<std::int64_t> skewed(3000);
+  for (std::int64_t& w : skewed) {
+    const double z = normal(rng);
+    w = static_cast<std::int64_t>(1000.0 * (z > 0.0 ? std::exp(1.5 * z) : z));
+  }
+  std::sort(skewed.begin(), skewed.end(), std::greater<>());
+  std::vector<std::int64_t> huge(skewed);
+  for (std::int64_t& w : huge) w *= std::int64_t{1} << 40;
+  for (const auto* weights : {&skewed, &huge}) {
+    const std::vector<double> as_double(weights->begin(), weights->end());
+    const RandomSetScorer scorer(*weights, as_double, ScoreType::Std);
+    const PositiveScoreTest test(*weights);
+    NestedSetDrawer drawer(weights->size(), 4);
+    int passed = 0;
+    int negative = 0;
+    constexpr int kDraws = 20000;
+    for (int j = 0; j < kDraws; ++j) {
+      drawer.start(static_cast<std::uint64_t>(j));
+      std::vector<std::int64_t> sums(test.regions());
+      std::vector<std::int64_t> counts(test.regions());
+      for (const std::uint32_t p : drawer.extend(40)) {
+        sums[test.region(p)] += test.weight(p);
+        ++counts[test.region(p)];
+      }
+      const double x = scorer(drawer.sorted_prefix(40));
+      negative += x <= 0.0;
+      if (test.passes(sums, counts, 40)) {
+        ++passed;
+        ASSERT_GT(x, 0.0) << j;
+      }
+    }
+    if (weights == &huge) {
+      EXPECT_EQ(passed, 0);
+    } else {
+      EXPECT_GT(negative, 0);  // the test has sets to reject
+      EXPECT_GT(passed, kDraws / 2);
+    }
+  }
 }
 
 TEST(TailStage, ScorerAgreesWithTheAnalysisScore) {
