@@ -18,7 +18,7 @@ from typing import Any
 import numpy as np
 import pandas as pd
 
-from varenkopy._analysis import _check_int, gsea
+from varenkopy._analysis import _check_int, check_options, gsea
 from varenkopy._inputs import (
     GeneSetsLike,
     PreparedGeneSets,
@@ -27,6 +27,7 @@ from varenkopy._inputs import (
     ranks_dict,
 )
 from varenkopy._many import signature_seed
+from varenkopy._progress import StepBar, wanted
 from varenkopy._warnings import VarenkoWarning, logger
 
 _ON = ("leading_edge", "members")
@@ -257,6 +258,80 @@ def _quiet_gsea(ranks: dict[str, float], pairs: list[tuple[str, list[str]]],
             logger.disabled = disabled
 
 
+# A conditional test is settled once its p-value estimate lies more than this
+# many standard errors (log2err, on the log2 scale) from the threshold: about
+# a 95% two-sided interval that excludes it.
+_SETTLE_SE = 2.0
+# Rounds of a conditional test: the first with n_perm_simple permutations, each
+# further one, for the tests still unsettled, with ten times more.
+_ROUNDS = 3
+_ROUND_FACTOR = 10
+
+
+def _settled(p: float, err: float, threshold: float) -> bool:
+    """Whether the estimate `p` (log2 standard error `err`, NaN for a p-value
+    at the floor eps, which is an upper bound) decides ``p <= threshold``."""
+    if math.isnan(p):
+        return False
+    if math.isnan(err):
+        return p <= threshold
+    spread = 2.0 ** (_SETTLE_SE * err)
+    return p * spread <= threshold or p / spread > threshold
+
+
+def _conditional_tests(
+    rest: dict[str, float], tested: list[tuple[str, list[str]]], nes: dict[str, float],
+    threshold: float, eps: float, options: dict[str, Any], seed: int,
+) -> tuple[dict[str, tuple[float, float, bool]], int]:
+    """The conditional tests of the sets `tested` on the ranking `rest`:
+    name -> (p-value, NES, whether the p-value is the floor `eps`), and the
+    number of analyses run.
+
+    Sequential: the first round runs every test with the options' permutations
+    (multilevel refinement only when `eps` asks for p-values below
+    `threshold`); the tests whose estimate is within `_SETTLE_SE` standard
+    errors of `threshold` (or that have no p-value) run again alone, with ten
+    times more permutations, up to `_ROUNDS` rounds; the last round's estimate
+    decides. Round r > 0 is seeded ``signature_seed(seed, r)``.
+    """
+    out: dict[str, tuple[float, float, bool]] = {}
+    pending = tested
+    runs = 0
+    for round_ in range(_ROUNDS):
+        if round_ == 0:
+            run = dict(options, mode="quorin", seed=seed, eps=eps)
+        else:
+            run = dict(options, mode="simple", seed=signature_seed(seed, round_),
+                       n_perm_simple=options["n_perm_simple"] * _ROUND_FACTOR ** round_)
+        # max_size is clamped to the ranking by the analysis.
+        again = _quiet_gsea(rest, pending, dict(run, min_size=1, max_size=len(rest)))
+        runs += 1
+        rows = {str(n): (float(p), float(e), float(g), bool(a)) for n, p, e, g, a in zip(
+            again["pathway"], again["pval"].to_numpy(dtype=np.float64),
+            again["log2err"].to_numpy(dtype=np.float64),
+            again["nes"].to_numpy(dtype=np.float64), again["pval_at_eps"], strict=True)}
+        last = round_ == _ROUNDS - 1
+        unsettled: list[tuple[str, list[str]]] = []
+        for name, genes in pending:
+            p, err, new_nes, at_eps = rows.get(name, (math.nan, math.nan, math.nan, False))
+            # A NES of the other sign decides at once: the set does not stay
+            # enriched in its direction whatever its p-value.
+            if math.isnan(p) or math.isnan(new_nes):
+                decided = False
+            else:
+                # A NES of the other sign decides at once: the set does not
+                # stay enriched in its direction whatever its p-value.
+                decided = new_nes * nes[name] <= 0 or _settled(p, err, threshold)
+            if decided or last:
+                out[name] = (p, new_nes, at_eps)
+            else:
+                unsettled.append((name, genes))
+        pending = unsettled
+        if not pending:
+            break
+    return out, runs
+
+
 def collapse_redundant(
     results: pd.DataFrame,
     ranking: RankingLike,
@@ -270,6 +345,7 @@ def collapse_redundant(
     score_type: str = "std",
     gsea_param: float = 1.0,
     threads: int | None = None,
+    progress: bool | None = None,
 ) -> pd.DataFrame:
     """Tells for each significant gene set whether its enrichment stands on its
     own or only echoes a stronger overlapping set.
@@ -366,8 +442,11 @@ def collapse_redundant(
     if not 0 <= int(seed) <= _MASK64:
         raise ValueError("argument 'seed': expected an integer in [0, 2**64)")
     if eps is None:
-        eps = threshold / 1000
-    options: dict[str, Any] = dict(n_perm_simple=n_perm_simple, eps=eps, score_type=score_type,
+        eps = threshold / 2
+    eps = min(_check_threshold(eps, "eps"), threshold / 2)
+    check_options({"n_perm_simple": n_perm_simple, "min_size": 1, "max_size": 1,
+                   "sample_size": 1, "seed": None, "threads": threads, "progress": progress})
+    options: dict[str, Any] = dict(n_perm_simple=n_perm_simple, score_type=score_type,
                                    gsea_param=gsea_param, threads=threads)
     ranks = ranks_dict(ranking, "ranking")
     pairs = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
@@ -387,59 +466,74 @@ def collapse_redundant(
 
     parent: list[str | None] = [None] * len(names)
     cond_p = np.full(len(names), math.nan)
+    cond_bound = np.zeros(len(names), dtype=bool)
     independent = np.zeros(len(names), dtype=bool)
     explained = np.zeros(len(names), dtype=bool)
-    analyses = 0
-    for i, name in enumerate(names):
-        if explained[i]:
-            continue
-        independent[i] = True
-        later = [j for j in range(i + 1, len(names))
-                 if not explained[j] and shares[i, j] and overlap[i, j] >= overlap_needed]
-        if not later:
-            continue
-        removed = members[i]
-        rest = {g: s for g, s in ranks.items() if g not in removed}
-        tested: list[tuple[str, list[str]]] = []
-        for j in later:
-            left = members[j] - removed
-            if left:
-                tested.append((names[j], [g for g in pairs[names[j]] if g in left]))
-            else:
-                explained[j], parent[j], cond_p[j] = True, name, math.nan
-        if not tested:
-            continue
-        # max_size is clamped to the ranking by the analysis.
-        again = _quiet_gsea(rest, tested, dict(options, min_size=1, max_size=len(rest),
-                                               seed=signature_seed(int(seed), analyses)))
-        analyses += 1
-        by_name = {str(n): (float(p), float(e)) for n, p, e in
-                   zip(again["pathway"], again["pval"].to_numpy(dtype=np.float64),
-                       again["nes"].to_numpy(dtype=np.float64), strict=True)}
-        for j in later:
-            if explained[j]:
+    analyses = runs = 0
+    bar = StepBar(len(names), "collapsing", "set") if wanted(
+        progress, len(names), n_perm_simple) else None
+    try:
+        for i, name in enumerate(names):
+            if explained[i]:
                 continue
-            p, n = by_name.get(names[j], (math.nan, math.nan))
-            stays = p <= threshold and n * nes[j] > 0
-            if stays:
-                cond_p[j] = p if math.isnan(cond_p[j]) else max(cond_p[j], p)
-            else:
-                explained[j], parent[j], cond_p[j] = True, name, p
+            independent[i] = True
+            later = [j for j in range(i + 1, len(names))
+                     if not explained[j] and shares[i, j] and overlap[i, j] >= overlap_needed]
+            removed = members[i]
+            tested: list[tuple[str, list[str]]] = []
+            for j in later:
+                left = members[j] - removed
+                if left:
+                    tested.append((names[j], [g for g in pairs[names[j]] if g in left]))
+                else:
+                    explained[j], parent[j], cond_p[j] = True, name, math.nan
+            if tested:
+                rest = {g: s for g, s in ranks.items() if g not in removed}
+                decided, used = _conditional_tests(
+                    rest, tested, {names[j]: float(nes[j]) for j in later}, threshold,
+                    float(eps), options, signature_seed(int(seed), analyses))
+                analyses += 1
+                runs += used
+                for j in later:
+                    if explained[j]:
+                        continue
+                    p, n, at_eps = decided[names[j]]
+                    stays = p <= threshold and n * nes[j] > 0
+                    # Below the floor eps a p-value is reported as eps, an upper bound.
+                    if p < eps:
+                        p, at_eps = float(eps), True
+                    if not stays:
+                        explained[j], parent[j] = True, name
+                        cond_p[j], cond_bound[j] = p, at_eps
+                    elif math.isnan(cond_p[j]) or p > cond_p[j]:
+                        cond_p[j], cond_bound[j] = p, at_eps
+                    elif p == cond_p[j]:
+                        cond_bound[j] = cond_bound[j] and at_eps
+            if bar is not None:
+                bar.advance(int(independent[:i + 1].sum() + explained.sum()) - bar.done,
+                            analyses=runs)
+    finally:
+        if bar is not None:
+            bar.close()
 
     out = frame.copy()
     out_independent = pd.array([pd.NA] * len(out), dtype="boolean")
     out_parent = np.full(len(out), None, dtype=object)
     out_cond = np.full(len(out), math.nan)
+    out_bound = np.zeros(len(out), dtype=bool)
     for k, row in enumerate(rows):
         out_independent[row] = bool(independent[k] and not explained[k])
         out_parent[row] = parent[k]
         out_cond[row] = cond_p[k]
+        out_bound[row] = cond_bound[k]
     out["independent"] = out_independent
     out["parent"] = pd.Series(out_parent, index=out.index, dtype=object)
     out["conditional_pval"] = out_cond
+    out["conditional_pval_at_eps"] = out_bound
     out.attrs = dict(frame.attrs)
     out.attrs["collapse_seed"] = int(seed)
-    out.attrs["collapse_options"] = dict(options, padj=threshold, min_overlap=overlap_needed,
-                                         analyses=analyses)
+    out.attrs["collapse_options"] = dict(options, eps=float(eps), padj=threshold,
+                                         min_overlap=overlap_needed, analyses=analyses,
+                                         runs=runs)
     return out
 
