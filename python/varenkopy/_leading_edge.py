@@ -287,11 +287,12 @@ def _conditional_tests(
     name -> (p-value, NES, whether the p-value is the floor `eps`), and the
     number of analyses run.
 
-    Sequential: the first round runs every test with the options' permutations
-    (multilevel refinement only when `eps` asks for p-values below
-    `threshold`); the tests whose estimate is within `_SETTLE_SE` standard
-    errors of `threshold` (or that have no p-value) run again alone, with ten
-    times more permutations, up to `_ROUNDS` rounds; the last round's estimate
+    Sequential: the first round runs every test with the options'
+    permutations and multilevel refinement down to `eps`; the tests whose
+    estimate lies within `_SETTLE_SE` standard errors of `threshold` (or that
+    got no p-value) run again, with `_ROUND_FACTOR` times more permutations
+    and no refinement (their p-values are near `threshold`, where
+    permutations are precise), up to `_ROUNDS` rounds; the last estimate
     decides. Round r > 0 is seeded ``signature_seed(seed, r)``.
     """
     out: dict[str, tuple[float, float, bool]] = {}
@@ -314,17 +315,18 @@ def _conditional_tests(
         unsettled: list[tuple[str, list[str]]] = []
         for name, genes in pending:
             p, err, new_nes, at_eps = rows.get(name, (math.nan, math.nan, math.nan, False))
-            # A NES of the other sign decides at once: the set does not stay
-            # enriched in its direction whatever its p-value.
             if math.isnan(p) or math.isnan(new_nes):
+                # No p-value this round (too few random sets of its sign):
+                # more permutations may give one; an earlier round's
+                # estimate stands if none does.
                 decided = False
+                out.setdefault(name, (p, new_nes, at_eps))
             else:
                 # A NES of the other sign decides at once: the set does not
                 # stay enriched in its direction whatever its p-value.
                 decided = new_nes * nes[name] <= 0 or _settled(p, err, threshold)
-            if decided or last:
                 out[name] = (p, new_nes, at_eps)
-            else:
+            if not decided and not last:
                 unsettled.append((name, genes))
         pending = unsettled
         if not pending:
@@ -370,7 +372,16 @@ def collapse_redundant(
     the number of parents. The conditional analyses use the options given
     here, all sizes (``min_size=1``), and the seed
     ``signature_seed(seed, k)`` for the k-th independent set (from 0), so
-    the result depends on the inputs and `seed` alone.
+    the result depends on the inputs and `seed` alone, not on `threads`.
+
+    Each conditional test is settled with the fewest permutations that
+    decide whether its p-value is at most `padj`: a first analysis with
+    `n_perm_simple` permutations refines small p-values only down to `eps`;
+    a test whose estimate lies within two standard errors of `padj` (about
+    a 95% interval, from ``log2err``) is run again with 10 times, then 100
+    times as many permutations, and the last estimate decides. A test of
+    the k-th independent set seeds its r-th repetition
+    ``signature_seed(signature_seed(seed, k), r)``.
 
     Parameters
     ----------
@@ -394,24 +405,38 @@ def collapse_redundant(
         overlap taking P's genes out barely changes the set. 0 tests every
         pair that shares a gene.
     eps : float, optional
-        Smallest conditional p-value estimated; smaller ones are reported as
-        `eps`. None uses ``padj / 1000``: the verdict needs only whether a
-        p-value is at most `padj`, and refining p-values far below it is
-        what costs time.
+        Smallest conditional p-value estimated, at most ``padj / 2``; smaller
+        ones are reported as `eps`, with ``conditional_pval_at_eps`` True.
+        None uses ``padj / 2``: the verdict needs only whether a p-value is
+        at most `padj`, an estimate at ``padj / 2`` is clear of it by more
+        than its error, and refining p-values far below it is what costs
+        time. A small `eps` (``1e-10``) estimates them all, at several times
+        the cost.
     n_perm_simple, score_type, gsea_param, threads
         Options of the conditional analyses, as for :func:`varenkopy.gsea`;
         give those of the analysis that made `results`.
+    progress : bool, optional
+        True shows a progress bar on standard error (the significant sets
+        settled so far, and the analyses run), False never; None shows one
+        when standard error is a terminal or a notebook and the collapse is
+        expected to take more than a couple of seconds.
 
     Returns
     -------
     pandas.DataFrame
-        A copy of `results` with three more columns: ``independent``
+        A copy of `results` with four more columns: ``independent``
         (boolean; NA for sets that are not significant), ``parent`` (the
-        name of the set that explains it, else None) and ``conditional_pval``
+        name of the set that explains it, else None), ``conditional_pval``
         (for an explained set its p-value given the parent; for an
         independent set the largest of its conditional p-values, NaN when
-        it was tested against no set). ``attrs`` keeps those of `results`
-        and adds ``collapse_seed`` and ``collapse_options``.
+        it was tested against no set) and ``conditional_pval_at_eps``
+        (boolean: True where ``conditional_pval`` is the floor `eps`, an
+        upper bound: the p-value is at most that, show it as ``< eps``).
+        ``attrs`` keeps those of `results` and adds ``collapse_seed`` and
+        ``collapse_options`` (the options, ``eps``, ``padj``,
+        ``min_overlap``, ``analyses``: conditional analyses, one per
+        independent set with candidates, and ``runs``: those with their
+        repetitions).
 
     Raises
     ------
@@ -421,8 +446,9 @@ def collapse_redundant(
     Notes
     -----
     The cost is one analysis per independent set that has weaker
-    overlapping candidates, each of only those candidates; sets that are not
-    significant are never analysed again.
+    overlapping candidates, each of only those candidates, plus the
+    repetitions of the few tests near `padj`; sets that are not significant
+    are never analysed again.
 
     Examples
     --------
