@@ -244,7 +244,7 @@ def set_overlap(results: pd.DataFrame, gene_sets: GeneSetsLike | None = None, *,
     return pd.DataFrame(overlap_matrix(members, metric), index=names, columns=names.copy())
 
 
-def _quiet_gsea(ranks: dict[str, float], pairs: list[tuple[str, list[str]]],
+def _quiet_gsea(ranks: pd.Series, pairs: list[tuple[str, list[str]]],
                 options: dict[str, Any]) -> pd.DataFrame:
     """One conditional analysis; its warnings (ties, sizes) repeat those of
     the first analysis and would flood the caller, so they are dropped."""
@@ -280,7 +280,7 @@ def _settled(p: float, err: float, threshold: float) -> bool:
 
 
 def _conditional_tests(
-    rest: dict[str, float], tested: list[tuple[str, list[str]]], nes: dict[str, float],
+    rest: pd.Series, tested: list[tuple[str, list[str]]], nes: dict[str, float],
     threshold: float, eps: float, options: dict[str, Any], seed: int,
 ) -> tuple[dict[str, tuple[float, float, bool]], int]:
     """The conditional tests of the sets `tested` on the ranking `rest`:
@@ -476,6 +476,12 @@ def collapse_redundant(
                                    gsea_param=gsea_param, threads=threads)
     ranks = ranks_dict(ranking, "ranking")
     pairs = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
+    # The ranking as arrays: each conditional analysis takes a float Series of
+    # it without some genes, which the analysis reads without checking every
+    # score again.
+    genes = np.array(list(ranks), dtype=object)
+    scores = np.fromiter(ranks.values(), dtype=np.float64, count=len(ranks))
+    position = {g: i for i, g in enumerate(ranks)}
 
     rows = significant_rows(frame, threshold)
     names = [str(frame["pathway"].iat[i]) for i in rows]
@@ -514,7 +520,9 @@ def collapse_redundant(
                 else:
                     explained[j], parent[j], cond_p[j] = True, name, math.nan
             if tested:
-                rest = {g: s for g, s in ranks.items() if g not in removed}
+                keep = np.ones(len(genes), dtype=bool)
+                keep[[position[g] for g in removed]] = False
+                rest = pd.Series(scores[keep], index=pd.Index(genes[keep], dtype=object))
                 decided, used = _conditional_tests(
                     rest, tested, {names[j]: float(nes[j]) for j in later}, threshold,
                     float(eps), options, signature_seed(int(seed), analyses))
@@ -537,7 +545,7 @@ def collapse_redundant(
                         cond_bound[j] = cond_bound[j] and at_eps
             if bar is not None:
                 bar.advance(int(independent[:i + 1].sum() + explained.sum()) - bar.done,
-                            analyses=runs)
+                            analyses=analyses, runs=runs)
     finally:
         if bar is not None:
             bar.close()
