@@ -304,13 +304,19 @@ def _conditional_tests(
         else:
             run = dict(options, mode="simple", seed=signature_seed(seed, round_),
                        n_perm_simple=options["n_perm_simple"] * factor)
-        # max_size is clamped to the ranking by the analysis.
-        again = _quiet_gsea(rest, pending, dict(run, min_size=1, max_size=len(rest)))
-        runs += 1
-        rows = {str(n): (float(p), float(e), float(g), bool(a)) for n, p, e, g, a in zip(
-            again["pathway"], again["pval"].to_numpy(dtype=np.float64),
-            again["log2err"].to_numpy(dtype=np.float64),
-            again["nes"].to_numpy(dtype=np.float64), again["pval_at_eps"], strict=True)}
+        # The first round analyses all tests together; a repetition analyses
+        # each test alone: many permutations of several sets at once draw
+        # random sets of the largest size for every one of them, which costs
+        # several times more than drawing each set's own size.
+        rows: dict[str, tuple[float, float, float, bool]] = {}
+        for batch in [pending] if round_ == 0 else [[test] for test in pending]:
+            # max_size is clamped to the ranking by the analysis.
+            again = _quiet_gsea(rest, batch, dict(run, min_size=1, max_size=len(rest)))
+            runs += 1
+            rows.update({str(n): (float(p), float(e), float(g), bool(a)) for n, p, e, g, a in zip(
+                again["pathway"], again["pval"].to_numpy(dtype=np.float64),
+                again["log2err"].to_numpy(dtype=np.float64),
+                again["nes"].to_numpy(dtype=np.float64), again["pval_at_eps"], strict=True)})
         last = round_ == len(_ROUNDS) - 1
         unsettled: list[tuple[str, list[str]]] = []
         for name, genes in pending:
