@@ -293,7 +293,8 @@ def _conditional_tests(
     estimate lies within `_SETTLE_SE` standard errors of `threshold` (or that
     got no p-value) run again with the further multiples `_ROUNDS` of the
     permutations and no refinement (their p-values are near `threshold`,
-    where permutations are precise); the last estimate decides. Round r > 0 is seeded ``signature_seed(seed, r)``.
+    where permutations are precise); the last estimate decides. Round r > 0
+    is seeded ``signature_seed(seed, r)``.
     """
     out: dict[str, tuple[float, float, bool]] = {}
     pending = tested
@@ -313,10 +314,12 @@ def _conditional_tests(
             # max_size is clamped to the ranking by the analysis.
             again = _quiet_gsea(rest, batch, dict(run, min_size=1, max_size=len(rest)))
             runs += 1
-            rows.update({str(n): (float(p), float(e), float(g), bool(a)) for n, p, e, g, a in zip(
-                again["pathway"], again["pval"].to_numpy(dtype=np.float64),
-                again["log2err"].to_numpy(dtype=np.float64),
-                again["nes"].to_numpy(dtype=np.float64), again["pval_at_eps"], strict=True)})
+            rows.update({str(n): (float(p), float(e), float(g), bool(a))
+                         for n, p, e, g, a in zip(
+                             again["pathway"], again["pval"].to_numpy(dtype=np.float64),
+                             again["log2err"].to_numpy(dtype=np.float64),
+                             again["nes"].to_numpy(dtype=np.float64), again["pval_at_eps"],
+                             strict=True)})
         last = round_ == len(_ROUNDS) - 1
         unsettled: list[tuple[str, list[str]]] = []
         for name, genes in pending:
