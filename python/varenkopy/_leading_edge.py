@@ -18,7 +18,7 @@ from typing import Any
 import numpy as np
 import pandas as pd
 
-from varenkopy._analysis import _check_int, gsea
+from varenkopy._analysis import _check_int, check_options, gsea
 from varenkopy._inputs import (
     GeneSetsLike,
     PreparedGeneSets,
@@ -27,6 +27,7 @@ from varenkopy._inputs import (
     ranks_dict,
 )
 from varenkopy._many import signature_seed
+from varenkopy._progress import StepBar, wanted
 from varenkopy._results import check_result_cells
 from varenkopy._warnings import VarenkoWarning, logger
 
@@ -245,7 +246,7 @@ def set_overlap(results: pd.DataFrame, gene_sets: GeneSetsLike | None = None, *,
     return pd.DataFrame(overlap_matrix(members, metric), index=names, columns=names.copy())
 
 
-def _quiet_gsea(ranks: dict[str, float], pairs: list[tuple[str, list[str]]],
+def _quiet_gsea(ranks: pd.Series, pairs: list[tuple[str, list[str]]],
                 options: dict[str, Any]) -> pd.DataFrame:
     """One conditional analysis; its warnings (ties, sizes) repeat those of
     the first analysis and would flood the caller, so they are dropped."""
@@ -257,6 +258,91 @@ def _quiet_gsea(ranks: dict[str, float], pairs: list[tuple[str, list[str]]],
             return gsea(ranks, PreparedGeneSets(pairs), progress=False, **options)
         finally:
             logger.disabled = disabled
+
+
+# A conditional test is settled once its p-value estimate lies more than this
+# many standard errors (log2err, on the log2 scale) from the threshold: about
+# a 95% two-sided interval that excludes it.
+_SETTLE_SE = 2.0
+# Permutations of the rounds of a conditional test, in multiples of
+# n_perm_simple: the first for every test, each further one for the tests still
+# unsettled. At 40,000 a p-value near 0.05 is known within about 4.5% (two
+# standard errors); more would cost more than the rest of the collapse.
+_ROUNDS = (1, 10, 40)
+
+
+def _settled(p: float, err: float, threshold: float) -> bool:
+    """Whether the estimate `p` (log2 standard error `err`, NaN for a p-value
+    at the floor eps, which is an upper bound) decides ``p <= threshold``."""
+    if math.isnan(p):
+        return False
+    if math.isnan(err):
+        return p <= threshold
+    spread = 2.0 ** (_SETTLE_SE * err)
+    return p * spread <= threshold or p / spread > threshold
+
+
+def _conditional_tests(
+    rest: pd.Series, tested: list[tuple[str, list[str]]], nes: dict[str, float],
+    threshold: float, eps: float, options: dict[str, Any], seed: int,
+) -> tuple[dict[str, tuple[float, float, bool]], int]:
+    """The conditional tests of the sets `tested` on the ranking `rest`:
+    name -> (p-value, NES, whether the p-value is the floor `eps`), and the
+    number of analyses run.
+
+    Sequential: the first round runs every test with the options'
+    permutations and multilevel refinement down to `eps`; the tests whose
+    estimate lies within `_SETTLE_SE` standard errors of `threshold` (or that
+    got no p-value) run again with the further multiples `_ROUNDS` of the
+    permutations and no refinement (their p-values are near `threshold`,
+    where permutations are precise); the last estimate decides. Round r > 0
+    is seeded ``signature_seed(seed, r)``.
+    """
+    out: dict[str, tuple[float, float, bool]] = {}
+    pending = tested
+    runs = 0
+    for round_, factor in enumerate(_ROUNDS):
+        if round_ == 0:
+            run = dict(options, mode="quorin", seed=seed, eps=eps)
+        else:
+            run = dict(options, mode="simple", seed=signature_seed(seed, round_),
+                       n_perm_simple=options["n_perm_simple"] * factor)
+        # The first round analyses all tests together; a repetition analyses
+        # each test alone: many permutations of several sets at once draw
+        # random sets of the largest size for every one of them, which costs
+        # several times more than drawing each set's own size.
+        rows: dict[str, tuple[float, float, float, bool]] = {}
+        for batch in [pending] if round_ == 0 else [[test] for test in pending]:
+            # max_size is clamped to the ranking by the analysis.
+            again = _quiet_gsea(rest, batch, dict(run, min_size=1, max_size=len(rest)))
+            runs += 1
+            rows.update({str(n): (float(p), float(e), float(g), bool(a))
+                         for n, p, e, g, a in zip(
+                             again["pathway"], again["pval"].to_numpy(dtype=np.float64),
+                             again["log2err"].to_numpy(dtype=np.float64),
+                             again["nes"].to_numpy(dtype=np.float64), again["pval_at_eps"],
+                             strict=True)})
+        last = round_ == len(_ROUNDS) - 1
+        unsettled: list[tuple[str, list[str]]] = []
+        for name, genes in pending:
+            p, err, new_nes, at_eps = rows.get(name, (math.nan, math.nan, math.nan, False))
+            if math.isnan(p) or math.isnan(new_nes):
+                # No p-value this round (too few random sets of its sign):
+                # more permutations may give one; an earlier round's
+                # estimate stands if none does.
+                decided = False
+                out.setdefault(name, (p, new_nes, at_eps))
+            else:
+                # A NES of the other sign decides at once: the set does not
+                # stay enriched in its direction whatever its p-value.
+                decided = new_nes * nes[name] <= 0 or _settled(p, err, threshold)
+                out[name] = (p, new_nes, at_eps)
+            if not decided and not last:
+                unsettled.append((name, genes))
+        pending = unsettled
+        if not pending:
+            break
+    return out, runs
 
 
 def collapse_redundant(
@@ -272,6 +358,7 @@ def collapse_redundant(
     score_type: str = "std",
     gsea_param: float = 1.0,
     threads: int | None = None,
+    progress: bool | None = None,
 ) -> pd.DataFrame:
     """Tells for each significant gene set whether its enrichment stands on its
     own or only echoes a stronger overlapping set.
@@ -296,7 +383,16 @@ def collapse_redundant(
     the number of parents. The conditional analyses use the options given
     here, all sizes (``min_size=1``), and the seed
     ``signature_seed(seed, k)`` for the k-th independent set (from 0), so
-    the result depends on the inputs and `seed` alone.
+    the result depends on the inputs and `seed` alone, not on `threads`.
+
+    Each conditional test is settled with the fewest permutations that
+    decide whether its p-value is at most `padj`: a first analysis with
+    `n_perm_simple` permutations refines small p-values only down to `eps`;
+    a test whose estimate lies within two standard errors of `padj` (about
+    a 95% interval, from ``log2err``) is run again with 10 times, then 40
+    times as many permutations, and the last estimate decides. A test of
+    the k-th independent set seeds its r-th repetition
+    ``signature_seed(signature_seed(seed, k), r)``.
 
     Parameters
     ----------
@@ -320,24 +416,38 @@ def collapse_redundant(
         overlap taking P's genes out barely changes the set. 0 tests every
         pair that shares a gene.
     eps : float, optional
-        Smallest conditional p-value estimated; smaller ones are reported as
-        `eps`. None uses ``padj / 1000``: the verdict needs only whether a
-        p-value is at most `padj`, and refining p-values far below it is
-        what costs time.
+        Smallest conditional p-value estimated, at most ``padj / 2``; smaller
+        ones are reported as `eps`, with ``conditional_pval_at_eps`` True.
+        None uses ``padj / 2``: the verdict needs only whether a p-value is
+        at most `padj`, an estimate at ``padj / 2`` is clear of it by more
+        than its error, and refining p-values far below it is what costs
+        time. A small `eps` (``1e-10``) estimates them all, at several times
+        the cost.
     n_perm_simple, score_type, gsea_param, threads
         Options of the conditional analyses, as for :func:`varenkopy.gsea`;
         give those of the analysis that made `results`.
+    progress : bool, optional
+        True shows a progress bar on standard error (the significant sets
+        settled so far, and the analyses run), False never; None shows one
+        when standard error is a terminal or a notebook and the collapse is
+        expected to take more than a couple of seconds.
 
     Returns
     -------
     pandas.DataFrame
-        A copy of `results` with three more columns: ``independent``
+        A copy of `results` with four more columns: ``independent``
         (boolean; NA for sets that are not significant), ``parent`` (the
-        name of the set that explains it, else None) and ``conditional_pval``
+        name of the set that explains it, else None), ``conditional_pval``
         (for an explained set its p-value given the parent; for an
         independent set the largest of its conditional p-values, NaN when
-        it was tested against no set). ``attrs`` keeps those of `results`
-        and adds ``collapse_seed`` and ``collapse_options``.
+        it was tested against no set) and ``conditional_pval_at_eps``
+        (boolean: True where ``conditional_pval`` is the floor `eps`, an
+        upper bound: the p-value is at most that, show it as ``< eps``).
+        ``attrs`` keeps those of `results` and adds ``collapse_seed`` and
+        ``collapse_options`` (the options, ``eps``, ``padj``,
+        ``min_overlap``, ``analyses``: conditional analyses, one per
+        independent set with candidates, and ``runs``: those with their
+        repetitions).
 
     Raises
     ------
@@ -347,8 +457,9 @@ def collapse_redundant(
     Notes
     -----
     The cost is one analysis per independent set that has weaker
-    overlapping candidates, each of only those candidates; sets that are not
-    significant are never analysed again.
+    overlapping candidates, each of only those candidates, plus the
+    repetitions of the few tests near `padj`; sets that are not significant
+    are never analysed again.
 
     Examples
     --------
@@ -368,11 +479,20 @@ def collapse_redundant(
     if not 0 <= int(seed) <= _MASK64:
         raise ValueError("argument 'seed': expected an integer in [0, 2**64)")
     if eps is None:
-        eps = threshold / 1000
-    options: dict[str, Any] = dict(n_perm_simple=n_perm_simple, eps=eps, score_type=score_type,
+        eps = threshold / 2
+    eps = min(_check_threshold(eps, "eps"), threshold / 2)
+    check_options({"n_perm_simple": n_perm_simple, "min_size": 1, "max_size": 1,
+                   "sample_size": 1, "seed": None, "threads": threads, "progress": progress})
+    options: dict[str, Any] = dict(n_perm_simple=n_perm_simple, score_type=score_type,
                                    gsea_param=gsea_param, threads=threads)
     ranks = ranks_dict(ranking, "ranking")
     pairs = dict(gene_sets_to_pairs(gene_sets, "gene_sets"))
+    # The ranking as arrays: each conditional analysis takes a float Series of
+    # it without some genes, which the analysis reads without checking every
+    # score again.
+    genes = np.array(list(ranks), dtype=object)
+    scores = np.fromiter(ranks.values(), dtype=np.float64, count=len(ranks))
+    position = {g: i for i, g in enumerate(ranks)}
 
     rows = significant_rows(frame, threshold)
     names = [str(frame["pathway"].iat[i]) for i in rows]
@@ -389,59 +509,76 @@ def collapse_redundant(
 
     parent: list[str | None] = [None] * len(names)
     cond_p = np.full(len(names), math.nan)
+    cond_bound = np.zeros(len(names), dtype=bool)
     independent = np.zeros(len(names), dtype=bool)
     explained = np.zeros(len(names), dtype=bool)
-    analyses = 0
-    for i, name in enumerate(names):
-        if explained[i]:
-            continue
-        independent[i] = True
-        later = [j for j in range(i + 1, len(names))
-                 if not explained[j] and shares[i, j] and overlap[i, j] >= overlap_needed]
-        if not later:
-            continue
-        removed = members[i]
-        rest = {g: s for g, s in ranks.items() if g not in removed}
-        tested: list[tuple[str, list[str]]] = []
-        for j in later:
-            left = members[j] - removed
-            if left:
-                tested.append((names[j], [g for g in pairs[names[j]] if g in left]))
-            else:
-                explained[j], parent[j], cond_p[j] = True, name, math.nan
-        if not tested:
-            continue
-        # max_size is clamped to the ranking by the analysis.
-        again = _quiet_gsea(rest, tested, dict(options, min_size=1, max_size=len(rest),
-                                               seed=signature_seed(int(seed), analyses)))
-        analyses += 1
-        by_name = {str(n): (float(p), float(e)) for n, p, e in
-                   zip(again["pathway"], again["pval"].to_numpy(dtype=np.float64),
-                       again["nes"].to_numpy(dtype=np.float64), strict=True)}
-        for j in later:
-            if explained[j]:
+    analyses = runs = 0
+    bar = StepBar(len(names), "collapsing", "set") if wanted(
+        progress, len(names), n_perm_simple) else None
+    try:
+        for i, name in enumerate(names):
+            if explained[i]:
                 continue
-            p, n = by_name.get(names[j], (math.nan, math.nan))
-            stays = p <= threshold and n * nes[j] > 0
-            if stays:
-                cond_p[j] = p if math.isnan(cond_p[j]) else max(cond_p[j], p)
-            else:
-                explained[j], parent[j], cond_p[j] = True, name, p
+            independent[i] = True
+            later = [j for j in range(i + 1, len(names))
+                     if not explained[j] and shares[i, j] and overlap[i, j] >= overlap_needed]
+            removed = members[i]
+            tested: list[tuple[str, list[str]]] = []
+            for j in later:
+                left = members[j] - removed
+                if left:
+                    tested.append((names[j], [g for g in pairs[names[j]] if g in left]))
+                else:
+                    explained[j], parent[j], cond_p[j] = True, name, math.nan
+            if tested:
+                keep = np.ones(len(genes), dtype=bool)
+                keep[[position[g] for g in removed]] = False
+                rest = pd.Series(scores[keep], index=pd.Index(genes[keep], dtype=object))
+                decided, used = _conditional_tests(
+                    rest, tested, {names[j]: float(nes[j]) for j in later}, threshold,
+                    float(eps), options, signature_seed(int(seed), analyses))
+                analyses += 1
+                runs += used
+                for j in later:
+                    if explained[j]:
+                        continue
+                    p, n, at_eps = decided[names[j]]
+                    stays = p <= threshold and n * nes[j] > 0
+                    # Below the floor eps a p-value is reported as eps, an upper bound.
+                    if p < eps:
+                        p, at_eps = float(eps), True
+                    if not stays:
+                        explained[j], parent[j] = True, name
+                        cond_p[j], cond_bound[j] = p, at_eps
+                    elif math.isnan(cond_p[j]) or p > cond_p[j]:
+                        cond_p[j], cond_bound[j] = p, at_eps
+                    elif p == cond_p[j]:
+                        cond_bound[j] = cond_bound[j] and at_eps
+            if bar is not None:
+                bar.advance(int(independent[:i + 1].sum() + explained.sum()) - bar.done,
+                            analyses=analyses, runs=runs)
+    finally:
+        if bar is not None:
+            bar.close()
 
     out = frame.copy()
     out_independent = pd.array([pd.NA] * len(out), dtype="boolean")
     out_parent = np.full(len(out), None, dtype=object)
     out_cond = np.full(len(out), math.nan)
+    out_bound = np.zeros(len(out), dtype=bool)
     for k, row in enumerate(rows):
         out_independent[row] = bool(independent[k] and not explained[k])
         out_parent[row] = parent[k]
         out_cond[row] = cond_p[k]
+        out_bound[row] = cond_bound[k]
     out["independent"] = out_independent
     out["parent"] = pd.Series(out_parent, index=out.index, dtype=object)
     out["conditional_pval"] = out_cond
+    out["conditional_pval_at_eps"] = out_bound
     out.attrs = dict(frame.attrs)
     out.attrs["collapse_seed"] = int(seed)
-    out.attrs["collapse_options"] = dict(options, padj=threshold, min_overlap=overlap_needed,
-                                         analyses=analyses)
+    out.attrs["collapse_options"] = dict(options, eps=float(eps), padj=threshold,
+                                         min_overlap=overlap_needed, analyses=analyses,
+                                         runs=runs)
     return out
 

@@ -75,3 +75,24 @@ class ProgressBar:
 
     def close(self) -> None:
         self._bar.close()
+
+
+class StepBar:
+    """A tqdm bar over a known number of steps, with counters shown after it
+    (the collapse of redundant sets: sets settled, analyses run)."""
+
+    def __init__(self, total: int, desc: str, unit: str) -> None:
+        tqdm = _bar_class()
+        self._bar: Any = tqdm(total=total, desc=desc, unit=unit, file=sys.stderr,
+                              leave=False, dynamic_ncols=True)
+
+    @property
+    def done(self) -> int:
+        return int(self._bar.n)
+
+    def advance(self, steps: int, **counters: int) -> None:
+        self._bar.set_postfix(counters, refresh=False)
+        self._bar.update(steps)
+
+    def close(self) -> None:
+        self._bar.close()

@@ -37,7 +37,7 @@ _ATTRS_FORMAT = "varenkopy results attrs"
 _TEXT = ("pathway", "signature")
 _INTEGERS = ("size",)
 _FLOATS = ("es", "nes", "pval", "padj", "log2err", "conditional_pval")
-_FLAGS = ("pval_at_eps",)
+_FLAGS = ("pval_at_eps", "conditional_pval_at_eps")
 _LISTS = ("leading_edge",)
 # Every results table has these.
 _NEEDED = ("pathway", "es", "nes", "pval", "padj", "leading_edge")
