@@ -59,11 +59,13 @@ def format_p(value: float, floored: bool) -> str:
     --------
     >>> format_p(0.01234, False), format_p(3.2e-7, False), format_p(1e-50, True)
     ('0.012', '3.2e-7', '< 1e-50')
+    >>> format_p(0.025, True), format_p(2.5e-7, True)
+    ('< 0.025', '< 2.5e-7')
     """
     if math.isnan(value):
         return "NA"
-    if floored:
-        return f"< {value:.0e}".replace("e-0", "e-")
+    if floored:  # the floor itself, never rounded up into a looser bound
+        return f"< {value:.3g}" if value >= 1e-3 else f"< {value:.2g}".replace("e-0", "e-")
     if value >= 1e-3:
         return f"{value:.2g}"
     return f"{value:.1e}".replace("e-0", "e-")

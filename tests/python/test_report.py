@@ -417,7 +417,7 @@ def test_report_command(tmp_path: Path, small_gmt: Path,
                  "--padj", "1"]) == 0
     printed = capsys.readouterr().out
     assert f"Report: {tmp_path / 'out2' / 'index.html'}" in printed
-    assert "< 5e-1    <= " in printed and "T\\x1b[2J\\u202eP" in printed
+    assert "< 0.5     <= " in printed and "T\\x1b[2J\\u202eP" in printed
     assert "\x1b" not in printed and "\u202e" not in printed
     manifest = json.loads((tmp_path / "out" / "manifest.json").read_text(encoding="utf-8"))
     assert manifest["seed"] == 5 and manifest["options"]["analysis"]["min_size"] == 1
