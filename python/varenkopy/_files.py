@@ -380,7 +380,10 @@ def _swap_in(new: str, target: str, check: Callable[[str], None]) -> None:
                 if exc.errno not in (errno.EEXIST, errno.ENOTEMPTY):
                     raise
                 continue  # a concurrent run put its folder there first
-        check(target)
+        try:
+            check(target)
+        except FileNotFoundError:
+            continue  # a concurrent run moved it away meanwhile
         if _exchange(new, target):
             _remove_folder(new)  # now the previous folder
             return
@@ -452,10 +455,12 @@ def replacing_folder(path: str | os.PathLike[str], check: Callable[[str], None]
     if "\0" in given:
         raise ValueError("embedded null byte")
     target = _resolve(given.rstrip(os.sep) or given)
-    if os.path.lexists(target):
-        if not os.path.isdir(target):
+    try:
+        if not stat.S_ISDIR(os.stat(target).st_mode):
             raise _error(errno.ENOTDIR, given)
         check(target)
+    except FileNotFoundError:
+        pass  # nothing there, or a concurrent run has just moved it away
     with terminations_raise():
         try:
             new = _beside(target, "new")

@@ -17,6 +17,22 @@ from varenkopy._files import decode_text, read_bytes, read_chunks
 from varenkopy._inputs import GeneSetPairs, as_path, missing_file
 from varenkopy._warnings import warn
 
+
+def _pandas_parses_floats_exactly() -> bool:
+    parts = pd.__version__.split(".")
+    try:
+        return (int(parts[0]), int(parts[1])) >= (3, 1)
+    except (IndexError, ValueError):
+        return False
+
+
+#: Options of ``pandas.read_csv`` that give every score the nearest double,
+#: as Python's ``float`` does: pandas before 3.1 does so only with its
+#: round-trip converter; from 3.1 on every mode does, and choosing one is
+#: deprecated.
+EXACT_FLOATS: dict[str, str] = (
+    {} if _pandas_parses_floats_exactly() else {"float_precision": "round_trip"})
+
 #: Score cells that mean "no score": read as NaN by every reader of the
 #: package, and the gene then dropped with a warning by the analysis.
 MISSING_SCORES = ("", "NA", "N/A", "NaN", "nan", "NAN", "null", "NULL")
@@ -399,7 +415,7 @@ def parse_ranking(data: bytes, text: str, *, duplicates: str = "keep",
         usecols=[0, column],
         skiprows=skipped, skip_blank_lines=False, keep_default_na=False,
         na_values={column: list(MISSING_SCORES)}, dtype={0: str, column: np.float64},
-        float_precision="round_trip", quoting=csv.QUOTE_MINIMAL if sep else csv.QUOTE_NONE,
+        **EXACT_FLOATS, quoting=csv.QUOTE_MINIMAL if sep else csv.QUOTE_NONE,
         engine="c", encoding="utf-8")
     try:
         frame = pd.read_csv(io.BytesIO(data), **options)  # type: ignore[call-overload]

@@ -12,6 +12,7 @@ from __future__ import annotations
 
 import base64
 import datetime
+import errno
 import hashlib
 import io
 import json
@@ -281,6 +282,8 @@ def _check_replaceable(folder: str) -> None:
             raise ValueError(refuse)
         recorded = json.loads(read_text(manifest_path, limit=_MANIFEST_LIMIT))
     except (OSError, ValueError):
+        if not os.path.isdir(folder):  # a concurrent run has just moved it away
+            raise FileNotFoundError(errno.ENOENT, os.strerror(errno.ENOENT), folder) from None
         raise ValueError(refuse) from None
     if (not isinstance(recorded, dict) or recorded.get("generator") != "varenkopy"
             or not isinstance(recorded.get("files"), dict)):

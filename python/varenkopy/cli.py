@@ -49,6 +49,7 @@ from varenkopy._inputs import (
 from varenkopy._many import gsea_many
 from varenkopy._plots import plot_enrichment, plot_table
 from varenkopy._readers import (
+    EXACT_FLOATS,
     MISSING_SCORES,
     GmtGivenAsRanking,
     is_number,
@@ -165,7 +166,7 @@ def _matrix_fast(data: bytes, path: str, sep: str) -> pd.DataFrame | None:
     options: dict[str, Any] = dict(
         sep=sep, header=None, skiprows=1, names=[0, *columns], skip_blank_lines=True,
         keep_default_na=False, na_values={j: list(MISSING_SCORES) for j in columns},
-        dtype={0: str, **dict.fromkeys(columns, np.float64)}, float_precision="round_trip",
+        dtype={0: str, **dict.fromkeys(columns, np.float64)}, **EXACT_FLOATS,
         engine="c", encoding="utf-8", quoting=csv.QUOTE_NONE)
     try:
         frame = pd.read_csv(io.BytesIO(data), **options)
