@@ -89,7 +89,7 @@ bool unpack_arguments(PyObject* args, PyObject* kwargs, const char* format,
   return PyArg_ParseTupleAndKeywords(args, kwargs, format, kw, &out[0], &out[1], &out[2],
                                      &out[3], &out[4], &out[5], &out[6], &out[7], &out[8],
                                      &out[9], &out[10], &out[11], &out[12], &out[13], &out[14],
-                                     &out[15]) != 0;
+                                     &out[15], &out[16]) != 0;
 }
 
 PyObject* raise(PyObject* type, std::string_view message) {

@@ -60,7 +60,7 @@ class PyRef {
 };
 
 // Largest number of parameters an entry point may declare.
-inline constexpr std::size_t kMaxParameters = 16;
+inline constexpr std::size_t kMaxParameters = 17;
 
 // Unpacks positional and keyword arguments into borrowed references with
 // PyArg_ParseTupleAndKeywords; `format` holds only "O" units, '|' and ":name".

@@ -38,11 +38,14 @@ const char kRunGseaDoc[] =
 const char kRunGseaSetsDoc[] =
     "run_gsea_sets(ranks, gene_sets, nPermSimple=1000, seed=None, nproc=0, minSize=1, "
     "maxSize=None, eps=1e-50, scoreType=\"std\", gseaParam=1.0, mode=\"quorin\", nperm=None, "
-    "sampleSize=101, progress=None, release_gil=True, fill_empty=True)\n--\n\n"
+    "sampleSize=101, progress=None, release_gil=True, fill_empty=True, tallies=False)\n--\n\n"
     "Private entry of the package: run_gsea_py on gene sets held in memory (a\n"
     "sequence of (name, genes) pairs). Returns (rows, seed, warnings). With\n"
     "fill_empty, rows the simple stage leaves without a p-value get further\n"
-    "permutations of their size; every row also has the key pval_at_eps.";
+    "permutations of their size; every row also has the key pval_at_eps.\n"
+    "With tallies, every row also has the simple stage's counts behind its\n"
+    "permutation p-value: n_more_extreme (random scores at least as extreme)\n"
+    "and n_same_sign (random scores on its side of 0).";
 
 namespace {
 
@@ -65,6 +68,8 @@ struct RunGseaArgs {
   bool gpu = false;
   // Rows left empty get the tail stage, and rows carry pval_at_eps (run_gsea_sets).
   bool fill_empty = false;
+  // Rows carry the simple stage's counts (run_gsea_sets).
+  bool tallies = false;
   // Gene sets given in memory (run_gsea_sets); read from gmt_path when absent.
   std::optional<std::vector<core::Pathway>> pathways;
   WaitOptions wait;
@@ -230,6 +235,8 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a, RunExtras& extras) {
   options.sample_kind = 1;
   bindings::apply_mode_semantics(options, plan.mode, a.nperm, a.n_perm_simple);
   options.fill_empty_rows = a.fill_empty;
+  std::vector<bindings::SimpleTally> tallies;
+  if (a.tallies) options.simple_tallies = &tallies;
 
   extras.seed = options.seed;
 
@@ -253,6 +260,11 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a, RunExtras& extras) {
   for (std::size_t i = 0; i < rows->size(); ++i) {
     PyRef dict = row_to_dict((*rows)[i].export_row(), a.fill_empty);
     if (!dict) return nullptr;
+    if (a.tallies && i < tallies.size() &&
+        (!set_item(dict.get(), "n_more_extreme", PyLong_FromUnsignedLongLong(tallies[i].more_extreme)) ||
+         !set_item(dict.get(), "n_same_sign", PyLong_FromUnsignedLongLong(tallies[i].same_sign)))) {
+      return nullptr;
+    }
     PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), dict.release());  // steals
   }
   return list.release();
@@ -274,11 +286,11 @@ namespace {
 const char* const kSetsKeywords[] = {
     "ranks", "gene_sets", "nPermSimple", "seed",  "nproc",      "minSize",     "maxSize", "eps",
     "scoreType", "gseaParam", "mode",    "nperm", "sampleSize", "progress", "release_gil",
-    "fill_empty", nullptr};
+    "fill_empty", "tallies", nullptr};
 
 bool convert_sets_arguments(PyObject* args, PyObject* kwargs, RunGseaArgs& a) {
   PyObject* o[kMaxParameters];
-  if (!unpack_arguments(args, kwargs, "OO|OOOOOOOOOOOOOO:run_gsea_sets", kSetsKeywords, o)) {
+  if (!unpack_arguments(args, kwargs, "OO|OOOOOOOOOOOOOOO:run_gsea_sets", kSetsKeywords, o)) {
     return false;
   }
   if (!convert_ranks(o[0], "ranks", a.genes, a.scores)) return false;
@@ -294,6 +306,7 @@ bool convert_sets_arguments(PyObject* args, PyObject* kwargs, RunGseaArgs& a) {
   if (o[14] != nullptr && !convert_bool(o[14], "release_gil", a.wait.release_gil)) return false;
   a.fill_empty = true;
   if (o[15] != nullptr && !convert_bool(o[15], "fill_empty", a.fill_empty)) return false;
+  if (o[16] != nullptr && !convert_bool(o[16], "tallies", a.tallies)) return false;
   return true;
 }
 

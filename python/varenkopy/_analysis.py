@@ -131,6 +131,10 @@ def rows_to_frame(rows: list[dict[str, object]], seed: int) -> pd.DataFrame:
     )
     # The core's rows come sorted by name, so a stable sort by p-value keeps
     # names in order among equal p-values; rows without one come last.
+    if rows and "n_more_extreme" in rows[0]:
+        # The simple stage's counts behind each p-value (private callers only).
+        frame["n_more_extreme"] = np.array([r["n_more_extreme"] for r in rows], dtype=np.int64)
+        frame["n_same_sign"] = np.array([r["n_same_sign"] for r in rows], dtype=np.int64)
     frame = frame.sort_values("pval", kind="mergesort", na_position="last")
     frame = frame.reset_index(drop=True)
     frame.attrs["seed"] = seed
@@ -326,6 +330,23 @@ def gsea(
                                gene_column=gene_column)
     universe = gene_sets.genes() if isinstance(gene_sets, PreparedGeneSets) else set_genes(pairs)
     check_identifiers(list(ranks), pairs, universe)
+    return analyse_pairs(ranks, pairs, n_perm_simple=n_perm_simple, min_size=min_size,
+                         max_size=max_size, eps=eps, score_type=score_type,
+                         gsea_param=gsea_param, mode=mode, sample_size=sample_size, seed=seed,
+                         threads=threads, progress=progress)
+
+
+def analyse_pairs(
+    ranks: dict[str, float], pairs: list[tuple[str, list[str]]], *, n_perm_simple: int = 1000,
+    min_size: int = 15, max_size: int = 500, eps: float = 1e-50, score_type: str = "std",
+    gsea_param: float = 1.0, mode: str = "quorin", sample_size: int = 101,
+    seed: int | None = None, threads: int | None = None, progress: bool | None = None,
+    tallies: bool = False,
+) -> pd.DataFrame:
+    """The analysis of :func:`gsea` on a checked ranking and gene sets.
+    `tallies` adds the columns ``n_more_extreme`` and ``n_same_sign``: the
+    permutation counts behind each p-value of the simple stage, for callers
+    that decide from the counts (the collapse's sequential test)."""
     note_pool_size(threads)
 
     bar = ProgressBar() if wanted(progress, len(pairs), n_perm_simple) else None
@@ -334,6 +355,7 @@ def gsea(
             ranks, pairs, nPermSimple=n_perm_simple, seed=seed, nproc=threads or 0,
             minSize=min_size, maxSize=max_size, eps=eps, scoreType=score_type,
             gseaParam=gsea_param, mode=mode, sampleSize=sample_size, progress=bar,
+            tallies=tallies,
         )
     except MemoryError as exc:
         raise MemoryError(

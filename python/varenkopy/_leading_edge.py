@@ -18,10 +18,10 @@ from typing import Any
 import numpy as np
 import pandas as pd
 
-from varenkopy._analysis import _check_int, check_options, gsea
+from varenkopy import _core
+from varenkopy._analysis import _check_int, analyse_pairs, check_options
 from varenkopy._inputs import (
     GeneSetsLike,
-    PreparedGeneSets,
     RankingLike,
     gene_sets_to_pairs,
     ranks_dict,
@@ -246,29 +246,79 @@ def set_overlap(results: pd.DataFrame, gene_sets: GeneSetsLike | None = None, *,
     return pd.DataFrame(overlap_matrix(members, metric), index=names, columns=names.copy())
 
 
-def _quiet_gsea(ranks: pd.Series, pairs: list[tuple[str, list[str]]],
+def _quiet_gsea(ranks: dict[str, float], pairs: list[tuple[str, list[str]]],
                 options: dict[str, Any]) -> pd.DataFrame:
-    """One conditional analysis; its warnings (ties, sizes) repeat those of
-    the first analysis and would flood the caller, so they are dropped."""
+    """One conditional analysis, with the permutation counts behind each
+    p-value (columns ``n_more_extreme`` and ``n_same_sign``); its warnings
+    (ties, sizes) repeat those of the first analysis and would flood the
+    caller, so they are dropped."""
     with warnings.catch_warnings():
         warnings.simplefilter("ignore", VarenkoWarning)
         disabled = logger.disabled
         logger.disabled = True
         try:
-            return gsea(ranks, PreparedGeneSets(pairs), progress=False, **options)
+            return analyse_pairs(ranks, pairs, progress=False, tallies=True, **options)
         finally:
             logger.disabled = disabled
 
 
-# A conditional test is settled once its p-value estimate lies more than this
-# many standard errors (log2err, on the log2 scale) from the threshold: about
-# a 95% two-sided interval that excludes it.
+# A conditional test is settled once an exact binomial test on its permutation
+# counts rejects, at this level on either side, that its p-value equals the
+# threshold: a 95% two-sided interval that excludes the threshold.
+_SETTLE_ALPHA = 0.025
+# Where no counts stand behind a p-value (a multilevel or tail estimate), it
+# is settled once the estimate lies more than this many standard errors
+# (log2err, on the log2 scale) from the threshold: about the same interval.
 _SETTLE_SE = 2.0
-# Permutations of the rounds of a conditional test, in multiples of
-# n_perm_simple: the first for every test, each further one for the tests still
-# unsettled. At 40,000 a p-value near 0.05 is known within about 4.5% (two
-# standard errors); more would cost more than the rest of the collapse.
-_ROUNDS = (1, 10, 40)
+# Further random sets of the rounds that repeat an unsettled conditional test,
+# in multiples of n_perm_simple: each round adds its draws to the counts so
+# far, so that a test still unsettled after the last has been counted against
+# 32 times n_perm_simple random sets (at 1,000: a p-value near 0.05 known
+# within about 5%, two standard errors). Most tests are settled by the first
+# analysis or the first repetition; the doubling keeps the cost of those near
+# the threshold at about twice their last round.
+_REPEATS = (1, 2, 4, 8, 16)
+# The first round counts permutations only when they resolve p-values down to
+# eps: with at least this many permutations per eps^-1 a p-value at eps is
+# expected to be seen about 10 times among all permutations (about 5 of its
+# sign), so estimates below eps are told apart from those above it.
+_SIMPLE_RESOLUTION = 10.0
+
+
+def _binomial_tail(k: int, n: int, t: float, lower: bool) -> float:
+    """P(K <= k) (`lower`) or P(K >= k) for K ~ Binomial(n, t), 0 < t < 1;
+    1.0, an upper bound, where k lies on the other side of the mean (the
+    tail is then at least about a half, which no test here needs exactly)."""
+    mean = n * t
+    if (lower and k >= mean) or (not lower and k <= mean):
+        return 1.0
+    log_pmf = (math.lgamma(n + 1) - math.lgamma(k + 1) - math.lgamma(n - k + 1)
+               + k * math.log(t) + (n - k) * math.log1p(-t))
+    # The terms away from k into the tail shrink at least geometrically.
+    total = term = 1.0
+    j = k
+    odds = t / (1.0 - t)
+    while (j > 0) if lower else (j < n):
+        if lower:
+            term *= j / (n - j + 1) / odds
+            j -= 1
+        else:
+            term *= (n - j) / (j + 1) * odds
+            j += 1
+        total += term
+        if term <= total * 1e-17:
+            break
+    return math.exp(log_pmf) * total
+
+
+def _settled_counts(k: int, z: int, threshold: float) -> bool:
+    """Whether `k` random scores at least as extreme among `z` of the same
+    sign decide ``p <= threshold`` (exact binomial test at `_SETTLE_ALPHA`
+    on each side)."""
+    if not 0.0 < threshold < 1.0:
+        return True
+    return (_binomial_tail(k, z, threshold, lower=True) <= _SETTLE_ALPHA
+            or _binomial_tail(k, z, threshold, lower=False) <= _SETTLE_ALPHA)
 
 
 def _settled(p: float, err: float, threshold: float) -> bool:
@@ -282,66 +332,96 @@ def _settled(p: float, err: float, threshold: float) -> bool:
     return p * spread <= threshold or p / spread > threshold
 
 
+def _more_extreme(scores: np.ndarray, es: float, score_type: str) -> tuple[int, int]:
+    """Of the random `scores`, those at least as extreme as `es` and those on
+    its side of 0, counted as the analysis counts its permutations."""
+    if score_type == "pos" or (score_type == "std" and es > 0):
+        return int(np.count_nonzero(scores >= es)), int(np.count_nonzero(scores >= 0))
+    if score_type == "std" and es == 0:
+        return int(np.count_nonzero(scores <= es)), int(np.count_nonzero(scores >= 0))
+    return int(np.count_nonzero(scores <= es)), int(np.count_nonzero(scores <= 0))
+
+
 def _conditional_tests(
-    rest: pd.Series, tested: list[tuple[str, list[str]]], nes: dict[str, float],
+    rest: dict[str, float], tested: list[tuple[str, list[str]]], nes: dict[str, float],
     threshold: float, eps: float, options: dict[str, Any], seed: int,
 ) -> tuple[dict[str, tuple[float, float, bool]], int]:
     """The conditional tests of the sets `tested` on the ranking `rest`:
     name -> (p-value, NES, whether the p-value is the floor `eps`), and the
-    number of analyses run.
+    number of analyses and repetitions run.
 
-    Sequential: the first round runs every test with the options'
-    permutations and multilevel refinement down to `eps`; the tests whose
-    estimate lies within `_SETTLE_SE` standard errors of `threshold` (or that
-    got no p-value) run again with the further multiples `_ROUNDS` of the
-    permutations and no refinement (their p-values are near `threshold`,
-    where permutations are precise); the last estimate decides. Round r > 0
-    is seeded ``signature_seed(seed, r)``.
+    Sequential: one analysis runs every test with the options' permutations,
+    counted only (when they resolve p-values down to `eps`, see
+    `_SIMPLE_RESOLUTION`) or else refined by the multilevel sampler down to
+    `eps`. A test its counts (or, for a refined estimate, its error) do not
+    settle gets the further random sets of its size of the rounds
+    `_REPEATS`, seeded ``signature_seed(signature_seed(seed, r), j)`` for
+    round r (from 1) of the j-th test, each round added to its counts and
+    settled again; after the last, the estimate ``(k + 1) / (z + 1)``
+    decides.
     """
+    n_perm = int(options["n_perm_simple"])
+    # Refining a p-value already known to lie far below the threshold is
+    # what costs time (about five times the counting alone), and the verdict
+    # does not need it: counted estimates below eps are reported as eps.
+    counted = eps * n_perm >= _SIMPLE_RESOLUTION
+    # max_size is clamped to the ranking by the analysis.
+    run = dict(options, mode="simple" if counted else "quorin", seed=seed, eps=eps,
+               min_size=1, max_size=len(rest))
+    first = _quiet_gsea(rest, tested, run)
+    runs = 1
     out: dict[str, tuple[float, float, bool]] = {}
-    pending = tested
-    runs = 0
-    for round_, factor in enumerate(_ROUNDS):
-        if round_ == 0:
-            run = dict(options, mode="quorin", seed=seed, eps=eps)
+    # Unsettled tests: position, name, size, ES, and the counts so far.
+    pending: list[tuple[int, str, int, float, int, int]] = []
+    position = {name: j for j, (name, _) in enumerate(tested)}
+    for name, size, es, p, err, new_nes, at_eps, k, z in zip(
+            first["pathway"], first["size"], first["es"].to_numpy(dtype=np.float64),
+            first["pval"].to_numpy(dtype=np.float64),
+            first["log2err"].to_numpy(dtype=np.float64),
+            first["nes"].to_numpy(dtype=np.float64), first["pval_at_eps"],
+            first["n_more_extreme"], first["n_same_sign"], strict=True):
+        name, p, new_nes, k, z = str(name), float(p), float(new_nes), int(k), int(z)
+        out[name] = (p, new_nes, bool(at_eps))
+        # Counts carry on where they are what the p-value was estimated
+        # from; a multilevel or tail estimate leaves none to add to.
+        from_counts = p == (k + 1) / (z + 1)
+        if not from_counts:
+            k = z = 0
+        if math.isnan(p) or math.isnan(new_nes):
+            # No p-value (too few random sets of its sign): more draws may give one.
+            decided = False
+        elif new_nes * nes[name] <= 0:
+            # A NES of the other sign decides at once: the set does not stay
+            # enriched in its direction whatever its p-value.
+            decided = True
+        elif from_counts:
+            decided = _settled_counts(k, z, threshold)
         else:
-            run = dict(options, mode="simple", seed=signature_seed(seed, round_),
-                       n_perm_simple=options["n_perm_simple"] * factor)
-        # The first round analyses all tests together; a repetition analyses
-        # each test alone: many permutations of several sets at once draw
-        # random sets of the largest size for every one of them, which costs
-        # several times more than drawing each set's own size.
-        rows: dict[str, tuple[float, float, float, bool]] = {}
-        for batch in [pending] if round_ == 0 else [[test] for test in pending]:
-            # max_size is clamped to the ranking by the analysis.
-            again = _quiet_gsea(rest, batch, dict(run, min_size=1, max_size=len(rest)))
-            runs += 1
-            rows.update({str(n): (float(p), float(e), float(g), bool(a))
-                         for n, p, e, g, a in zip(
-                             again["pathway"], again["pval"].to_numpy(dtype=np.float64),
-                             again["log2err"].to_numpy(dtype=np.float64),
-                             again["nes"].to_numpy(dtype=np.float64), again["pval_at_eps"],
-                             strict=True)})
-        last = round_ == len(_ROUNDS) - 1
-        unsettled: list[tuple[str, list[str]]] = []
-        for name, genes in pending:
-            p, err, new_nes, at_eps = rows.get(name, (math.nan, math.nan, math.nan, False))
-            if math.isnan(p) or math.isnan(new_nes):
-                # No p-value this round (too few random sets of its sign):
-                # more permutations may give one; an earlier round's
-                # estimate stands if none does.
-                decided = False
-                out.setdefault(name, (p, new_nes, at_eps))
-            else:
-                # A NES of the other sign decides at once: the set does not
-                # stay enriched in its direction whatever its p-value.
-                decided = new_nes * nes[name] <= 0 or _settled(p, err, threshold)
-                out[name] = (p, new_nes, at_eps)
-            if not decided and not last:
-                unsettled.append((name, genes))
-        pending = unsettled
+            decided = _settled(p, float(err), threshold)
+        if not decided:
+            pending.append((position[name], name, int(size), float(es), k, z))
+    score_type = str(options.get("score_type", "std"))
+    for round_, factor in enumerate(_REPEATS, start=1):
         if not pending:
             break
+        last = round_ == len(_REPEATS)
+        round_seed = signature_seed(seed, round_)
+        unsettled = []
+        for j, name, size, es, k, z in pending:
+            # Each test alone, with random sets of its own size: a batch would
+            # score random sets of the largest size for every one of them.
+            drawn = _core.random_set_scores(
+                rest, size, factor * n_perm, signature_seed(round_seed, j),
+                scoreType=score_type, gseaParam=float(options.get("gsea_param", 1.0)))
+            runs += 1
+            more, same = _more_extreme(np.frombuffer(drawn, dtype=np.float64), es, score_type)
+            k, z = k + more, z + same
+            if z:
+                _, new_nes, _ = out[name]
+                out[name] = ((k + 1) / (z + 1), new_nes, False)
+            if not last and not (z and _settled_counts(k, z, threshold)):
+                unsettled.append((j, name, size, es, k, z))
+        pending = unsettled
     return out, runs
 
 
@@ -533,7 +613,7 @@ def collapse_redundant(
             if tested:
                 keep = np.ones(len(genes), dtype=bool)
                 keep[[position[g] for g in removed]] = False
-                rest = pd.Series(scores[keep], index=pd.Index(genes[keep], dtype=object))
+                rest = dict(zip(genes[keep].tolist(), scores[keep].tolist(), strict=True))
                 decided, used = _conditional_tests(
                     rest, tested, {names[j]: float(nes[j]) for j in later}, threshold,
                     float(eps), options, signature_seed(int(seed), analyses))

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -94,8 +95,11 @@ std::vector<Working> preprocess_pathways(std::span<const core::Pathway> pathways
 }
 
 // Turns the Working records into rows: leading edges, adjusted p-values, and
-// a stable byte-wise sort by name (equal names keep input order).
-Rows finalize_rows(std::vector<Working>& working, const StageContext& ctx) {
+// a stable byte-wise sort by name (equal names keep input order). `tallies`,
+// when set, receives the simple stage's counts of each row in row order.
+Rows finalize_rows(std::vector<Working>& working, const StageContext& ctx,
+                   const SimpleStageOutput& simple,
+                   std::vector<bindings::SimpleTally>* tallies) {
   Rows rows;
   rows.reserve(working.size());
   for (Working& w : working) {
@@ -113,12 +117,27 @@ Rows finalize_rows(std::vector<Working>& working, const StageContext& ctx) {
     rows.push_back(std::move(row));
   }
   algo_support::apply_bh_adjustment(rows);
-  // std::string compares bytes as unsigned char, shorter prefix first.
-  std::stable_sort(rows.begin(), rows.end(),
-                   [](const core::EnrichmentResult& a, const core::EnrichmentResult& b) {
-                     return a.pathway < b.pathway;
-                   });
-  return rows;
+  // std::string compares bytes as unsigned char, shorter prefix first. The
+  // order is found on positions so that the tallies can follow it.
+  std::vector<std::size_t> order(rows.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&rows](std::size_t a, std::size_t b) {
+    return rows[a].pathway < rows[b].pathway;
+  });
+  Rows sorted;
+  sorted.reserve(rows.size());
+  for (std::size_t i : order) sorted.push_back(std::move(rows[i]));
+  if (tallies != nullptr) {
+    tallies->clear();
+    tallies->reserve(order.size());
+    for (std::size_t i : order) {
+      bindings::SimpleTally tally;
+      if (i < simple.n_more_extreme.size()) tally.more_extreme = simple.n_more_extreme[i];
+      if (i < simple.zero_side.size()) tally.same_sign = simple.zero_side[i];
+      tallies->push_back(tally);
+    }
+  }
+  return sorted;
 }
 
 core::Result<Rows> run_stages(const core::RankedList& ranked,
@@ -178,7 +197,7 @@ core::Result<Rows> run_stages(const core::RankedList& ranked,
 
   // 6. Finalize.
   timer.begin();
-  Rows rows = finalize_rows(working, ctx);
+  Rows rows = finalize_rows(working, ctx, simple, options.simple_tallies);
   timer.report("finalize_results");
   timer.report_total();
   return rows;

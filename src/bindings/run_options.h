@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/records.h"
 #include "core/result.h"
@@ -30,6 +31,16 @@ struct ExecutionPlan {
 // Largest permutation count handed to the driver (the counters are 32-bit).
 inline constexpr std::uint64_t kMaxPermutations = 4294967295ULL;
 
+// The simple stage's counts behind one row's permutation p-value: random
+// scores at least as extreme as the row's score, and random scores on its
+// side of 0 (the p-value is (more_extreme + 1) / (same_sign + 1) when the
+// simple stage sets it).
+struct SimpleTally {
+  std::uint64_t more_extreme = 0;
+  std::uint64_t same_sign = 0;
+  bool operator==(const SimpleTally&) const = default;
+};
+
 // Options of one run of the driver.
 struct RunOptions {
   double eps = 1e-50;                // floor of multilevel p-values
@@ -48,6 +59,9 @@ struct RunOptions {
   bool fill_empty_rows = false;
   // Cancellation flag and progress counters of the run; none when null.
   core::RunControl* control = nullptr;
+  // When set, receives one tally per returned row, in row order (for callers
+  // that decide from the counts themselves, e.g. a sequential test).
+  std::vector<SimpleTally>* simple_tallies = nullptr;
 };
 
 // Permutation count and multilevel switch chosen by a mode.

@@ -1,6 +1,7 @@
 """Leading-edge matrix, set overlap and the collapse of redundant sets."""
 from __future__ import annotations
 
+import math
 import re
 from pathlib import Path
 
@@ -150,6 +151,40 @@ def test_collapse_is_reproducible_from_its_seed(
     # A threshold above every overlap tests nothing: all significant sets stand.
     none = varenkopy.collapse_redundant(results, ranks, _PLANTED, min_overlap=1.0)
     assert none["independent"].dropna().all() and none.attrs["collapse_options"]["analyses"] == 0
+
+
+@pytest.mark.parametrize("k, n, t", [
+    (0, 71, 0.05), (0, 73, 0.05), (3, 200, 0.05), (25, 200, 0.05),
+    (800, 20_000, 0.05), (1_150, 20_000, 0.05), (9, 10, 0.5), (0, 1, 0.3)])
+def test_binomial_tails_of_the_sequential_test(k: int, n: int, t: float) -> None:
+    from varenkopy._leading_edge import _binomial_tail, _settled_counts
+    # Every term of the distribution, summed directly.
+    pmf = [math.exp(math.lgamma(n + 1) - math.lgamma(j + 1) - math.lgamma(n - j + 1)
+                    + j * math.log(t) + (n - j) * math.log1p(-t)) for j in range(n + 1)]
+    lower_tail, upper_tail = math.fsum(pmf[:k + 1]), math.fsum(pmf[k:])
+    for lower, tail in ((True, lower_tail), (False, upper_tail)):
+        got = _binomial_tail(k, n, t, lower)
+        # The far tail exactly; the near one only as a bound at least a half.
+        assert got == pytest.approx(tail, rel=1e-9) or (got == 1.0 and tail > 0.4)
+    assert _settled_counts(k, n, t) == (lower_tail <= 0.025 or upper_tail <= 0.025)
+
+
+def test_repeated_draws_count_like_the_analysis(
+        planted: tuple[dict[str, float], pd.DataFrame]) -> None:
+    from varenkopy._analysis import analyse_pairs
+    from varenkopy._leading_edge import _more_extreme
+    ranks, _ = planted
+    pairs = [(name, genes) for name, genes in _PLANTED.items() if name in ("ECHO", "DOWN", "NOISE")]
+    rows = analyse_pairs(ranks, pairs, n_perm_simple=20_000, min_size=1, mode="simple",
+                         seed=5, tallies=True)
+    # The counts are those the p-values were estimated from.
+    assert ((rows["n_more_extreme"] + 1) / (rows["n_same_sign"] + 1)).equals(rows["pval"])
+    for row in rows.itertuples():
+        drawn = np.frombuffer(varenkopy._core.random_set_scores(ranks, row.size, 20_000, 9))
+        k, z = _more_extreme(drawn, row.es, "std")
+        assert abs(z - row.n_same_sign) < 5 * math.sqrt(20_000 / 4)
+        p = (k + 1) / (z + 1)
+        assert abs(p - row.pval) < 5 * math.sqrt(row.pval / z) + 1e-3
 
 
 def test_collapse_on_bundled_data_names_stronger_independent_parents(
