@@ -335,8 +335,9 @@ const char kRandomSetScoresDoc[] =
     "Private entry of the package: the scores of `count` uniformly random gene\n"
     "sets of `size` genes against the ranking, drawn from the stream `seed` by a\n"
     "sampler independent of the tail stage's draws and scored as the tail stage\n"
-    "scores them, as the bytes of float64 values in draw order (for brute-force\n"
-    "checks of tail p-values).";
+    "scores them, as the bytes of float64 values in draw order (for the\n"
+    "collapse's repeated conditional tests, and brute-force checks of tail\n"
+    "p-values).";
 
 PyObject* random_set_scores_entry(PyObject* module, PyObject* args, PyObject* kwargs) {
   return guard_entry(module, [&]() -> PyObject* {

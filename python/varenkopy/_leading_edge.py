@@ -466,13 +466,17 @@ def collapse_redundant(
     the result depends on the inputs and `seed` alone, not on `threads`.
 
     Each conditional test is settled with the fewest permutations that
-    decide whether its p-value is at most `padj`: a first analysis with
-    `n_perm_simple` permutations refines small p-values only down to `eps`;
-    a test whose estimate lies within two standard errors of `padj` (about
-    a 95% interval, from ``log2err``) is run again with 10 times, then 40
-    times as many permutations, and the last estimate decides. A test of
-    the k-th independent set seeds its r-th repetition
-    ``signature_seed(signature_seed(seed, k), r)``.
+    decide whether its p-value is at most `padj`. A first analysis counts
+    `n_perm_simple` permutations of every test: the k random scores at
+    least as extreme as the test's among the z of its sign. A test is
+    settled when an exact binomial test of those counts rejects
+    ``p == padj`` at 2.5% on either side (a 95% interval that excludes
+    `padj`). An unsettled test draws further random sets of its own size,
+    1, 2, 4, 8, then 16 times `n_perm_simple` of them, each round added to
+    its counts and tested again; after the last the estimate
+    ``(k + 1) / (z + 1)`` decides. The r-th round of the j-th test of the
+    k-th independent set is seeded
+    ``signature_seed(signature_seed(signature_seed(seed, k), r), j)``.
 
     Parameters
     ----------
@@ -499,10 +503,10 @@ def collapse_redundant(
         Smallest conditional p-value estimated, at most ``padj / 2``; smaller
         ones are reported as `eps`, with ``conditional_pval_at_eps`` True.
         None uses ``padj / 2``: the verdict needs only whether a p-value is
-        at most `padj`, an estimate at ``padj / 2`` is clear of it by more
-        than its error, and refining p-values far below it is what costs
-        time. A small `eps` (``1e-10``) estimates them all, at several times
-        the cost.
+        at most `padj`, and the permutations resolve p-values down to
+        ``padj / 2``. An `eps` below ``10 / n_perm_simple`` (``1e-10``, say)
+        has the first analysis refine the small p-values with the
+        multilevel sampler down to `eps`, at several times the cost.
     n_perm_simple, score_type, gsea_param, threads
         Options of the conditional analyses, as for :func:`varenkopy.gsea`;
         give those of the analysis that made `results`.
@@ -526,8 +530,8 @@ def collapse_redundant(
         ``attrs`` keeps those of `results` and adds ``collapse_seed`` and
         ``collapse_options`` (the options, ``eps``, ``padj``,
         ``min_overlap``, ``analyses``: conditional analyses, one per
-        independent set with candidates, and ``runs``: those with their
-        repetitions).
+        independent set with candidates, and ``runs``: those and the
+        rounds of further random sets of single tests).
 
     Raises
     ------
@@ -537,9 +541,10 @@ def collapse_redundant(
     Notes
     -----
     The cost is one analysis per independent set that has weaker
-    overlapping candidates, each of only those candidates, plus the
-    repetitions of the few tests near `padj`; sets that are not significant
-    are never analysed again.
+    overlapping candidates, each of only those candidates, plus the further
+    random sets of the tests the first analysis leaves unsettled: those near
+    `padj`, and those with few random scores of their sign; sets that are
+    not significant are never analysed again.
 
     Examples
     --------
