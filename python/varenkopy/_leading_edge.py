@@ -273,8 +273,8 @@ _SETTLE_SE = 2.0
 # Further random sets of the rounds that repeat an unsettled conditional test,
 # in multiples of n_perm_simple: each round adds its draws to the counts so
 # far, so that a test still unsettled after the last has been counted against
-# 32 times n_perm_simple random sets (at 1,000: a p-value near 0.05 known
-# within about 5%, two standard errors). Most tests are settled by the first
+# 32 times n_perm_simple random sets (at 1,000, with half of them of its
+# sign: a p-value near 0.05 known within about 7%, two standard errors). Most tests are settled by the first
 # analysis or the first repetition; the doubling keeps the cost of those near
 # the threshold at about twice their last round.
 _REPEATS = (1, 2, 4, 8, 16)
