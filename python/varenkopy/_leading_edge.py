@@ -273,10 +273,10 @@ _SETTLE_SE = 2.0
 # Further random sets of the rounds that repeat an unsettled conditional test,
 # in multiples of n_perm_simple: each round adds its draws to the counts so
 # far, so that a test still unsettled after the last has been counted against
-# 32 times n_perm_simple random sets (at 1,000, with half of them of its
-# sign: a p-value near 0.05 known within about 7%, two standard errors). Most tests are settled by the first
-# analysis or the first repetition; the doubling keeps the cost of those near
-# the threshold at about twice their last round.
+# 32 times n_perm_simple random sets (at 1,000, with half of them of its sign:
+# a p-value near 0.05 known within about 7%, two standard errors). Most tests
+# are settled by the first analysis or the first repetition; the doubling
+# keeps the cost of those near the threshold at about twice their last round.
 _REPEATS = (1, 2, 4, 8, 16)
 # The first round counts permutations only when they resolve p-values down to
 # eps: with at least this many permutations per eps^-1 a p-value at eps is
@@ -400,6 +400,9 @@ def _conditional_tests(
             decided = _settled(p, float(err), threshold)
         if not decided:
             pending.append((position[name], name, int(size), float(es), k, z))
+    for name, _ in tested:
+        # A test the analysis left out (no gene in the ranking) has no p-value.
+        out.setdefault(name, (math.nan, math.nan, False))
     score_type = str(options.get("score_type", "std"))
     for round_, factor in enumerate(_REPEATS, start=1):
         if not pending:
