@@ -260,10 +260,13 @@ PyObject* run_gsea_impl(PyObject* module, RunGseaArgs& a, RunExtras& extras) {
   for (std::size_t i = 0; i < rows->size(); ++i) {
     PyRef dict = row_to_dict((*rows)[i].export_row(), a.fill_empty);
     if (!dict) return nullptr;
-    if (a.tallies && i < tallies.size() &&
-        (!set_item(dict.get(), "n_more_extreme", PyLong_FromUnsignedLongLong(tallies[i].more_extreme)) ||
-         !set_item(dict.get(), "n_same_sign", PyLong_FromUnsignedLongLong(tallies[i].same_sign)))) {
-      return nullptr;
+    if (a.tallies && i < tallies.size()) {
+      const bindings::SimpleTally& tally = tallies[i];
+      if (!set_item(dict.get(), "n_more_extreme",
+                    PyLong_FromUnsignedLongLong(tally.more_extreme)) ||
+          !set_item(dict.get(), "n_same_sign", PyLong_FromUnsignedLongLong(tally.same_sign))) {
+        return nullptr;
+      }
     }
     PyList_SET_ITEM(list.get(), static_cast<Py_ssize_t>(i), dict.release());  // steals
   }
